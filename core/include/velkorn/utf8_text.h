@@ -1,0 +1,24 @@
+// UTF-8 helpers for the box texts. Boxes hold at most 15 characters, counted
+// as Unicode code points, and always hold valid UTF-8: whatever bytes arrive
+// (a paste, a fuzzer) are repaired before they are stored, so the windows can
+// show any box text without guessing at its encoding.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace velkorn {
+
+// True when the bytes are well-formed UTF-8 (no overlongs, no surrogates,
+// nothing above U+10FFFF).
+bool isValidUtf8(std::string_view text);
+
+// Number of code points in a valid UTF-8 text.
+std::size_t codePointCount(std::string_view text);
+
+// The text with every ill-formed byte replaced by U+FFFD, cut after
+// maxCodePoints code points. A cut never splits a character.
+std::string limitUtf8(std::string_view text, std::size_t maxCodePoints);
+
+} // namespace velkorn

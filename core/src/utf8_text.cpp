@@ -1,0 +1,84 @@
+#include "velkorn/utf8_text.h"
+
+namespace velkorn {
+namespace {
+
+// Length of the well-formed sequence starting at text[pos], or 0 when the
+// byte there does not start one (RFC 3629 table of well-formed sequences).
+std::size_t sequenceLength(std::string_view text, std::size_t pos) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
+    const std::size_t left = text.size() - pos;
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlongs
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;  // no overlongs
+        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (left < length) {
+        return 0;
+    }
+    if (byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
+
+} // namespace
+
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = sequenceLength(text, pos);
+        if (length == 0) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
+}
+
+std::size_t codePointCount(std::string_view text) {
+    std::size_t count = 0;
+    for (unsigned char c : text) {
+        count += (c & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+std::string limitUtf8(std::string_view text, std::size_t maxCodePoints) {
+    std::string result;
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < text.size() && count < maxCodePoints; ++count) {
+        const std::size_t length = sequenceLength(text, pos);
+        if (length == 0) {
+            result += kReplacement;
+            ++pos;
+        } else {
+            result += text.substr(pos, length);
+            pos += length;
+        }
+    }
+    return result;
+}
+
+} // namespace velkorn
