@@ -1,0 +1,346 @@
+#include "testsupport.h"
+
+#include "clicklabel.h"
+#include "clockformat.h"
+#include "form1.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTimer>
+
+using velkorn::BoxId;
+using velkorn::ErrorKind;
+using velkorn::test::boxText;
+using velkorn::test::child;
+using velkorn::test::click;
+using velkorn::test::CountingReporter;
+using velkorn::ui::ClickLabel;
+using velkorn::ui::Form1;
+using velkorn::ui::WindowId;
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    const QDateTime startTime{QDate(2026, 12, 7), QTime(23, 16, 29)};
+    QDateTime fakeNow;
+    CountingReporter reporter;
+    std::unique_ptr<Form1> form;
+
+    void typeInto(const char* box, const QString& text) {
+        auto* edit = static_cast<QLineEdit*>(child(*form, box));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+private slots:
+    void init() {
+        reporter.kinds.clear();
+        fakeNow = startTime;
+        form = std::make_unique<Form1>(reporter, [this] { return fakeNow; });
+        form->centreOnScreen();
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void clicksDriveTheEngine_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("typical") << QStringList{"Image1", "Image2", "Image13", "Image21"}
+                                 << QStringList{"12", "3", "15"};
+        QTest::newRow("clear") << QStringList{"Image9", "Image11", "Image23", "Image25"}
+                               << QStringList{"", "", ""};
+        QTest::newRow("keypads") << QStringList{"Image10", "Image3", "Image20", "Image14"}
+                                 << QStringList{"03", "04", ""};
+        QTest::newRow("minus") << QStringList{"Image5", "Image17", "Image22"}
+                               << QStringList{"5", "7", "-2"};
+        QTest::newRow("divide") << QStringList{"Image7", "Image12", "Image24"}
+                                << QStringList{"7", "2", "4"};
+        QTest::newRow("window buttons") << QStringList{"Image8", "Image26", "Image27", "Label12"}
+                                        << QStringList{"8", "", ""};
+    }
+    void clicksDriveTheEngine() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, boxes);
+        for (qsizetype i = 0; i < clicks.size(); ++i) {
+            // Either button clicks.
+            click(*form, clicks[i].toLatin1(), i % 2 ? Qt::RightButton : Qt::LeftButton);
+        }
+        QCOMPARE((QStringList{boxText(*form, "Text1"), boxText(*form, "Text2"),
+                              boxText(*form, "Text3")}),
+                 boxes);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(QString::fromStdString(form->engine().text(static_cast<BoxId>(i))), boxes[i]);
+        }
+        QVERIFY(reporter.kinds.empty());
+    }
+
+    void windowButtonsAskTheApplication() {
+        QSignalSpy windows(form.get(), &Form1::windowRequested);
+        QSignalSpy exits(form.get(), &Form1::exitRequested);
+        click(*form, "Image26");
+        click(*form, "Image27", Qt::RightButton);
+        click(*form, "Label2");
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows[0][0].value<WindowId>(), WindowId::About);
+        QCOMPARE(windows[1][0].value<WindowId>(), WindowId::Help);
+        QCOMPARE(exits.size(), 1);
+    }
+
+    void middleButtonIsNoClick() {
+        click(*form, "Image1", Qt::MiddleButton);
+        QCOMPARE(boxText(*form, "Text1"), QString());
+    }
+
+    void doubleClickEntersOneDigit() {
+        // Through the window, so that Qt itself turns the second press into
+        // a double-click event, as it does for a person's double click.
+        const QPoint centre = child(*form, "Image1")->geometry().center();
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+        QCOMPARE(boxText(*form, "Text1"), QStringLiteral("1"));
+    }
+
+    void releaseOutsideIsNoClick() {
+        QWidget* one = child(*form, "Image1");
+        QTest::mousePress(one, Qt::LeftButton, Qt::NoModifier, one->rect().center());
+        QTest::mouseRelease(one, Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+        QCOMPARE(boxText(*form, "Text1"), QString());
+    }
+
+    void geometryMatchesTheLayout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        // Twips to pixels by edges at 15 twips a pixel.
+        QTest::newRow("Text1") << "Text1" << QRect(11, 64, 129, 25);
+        QTest::newRow("Text2") << "Text2" << QRect(160, 64, 129, 25);
+        QTest::newRow("Text3") << "Text3" << QRect(160, 96, 129, 25);
+        QTest::newRow("Label1") << "Label1" << QRect(113, 100, 41, 24);
+        QTest::newRow("Label2") << "Label2" << QRect(272, 8, 17, 17);
+        QTest::newRow("Label3") << "Label3" << QRect(11, 43, 57, 25);
+        QTest::newRow("Label4") << "Label4" << QRect(160, 43, 49, 17);
+        QTest::newRow("Label5") << "Label5" << QRect(8, 133, 73, 17);
+        QTest::newRow("Label8") << "Label8" << QRect(180, 240, 49, 17);
+        QTest::newRow("Label10") << "Label10" << QRect(180, 328, 25, 17);
+        QTest::newRow("Label11") << "Label11" << QRect(200, 304, 73, 17);
+        QTest::newRow("Label12") << "Label12" << QRect(200, 328, 73, 17);
+        QTest::newRow("Image1") << "Image1" << QRect(8, 152, 32, 32);
+        QTest::newRow("Image10") << "Image10" << QRect(48, 312, 32, 32);
+        QTest::newRow("Image13") << "Image13" << QRect(88, 192, 32, 32);
+        QTest::newRow("Image23") << "Image23" << QRect(260, 152, 32, 32);
+        QTest::newRow("Image27") << "Image27" << QRect(220, 256, 32, 32);
+    }
+    void geometryMatchesTheLayout() {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        QCOMPARE(child(*form, name.toLatin1())->geometry(), pixels);
+        QCOMPARE(form->size(), QSize(298, 357));
+        QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Velkorn Calculator"));
+    }
+
+    // Who takes a press where two controls overlap, and in the clear.
+    void pressGoesToTheFrontControl_data() {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QString>("owner");
+        QTest::newRow("Label12 over Label10") << QPoint(202, 335) << "Label12";
+        QTest::newRow("Label11 over Label9") << QPoint(204, 310) << "Label11";
+        QTest::newRow("Image26 over Label8") << QPoint(190, 256) << "Image26";
+        QTest::newRow("Image27 over Label8") << QPoint(225, 256) << "Image27";
+        QTest::newRow("Text1 over Label3") << QPoint(20, 65) << "Text1";
+        QTest::newRow("Label10 clear") << QPoint(185, 335) << "Label10";
+        QTest::newRow("Label8 clear") << QPoint(190, 250) << "Label8";
+        QTest::newRow("Label2 on strip") << QPoint(280, 16) << "Label2";
+    }
+    void pressGoesToTheFrontControl() {
+        QFETCH(QPoint, point);
+        QFETCH(QString, owner);
+        QWidget* hit = form->childAt(point);
+        QVERIFY(hit != nullptr);
+        // A line edit's child widgets belong to the box.
+        while (hit->parentWidget() != form.get()) {
+            hit = hit->parentWidget();
+        }
+        QCOMPARE(hit->objectName(), owner);
+    }
+
+    void clickInTheTimeOverlapRefreshesTheTime() {
+        fakeNow = QDateTime(QDate(2027, 1, 2), QTime(9, 8, 7));
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(202, 335));
+        QCOMPARE(static_cast<QLabel*>(child(*form, "Label12"))->text(),
+                 velkorn::ui::clockTimeText(QTime(9, 8, 7)));
+        QCOMPARE(static_cast<QLabel*>(child(*form, "Label11"))->text(), QString());
+    }
+
+    void pressesOnLabelsAndButtonsNeverDrag_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Qt::MouseButton>("button");
+        for (const char* name : {"Label1", "Label3", "Label5", "Label9", "Label10", "Label11",
+                                 "Image1", "Image21", "Label8"}) {
+            for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+                QTest::addRow("%s %d", name, int(button)) << QString(name) << button;
+            }
+        }
+    }
+    void pressesOnLabelsAndButtonsNeverDrag() {
+        QFETCH(QString, name);
+        QFETCH(Qt::MouseButton, button);
+        QWidget* control = child(*form, name.toLatin1());
+        const QPoint start = form->pos();
+        const QPoint centre = control->rect().center();
+        QTest::mousePress(control, button, Qt::NoModifier, centre);
+        QTest::mouseMove(control, centre + QPoint(30, 20));
+        QTest::mouseRelease(control, button, Qt::NoModifier, centre + QPoint(30, 20));
+        QCOMPARE(form->pos(), start);
+    }
+
+    void backgroundDragsWithAnyButton_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("where");
+        QTest::newRow("left, title strip") << Qt::LeftButton << QPoint(100, 16);
+        QTest::newRow("right, white ground") << Qt::RightButton << QPoint(150, 140);
+        QTest::newRow("middle, bottom") << Qt::MiddleButton << QPoint(100, 350);
+    }
+    void backgroundDragsWithAnyButton() {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, where);
+        QCOMPARE(form->childAt(where), nullptr);
+        const QPoint start = form->pos();
+        QTest::mousePress(form.get(), button, Qt::NoModifier, where);
+        QTest::mouseMove(form.get(), where + QPoint(40, 25));
+        QTest::mouseRelease(form.get(), button, Qt::NoModifier, where + QPoint(40, 25));
+        QCOMPARE(form->pos(), start + QPoint(40, 25));
+        // Once released, moving the pointer leaves the window where it is.
+        QTest::mouseMove(form.get(), where);
+        QCOMPARE(form->pos(), start + QPoint(40, 25));
+    }
+
+    void typingReachesTheEngine() {
+        typeInto("Text1", "-12");
+        typeInto("Text2", " 3");
+        typeInto("Text3", "old");
+        click(*form, "Image22");
+        QCOMPARE(boxText(*form, "Text3"), QStringLiteral("-15"));
+        QCOMPARE(form->engine().text(BoxId::Text1), "-12");
+    }
+
+    void boxesHoldFifteenCharacters_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("ascii") << "12345678901234567890" << "123456789012345";
+        QTest::newRow("wide") << QString(20, QChar(0x4E2D)) << QString(15, QChar(0x4E2D));
+        QTest::newRow("accents") << QString(16, QChar(0xE9)) << QString(15, QChar(0xE9));
+    }
+    void boxesHoldFifteenCharacters() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        QGuiApplication::clipboard()->setText(pasted);
+        auto* box = static_cast<QLineEdit*>(child(*form, "Text2"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), kept);
+        QCOMPARE(QString::fromStdString(form->engine().text(BoxId::Text2)), kept);
+        QTest::keyClicks(box, "9");
+        QCOMPARE(box->text(), kept);
+        click(*form, "Image11");
+        QCOMPARE(box->text(), kept);
+    }
+
+    void tabOrderAndFocus() {
+        QCOMPARE(QApplication::focusWidget(), child(*form, "Text1"));
+        click(*form, "Image2");
+        QCOMPARE(QApplication::focusWidget(), child(*form, "Text1"));
+        for (const char* next : {"Text2", "Text3", "Text1"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), child(*form, next));
+        }
+    }
+
+    void clockShowsTimeThenDate() {
+        auto* timer = form->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer != nullptr);
+        QCOMPARE(timer->interval(), 500);
+        QVERIFY(timer->isActive());
+        auto* time = static_cast<QLabel*>(child(*form, "Label12"));
+        auto* date = static_cast<QLabel*>(child(*form, "Label11"));
+        QCOMPARE(time->text(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(time->text(), velkorn::ui::clockTimeText(fakeNow.time()), 2000);
+        QCOMPARE(date->text(), velkorn::ui::clockDateText(fakeNow.date()));
+        QVERIFY(time->text().contains(QStringLiteral("16:29")));
+
+        // A click on the time refreshes the time alone.
+        fakeNow = QDateTime(QDate(2030, 1, 1), QTime(1, 2, 3));
+        click(*form, "Label12");
+        QCOMPARE(time->text(), velkorn::ui::clockTimeText(QTime(1, 2, 3)));
+        QCOMPARE(date->text(), velkorn::ui::clockDateText(QDate(2026, 12, 7)));
+        QTRY_COMPARE_WITH_TIMEOUT(date->text(), velkorn::ui::clockDateText(fakeNow.date()), 2000);
+    }
+
+    void errorIsReportedOnceAndBoxesStay_data() {
+        QTest::addColumn<QString>("text1");
+        QTest::addColumn<QString>("text2");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<ErrorKind>("kind");
+        QTest::newRow("empty plus") << "" << "" << "Image21" << ErrorKind::TypeMismatch;
+        QTest::newRow("5 / 0") << "5" << "0" << "Image24" << ErrorKind::DivisionByZero;
+        QTest::newRow("0 / 0") << "0" << "0" << "Image24" << ErrorKind::Overflow;
+        QTest::newRow("200 x 200") << "200" << "200" << "Image23" << ErrorKind::Overflow;
+    }
+    void errorIsReportedOnceAndBoxesStay() {
+        QFETCH(QString, text1);
+        QFETCH(QString, text2);
+        QFETCH(QString, button);
+        QFETCH(ErrorKind, kind);
+        typeInto("Text1", text1);
+        typeInto("Text2", text2);
+        typeInto("Text3", "before");
+        click(*form, button.toLatin1());
+        QCOMPARE(reporter.kinds.size(), std::size_t(1));
+        QCOMPARE(reporter.kinds[0], std::optional(kind));
+        QCOMPARE(boxText(*form, "Text1"), text1);
+        QCOMPARE(boxText(*form, "Text2"), text2);
+        QCOMPARE(boxText(*form, "Text3"), QStringLiteral("before"));
+        // The program goes on.
+        QVERIFY(form->isVisible());
+        click(*form, "Image25");
+        QCOMPARE(boxText(*form, "Text3"), QString());
+    }
+
+    void toolTipsAndAccessibleNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<QString>("accessible");
+        QTest::newRow("Image1") << "Image1" << "1" << "1";
+        QTest::newRow("Image20") << "Image20" << "0" << "0";
+        QTest::newRow("Image21") << "Image21" << "Plus" << "Plus";
+        QTest::newRow("Image22") << "Image22" << "Minus" << "Minus";
+        QTest::newRow("Image23") << "Image23" << "Multiplication" << "Multiplication";
+        QTest::newRow("Image24") << "Image24" << "Division" << "Division";
+        QTest::newRow("Image25") << "Image25" << "Clear" << "Clear";
+        QTest::newRow("Image26") << "Image26" << "About" << "About";
+        QTest::newRow("Image27") << "Image27" << "Help" << "Help";
+        QTest::newRow("Label2") << "Label2" << "Exit Application" << "Exit Application";
+        QTest::newRow("Label5") << "Label5" << "Velkorn On Screen Keyboard 1"
+                                << "Velkorn On Screen Keyboard 1";
+        QTest::newRow("Label7") << "Label7" << "Velkorn Arithmetic Operator Board"
+                                << "Velkorn Arithmetic Operator Board";
+        QTest::newRow("Label9") << "Label9" << "" << "";
+        QTest::newRow("Text1") << "Text1" << "" << "Input 1";
+        QTest::newRow("Text2") << "Text2" << "" << "Input 2";
+        QTest::newRow("Text3") << "Text3" << "" << "Output";
+    }
+    void toolTipsAndAccessibleNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, toolTip);
+        QFETCH(QString, accessible);
+        QWidget* control = child(*form, name.toLatin1());
+        QCOMPARE(control->toolTip(), toolTip);
+        QCOMPARE(control->accessibleName(), accessible);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,30 @@
+// A label or picture button on one of the picture cards. It keeps every mouse
+// press for itself (a plain QLabel hands presses on to the window, which
+// would start a drag) and turns a press and release of the left or right
+// button over it into clicked(). The second press of a double click is no
+// click, so two quick clicks act once.
+#pragma once
+
+#include <QLabel>
+
+namespace velkorn::ui {
+
+class ClickLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    Qt::MouseButton pressedButton = Qt::NoButton;
+};
+
+} // namespace velkorn::ui

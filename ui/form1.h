@@ -1,0 +1,64 @@
+// The main window: a view of the CalculatorEngine it owns. Clicks on its
+// controls and presses on its background go through the button map; engine
+// actions run on the engine and the boxes show its texts afterwards, window
+// actions leave as signals for the application (another window, exit) or
+// are done here (the time, dragging). Engine errors go to the ErrorReporter
+// and the boxes keep what they showed.
+#pragma once
+
+#include "errorreporter.h"
+#include "picturecard.h"
+#include "windowid.h"
+
+#include "velkorn/button_map.h"
+#include "velkorn/calculator_engine.h"
+
+#include <QDateTime>
+
+#include <array>
+#include <functional>
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+namespace velkorn::ui {
+
+class Form1 : public PictureCard {
+    Q_OBJECT
+
+public:
+    using Clock = std::function<QDateTime()>;
+
+    explicit Form1(ErrorReporter& reporter, Clock clock = &QDateTime::currentDateTime,
+                   QWidget* parent = nullptr);
+
+    const CalculatorEngine& engine() const { return calculator; }
+
+signals:
+    void windowRequested(velkorn::ui::WindowId window);
+    void exitRequested();
+
+protected:
+    void backgroundPressed(QMouseEvent* event) override;
+
+private:
+    void connectControls();
+    void connectBoxes();
+    void handle(std::string_view control, ControlEvent event, const QMouseEvent* press = nullptr);
+    void carryOutWindowAction(ButtonAction action, const QMouseEvent* press);
+    void showBoxes();
+    void showTime();
+    void tick();
+
+    CalculatorEngine calculator;
+    ErrorReporter& reporter;
+    Clock clock;
+    QTimer* timer;
+    std::array<QLineEdit*, 3> boxes{};
+    QLabel* dateLabel;
+    QLabel* timeLabel;
+};
+
+} // namespace velkorn::ui

@@ -1,0 +1,96 @@
+#include "formbuilder.h"
+
+#include "clicklabel.h"
+#include "twips.h"
+
+#include <QIcon>
+#include <QLineEdit>
+#include <QPalette>
+#include <QWidget>
+
+#include <ranges>
+
+namespace velkorn::ui {
+namespace {
+
+// Boxes hold at most 15 characters.
+constexpr int kBoxMaxLength = 15;
+
+QPalette::ColorRole colorRole(TextRole role) {
+    return role == TextRole::HighlightedText ? QPalette::HighlightedText : QPalette::ButtonText;
+}
+
+QWidget* createTextBox(QWidget* window, const ControlDescription& spec) {
+    auto* box = new QLineEdit(window);
+    box->setMaxLength(kBoxMaxLength);
+    box->setFont(sansSerifFont(spec.pointSize));
+    return box;
+}
+
+QWidget* createLabel(QWidget* window, const ControlDescription& spec) {
+    auto* label = new ClickLabel(window);
+    if (spec.picture != nullptr) {
+        label->setPixmap(loadPicture(spec.picture));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    label->setText(QString::fromUtf8(spec.caption));
+    label->setFont(sansSerifFont(spec.pointSize));
+    label->setAlignment(spec.alignment | Qt::AlignTop);
+    // Text is drawn in the label's foreground role; the system colour named
+    // by the description is copied there.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(colorRole(spec.textRole)));
+    if (spec.background) {
+        palette.setColor(QPalette::Window, QColor::fromRgb(*spec.background));
+        label->setAutoFillBackground(true);
+    }
+    label->setPalette(palette);
+    return label;
+}
+
+void describe(QWidget* control, const ControlDescription& spec) {
+    control->setObjectName(QLatin1String(spec.name));
+    control->setGeometry(twipsToRect(spec.left, spec.top, spec.width, spec.height));
+    if (spec.toolTip != nullptr) {
+        control->setToolTip(QString::fromUtf8(spec.toolTip));
+    }
+    const char* name = spec.accessibleName != nullptr ? spec.accessibleName : spec.toolTip;
+    if (name != nullptr) {
+        control->setAccessibleName(QString::fromUtf8(name));
+    }
+    if (spec.accessibleDescription != nullptr) {
+        control->setAccessibleDescription(QString::fromUtf8(spec.accessibleDescription));
+    }
+    control->setVisible(spec.visible);
+}
+
+} // namespace
+
+void buildForm(QWidget* window, const FormDescription& description) {
+    window->setObjectName(QLatin1String(description.name));
+    window->setWindowTitle(QString::fromUtf8(description.caption));
+    window->setWindowIcon(QIcon(QString::fromUtf8(description.icon)));
+    window->setFixedSize(twipsToPixels(description.clientWidth),
+                         twipsToPixels(description.clientHeight));
+    // Created back to front: a later sibling lies over an earlier one.
+    for (const ControlDescription& spec : std::views::reverse(description.controls)) {
+        QWidget* control = spec.kind == ControlKind::TextBox ? createTextBox(window, spec)
+                                                             : createLabel(window, spec);
+        describe(control, spec);
+    }
+}
+
+QPixmap loadPicture(const char* resource) { return QPixmap(QString::fromUtf8(resource)); }
+
+QFont sansSerifFont(double pointSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+} // namespace velkorn::ui

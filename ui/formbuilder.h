@@ -1,0 +1,26 @@
+// Builds a window's controls from its FormDescription: geometry from twips,
+// fonts, colours, tool tips, accessible names and stacking order. Every
+// window is built here, so the three look and behave alike.
+#pragma once
+
+#include "formdescription.h"
+
+#include <QFont>
+#include <QPixmap>
+
+class QWidget;
+
+namespace velkorn::ui {
+
+// Sizes, titles and fills the window, and creates its controls as children
+// named after the description.
+void buildForm(QWidget* window, const FormDescription& description);
+
+// A picture built into the program, by resource path.
+QPixmap loadPicture(const char* resource);
+
+// The labels' and boxes' face: MS Sans Serif where installed, else a close
+// sans-serif.
+QFont sansSerifFont(double pointSize);
+
+} // namespace velkorn::ui

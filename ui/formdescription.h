@@ -1,0 +1,51 @@
+// A window described as data: its size, pictures and controls in twips, the
+// way the layout is specified. FormBuilder turns a description into widgets;
+// the windows only attach behaviour to the controls by name.
+#pragma once
+
+#include <QRgb>
+#include <Qt>
+
+#include <optional>
+#include <span>
+
+namespace velkorn::ui {
+
+enum class ControlKind { TextBox, Label, Picture };
+
+// The system colour a label's text is drawn in.
+enum class TextRole { ButtonText, HighlightedText };
+
+struct ControlDescription {
+    const char* name;
+    ControlKind kind;
+    int left; // twips, from the top left-hand corner of the client area
+    int top;
+    int width;
+    int height;
+    const char* caption = "";
+    const char* picture = nullptr; // resource path of a picture control's face
+    double pointSize = 8.25;
+    TextRole textRole = TextRole::ButtonText;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    const char* toolTip = nullptr;
+    // Read by screen readers; the tool tip when not given.
+    const char* accessibleName = nullptr;
+    const char* accessibleDescription = nullptr;
+    std::optional<QRgb> background = std::nullopt; // opaque labels only; others are transparent
+    bool visible = true;
+};
+
+struct FormDescription {
+    const char* name;
+    const char* caption;
+    int clientWidth; // twips
+    int clientHeight;
+    const char* background; // resource path
+    const char* icon;
+    // Front to back: a control earlier in the list lies over later ones and
+    // takes the mouse press where they overlap.
+    std::span<const ControlDescription> controls;
+};
+
+} // namespace velkorn::ui

@@ -1,0 +1,58 @@
+#include "picturecard.h"
+
+#include "clicklabel.h"
+#include "formbuilder.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace velkorn::ui {
+
+PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    buildForm(this, description);
+    background = loadPicture(description.background);
+}
+
+QWidget* PictureCard::control(const char* name) const {
+    return findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+ClickLabel* PictureCard::label(const char* name) const {
+    return qobject_cast<ClickLabel*>(control(name));
+}
+
+void PictureCard::centreOnScreen() {
+    const QRect available = screen()->availableGeometry();
+    move(available.x() + (available.width() - width()) / 2,
+         available.y() + (available.height() - height()) / 2);
+}
+
+void PictureCard::backgroundPressed(QMouseEvent* event) { beginDrag(event); }
+
+void PictureCard::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background);
+}
+
+void PictureCard::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    backgroundPressed(event);
+}
+
+void PictureCard::mouseMoveEvent(QMouseEvent* event) { dragger.move(event); }
+
+void PictureCard::mouseReleaseEvent(QMouseEvent* event) { dragger.release(event); }
+
+void PictureCard::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click on the background drags too.
+    mousePressEvent(event);
+}
+
+void PictureCard::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+} // namespace velkorn::ui

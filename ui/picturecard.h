@@ -1,0 +1,51 @@
+// The borderless card all three windows are made of: a background picture
+// drawn once at the top left at its own size, controls built from a
+// FormDescription, and a background that drags the window when pressed.
+// A close command from the window manager becomes closeRequested(); the
+// application decides what closing means for each window.
+#pragma once
+
+#include "formdescription.h"
+#include "windowdragger.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace velkorn::ui {
+
+class ClickLabel;
+
+class PictureCard : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PictureCard(const FormDescription& description, QWidget* parent = nullptr);
+
+    // A control built from the description, by name.
+    QWidget* control(const char* name) const;
+    ClickLabel* label(const char* name) const;
+
+    // Places the window in the middle of its screen's available area.
+    void centreOnScreen();
+
+signals:
+    void closeRequested();
+
+protected:
+    // A press on the background; the default starts a drag.
+    virtual void backgroundPressed(QMouseEvent* event);
+    void beginDrag(const QMouseEvent* press) { dragger.begin(press); }
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPixmap background;
+    WindowDragger dragger{this};
+};
+
+} // namespace velkorn::ui
