@@ -1,24 +1,36 @@
-# Front door: `make test` and `make run` install what a fresh Debian machine
-# lacks, then configure, build and run through CMake and CTest.
+# Front door: `make run` and `make test` install what a fresh Debian machine
+# lacks, then configure and build with CMake; tests run through CTest.
 
 JOBS ?= $(shell nproc)
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+TOOLS_BUILD ?= build-tools
 FUZZ_SECONDS ?= 30
+EXECUTABLE := $(BUILD)/app/velkorn-calculator
 
-CORE_PACKAGES := cmake make g++ libgtest-dev clang libclang-rt-dev
+BUILD_PACKAGES := cmake make g++ qt6-base-dev
+# Xvfb, openbox and xdotool are also what `make run` uses without a display.
+DISPLAY_PACKAGES := xvfb xauth openbox xdotool x11-utils
+TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) libgtest-dev clang libclang-rt-dev \
+	xclip binutils-mingw-w64-x86-64
 
-.PHONY: test deps-test build sanitize-test clean
+.PHONY: run test build sanitize-test assets clean
 
-test: deps-test build
+run:
+	tools/ensure-packages $(BUILD_PACKAGES)
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	    tools/ensure-packages $(DISPLAY_PACKAGES) imagemagick; fi
+	$(MAKE) build
+	tools/run-calculator $(EXECUTABLE)
+
+test:
+	tools/ensure-packages $(TEST_PACKAGES)
+	$(MAKE) build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) sanitize-test
 
-deps-test:
-	tools/ensure-packages $(CORE_PACKAGES)
-
 build:
-	cmake -S . -B $(BUILD) -DVELKORN_BUILD_UI=OFF
+	cmake -S . -B $(BUILD)
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
@@ -29,5 +41,12 @@ sanitize-test:
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# Repaints the pictures in assets/ (commit what changes).
+assets:
+	tools/ensure-packages $(BUILD_PACKAGES) fonts-dejavu-core
+	cmake -S . -B $(TOOLS_BUILD) -DVELKORN_BUILD_TOOLS=ON -DBUILD_TESTING=OFF
+	cmake --build $(TOOLS_BUILD) -j$(JOBS) --target velkorn-asset-generator
+	QT_QPA_PLATFORM=offscreen $(TOOLS_BUILD)/tools/asset-generator/velkorn-asset-generator assets
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD)

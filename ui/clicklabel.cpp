@@ -1,10 +1,30 @@
 #include "clicklabel.h"
 
+#include "formbuilder.h"
+
+#include <QFontMetricsF>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace velkorn::ui {
+namespace {
+
+constexpr double kSmallestPointSize = 6.0;
+
+} // namespace
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::NoFocus); }
+
+void ClickLabel::setFittedText(const QString& text, double pointSize) {
+    QFont font = sansSerifFont(pointSize);
+    const double needed = QFontMetricsF(font).horizontalAdvance(text);
+    if (needed > width()) {
+        font.setPointSizeF(std::max(pointSize * width() / needed, kSmallestPointSize));
+    }
+    setFont(font);
+    setText(text);
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();

@@ -15,6 +15,11 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
 
+    // Shows a caption in the sans-serif face at the given size, drawn
+    // smaller when it would not fit the label's width (a long regional time
+    // format, a wider fallback font), so that it is never cut off.
+    void setFittedText(const QString& text, double pointSize);
+
 signals:
     void clicked();
 

@@ -5,7 +5,6 @@
 #include "form1description.h"
 #include "formbuilder.h"
 
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -14,22 +13,7 @@ namespace {
 
 constexpr int kClockIntervalMs = 500;
 constexpr double kClockPointSize = 8.25;
-constexpr double kSmallestClockPointSize = 6.0;
 constexpr std::array kBoxNames{"Text1", "Text2", "Text3"};
-
-// A long regional format may not fit the clock labels: the text is drawn
-// smaller rather than cut, down to a size that is still readable.
-void setFittingText(QLabel* label, const QString& text) {
-    QFont font = sansSerifFont(kClockPointSize);
-    const int available = label->width();
-    const int needed = QFontMetrics(font).horizontalAdvance(text);
-    if (needed > available) {
-        const double scaled = kClockPointSize * available / needed;
-        font.setPointSizeF(std::max(scaled, kSmallestClockPointSize));
-    }
-    label->setFont(font);
-    label->setText(text);
-}
 
 } // namespace
 
@@ -125,12 +109,12 @@ void Form1::showBoxes() {
     }
 }
 
-void Form1::showTime() { setFittingText(timeLabel, clockTimeText(clock().time())); }
+void Form1::showTime() { timeLabel->setFittedText(clockTimeText(clock().time()), kClockPointSize); }
 
 void Form1::tick() {
     // Two readings of the clock, the time first.
     showTime();
-    setFittingText(dateLabel, clockDateText(clock().date()));
+    dateLabel->setFittedText(clockDateText(clock().date()), kClockPointSize);
 }
 
 } // namespace velkorn::ui

@@ -19,7 +19,6 @@
 #include <functional>
 #include <string_view>
 
-class QLabel;
 class QLineEdit;
 class QTimer;
 
@@ -57,8 +56,8 @@ private:
     Clock clock;
     QTimer* timer;
     std::array<QLineEdit*, 3> boxes{};
-    QLabel* dateLabel;
-    QLabel* timeLabel;
+    ClickLabel* dateLabel;
+    ClickLabel* timeLabel;
 };
 
 } // namespace velkorn::ui

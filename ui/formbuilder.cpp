@@ -34,8 +34,8 @@ QWidget* createLabel(QWidget* window, const ControlDescription& spec) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    label->setText(QString::fromUtf8(spec.caption));
-    label->setFont(sansSerifFont(spec.pointSize));
+    label->resize(twipsToRect(spec.left, spec.top, spec.width, spec.height).size());
+    label->setFittedText(QString::fromUtf8(spec.caption), spec.pointSize);
     label->setAlignment(spec.alignment | Qt::AlignTop);
     // Text is drawn in the label's foreground role; the system colour named
     // by the description is copied there.
