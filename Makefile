@@ -12,7 +12,7 @@ BUILD_PACKAGES := cmake make g++ qt6-base-dev
 # Xvfb, openbox and xdotool are also what `make run` uses without a display.
 DISPLAY_PACKAGES := xvfb xauth openbox xdotool x11-utils
 TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) libgtest-dev clang libclang-rt-dev \
-	xclip binutils-mingw-w64-x86-64
+	xclip imagemagick binutils-mingw-w64-x86-64
 
 .PHONY: run test build sanitize-test assets clean
 
@@ -43,7 +43,7 @@ sanitize-test:
 
 # Repaints the pictures in assets/ (commit what changes).
 assets:
-	tools/ensure-packages $(BUILD_PACKAGES) fonts-dejavu-core
+	tools/ensure-packages $(BUILD_PACKAGES) fonts-dejavu-core fonts-lohit-beng-bengali fonts-wqy-microhei
 	cmake -S . -B $(TOOLS_BUILD) -DVELKORN_BUILD_TOOLS=ON -DBUILD_TESTING=OFF
 	cmake --build $(TOOLS_BUILD) -j$(JOBS) --target velkorn-asset-generator
 	QT_QPA_PLATFORM=offscreen $(TOOLS_BUILD)/tools/asset-generator/velkorn-asset-generator assets

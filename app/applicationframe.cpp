@@ -1,5 +1,8 @@
 #include "applicationframe.h"
 
+#include "form2.h"
+#include "form3.h"
+
 #include <QCoreApplication>
 
 namespace velkorn::app {
@@ -13,6 +16,8 @@ ApplicationFrame::ApplicationFrame(ui::ErrorReporter& reporter, ui::Form1::Clock
     // The main window has no close button of its own; a close command from
     // the window manager ends the program like the exit label.
     connect(form1.get(), &ui::PictureCard::closeRequested, this, &ApplicationFrame::endProgram);
+    setFactory(WindowId::Help, [] { return std::make_unique<ui::Form2>(); });
+    setFactory(WindowId::About, [] { return std::make_unique<ui::Form3>(); });
 }
 
 ApplicationFrame::~ApplicationFrame() = default;

@@ -26,7 +26,8 @@ public:
                               ui::Form1::Clock clock = &QDateTime::currentDateTime);
     ~ApplicationFrame() override;
 
-    // How a secondary window is made when it is first shown.
+    // How a secondary window is made when it is first shown (the Help and
+    // About windows unless replaced).
     void setFactory(ui::WindowId id, Factory factory);
 
     // Shows the main window, centred on the screen.

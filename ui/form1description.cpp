@@ -1,5 +1,7 @@
 #include "form1description.h"
 
+#include "closelabel.h"
+
 #include <array>
 
 namespace velkorn::ui {
@@ -76,9 +78,7 @@ constexpr std::array kControls{
     button("Image3", 120, 2880, VELKORN_FACE("3"), "3"),
     button("Image2", 720, 2280, VELKORN_FACE("2"), "2"),
     button("Image1", 120, 2280, VELKORN_FACE("1"), "1"),
-    ControlDescription{.name = "Label2", .kind = Label, .left = 4080, .top = 120, .width = 255,
-                       .height = 255, .caption = "X", .pointSize = 12,
-                       .textRole = TextRole::HighlightedText, .toolTip = "Exit Application"},
+    closeLabel("Label2", 4080, "Exit Application"),
     label("Label1", "Output", 1700, 1500, 615, 360, "Output", 9.75),
 };
 

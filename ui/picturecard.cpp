@@ -29,6 +29,10 @@ void PictureCard::centreOnScreen() {
          available.y() + (available.height() - height()) / 2);
 }
 
+void PictureCard::makeCloseLabel(const char* name) {
+    connect(label(name), &ClickLabel::clicked, this, &PictureCard::closeRequested);
+}
+
 void PictureCard::backgroundPressed(QMouseEvent* event) { beginDrag(event); }
 
 void PictureCard::paintEvent(QPaintEvent*) {

@@ -35,6 +35,9 @@ protected:
     // A press on the background; the default starts a drag.
     virtual void backgroundPressed(QMouseEvent* event);
     void beginDrag(const QMouseEvent* press) { dragger.begin(press); }
+    // A label whose click closes the window, as the window manager's close
+    // command does.
+    void makeCloseLabel(const char* name);
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

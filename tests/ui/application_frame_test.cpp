@@ -98,10 +98,6 @@ private slots:
         QCOMPARE(ended.size(), 1);
     }
 
-    void unknownWindowIsNotCreated() {
-        frame->showWindow(WindowId::About);
-        QCOMPARE(frame->window(WindowId::About), nullptr);
-    }
 };
 
 QTEST_MAIN(ApplicationFrameTest)

@@ -5,7 +5,7 @@
 
 bool writeIco8(const QImage& source, const QString& path) {
     const QImage argb = source.convertToFormat(QImage::Format_ARGB32);
-    const QImage indexed = argb.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
+    const QImage indexed = argb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     const int width = indexed.width();
     const int height = indexed.height();
     const int pixelStride = (width + 3) / 4 * 4;

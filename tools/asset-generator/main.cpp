@@ -1,118 +1,12 @@
 // Paints the program's pictures and icons and writes them into a folder
 // (the repository's assets/). Run by hand when a picture changes; the build
-// only embeds what this wrote.
-#include "icowriter.h"
+// only embeds what this wrote. The Bengali and Chinese pictures need Debian's
+// fonts-lohit-beng-bengali and fonts-wqy-microhei.
+#include "pictures.h"
 
-#include <QDir>
-#include <QFont>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QPainterPath>
 
 #include <cstdio>
-#include <functional>
-
-namespace {
-
-const QColor kRed(0x9D, 0x08, 0x0D);
-constexpr int kStripHeight = 33;
-constexpr int kJpegQuality = 100;
-
-QFont face(int pixelSize, QFont::Weight weight = QFont::Normal) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
-}
-
-QImage canvas(int width, int height, const QColor& fill = Qt::white) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(fill);
-    return image;
-}
-
-// A white card with the dark red title strip and its title at the left end.
-QImage card(int width, int height, const QString& title) {
-    QImage image = canvas(width, height);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(0, 0, width, kStripHeight, kRed);
-    painter.setPen(Qt::white);
-    painter.setFont(face(15, QFont::Bold));
-    painter.drawText(QRect(7, 0, width - 7, kStripHeight), Qt::AlignVCenter | Qt::AlignLeft, title);
-    return image;
-}
-
-using Glyph = std::function<void(QPainter&)>;
-
-// A 32 x 32 button face: a white glyph centred on dark red.
-QImage buttonFace(const Glyph& glyph) {
-    QImage image = canvas(32, 32, kRed);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(Qt::white);
-    painter.setBrush(Qt::white);
-    glyph(painter);
-    return image;
-}
-
-Glyph text(const QString& glyph) {
-    return [glyph](QPainter& painter) {
-        painter.setFont(face(22, QFont::Bold));
-        painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, glyph);
-    };
-}
-
-void plus(QPainter& painter) {
-    painter.setPen(Qt::NoPen);
-    painter.drawRect(8, 14, 16, 4);
-    painter.drawRect(14, 8, 4, 16);
-}
-
-void minus(QPainter& painter) {
-    painter.setPen(Qt::NoPen);
-    painter.drawRect(8, 14, 16, 4);
-}
-
-void divide(QPainter& painter) {
-    painter.setPen(Qt::NoPen);
-    painter.drawRect(8, 14, 16, 4);
-    painter.drawEllipse(QRectF(13.5, 6.5, 5, 5));
-    painter.drawEllipse(QRectF(13.5, 20.5, 5, 5));
-}
-
-// White outline of a calculator (display and a grid of keys) on a red disc.
-QImage applicationIcon() {
-    QImage image = canvas(64, 64);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xC4, 0x12, 0x18));
-    painter.drawEllipse(QRectF(1, 1, 62, 62));
-    QPen outline(Qt::white, 2.5);
-    outline.setJoinStyle(Qt::RoundJoin);
-    painter.setPen(outline);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(19, 12, 26, 40), 3, 3);
-    painter.drawRect(QRectF(23, 16, 18, 8));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            painter.drawRect(QRectF(23.5 + column * 6.5, 28 + row * 7, 4, 4));
-        }
-    }
-    return image;
-}
-
-bool saveJpeg(const QImage& image, const QDir& folder, const QString& name) {
-    return image.save(folder.filePath(name), "JPEG", kJpegQuality);
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
@@ -121,25 +15,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    bool ok = saveJpeg(card(299, 357, QStringLiteral("Velkorn Calculator")), folder,
-                       QStringLiteral("form1-background.jpg"));
-
-    const std::pair<const char*, Glyph> faces[] = {
-        {"0", text("0")},          {"1", text("1")},
-        {"2", text("2")},          {"3", text("3")},
-        {"4", text("4")},          {"5", text("5")},
-        {"6", text("6")},          {"7", text("7")},
-        {"8", text("8")},          {"9", text("9")},
-        {"plus", plus},            {"minus", minus},
-        {"times", text("x")},      {"divide", divide},
-        {"clear", text("C")},      {"about", text("A")},
-        {"help", text("H")},
-    };
-    for (const auto& [name, glyph] : faces) {
-        ok = saveJpeg(buttonFace(glyph), folder, QStringLiteral("face-%1.jpg").arg(name)) && ok;
-    }
-    ok = writeIco8(applicationIcon(), folder.filePath(QStringLiteral("velkorn-calculator.ico"))) &&
-         ok;
+    const bool ok = paintMainWindowPictures(folder) & paintHelpPictures(folder) &
+                    paintAboutPictures(folder);
     if (!ok) {
         std::fprintf(stderr, "could not write every picture into %s\n", argv[1]);
         return 1;
