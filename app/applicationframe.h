@@ -19,7 +19,7 @@ namespace velkorn::app {
 class ApplicationFrame : public QObject {
     Q_OBJECT
 
-public:
+  public:
     using Factory = std::function<std::unique_ptr<ui::PictureCard>()>;
 
     explicit ApplicationFrame(ui::ErrorReporter& reporter,
@@ -42,10 +42,10 @@ public:
     // A window once created, or nullptr before its first showWindow.
     ui::PictureCard* window(ui::WindowId id) const;
 
-signals:
+  signals:
     void programEnded();
 
-private:
+  private:
     std::unique_ptr<ui::Form1> form1;
     std::map<ui::WindowId, Factory> factories;
     std::map<ui::WindowId, std::unique_ptr<ui::PictureCard>> secondary;

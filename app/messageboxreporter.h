@@ -7,7 +7,7 @@
 namespace velkorn::app {
 
 class MessageBoxReporter : public ui::ErrorReporter {
-public:
+  public:
     void report(const std::exception& error) override;
 };
 

@@ -14,7 +14,9 @@ constexpr double kSmallestPointSize = 6.0;
 
 } // namespace
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::NoFocus); }
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
 
 void ClickLabel::setFittedText(const QString& text, double pointSize) {
     QFont font = sansSerifFont(pointSize);

@@ -12,7 +12,7 @@ namespace velkorn::ui {
 class ClickLabel : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     explicit ClickLabel(QWidget* parent = nullptr);
 
     // Shows a caption in the sans-serif face at the given size, drawn
@@ -20,15 +20,15 @@ public:
     // format, a wider fallback font), so that it is never cut off.
     void setFittedText(const QString& text, double pointSize);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     Qt::MouseButton pressedButton = Qt::NoButton;
 };
 

@@ -6,9 +6,16 @@
 namespace velkorn::ui {
 
 constexpr ControlDescription closeLabel(const char* name, int left, const char* toolTip) {
-    return {.name = name, .kind = ControlKind::Label, .left = left, .top = 120, .width = 255,
-            .height = 255, .caption = "X", .pointSize = 12,
-            .textRole = TextRole::HighlightedText, .toolTip = toolTip};
+    return {.name = name,
+            .kind = ControlKind::Label,
+            .left = left,
+            .top = 120,
+            .width = 255,
+            .height = 255,
+            .caption = "X",
+            .pointSize = 12,
+            .textRole = TextRole::HighlightedText,
+            .toolTip = toolTip};
 }
 
 } // namespace velkorn::ui

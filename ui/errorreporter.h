@@ -7,7 +7,7 @@
 namespace velkorn::ui {
 
 class ErrorReporter {
-public:
+  public:
     virtual ~ErrorReporter() = default;
     virtual void report(const std::exception& error) = 0;
 };

@@ -36,7 +36,8 @@ void Form1::connectControls() {
         ClickLabel* control = label(row.control.data());
         Q_ASSERT(control != nullptr);
         const std::string_view name = row.control;
-        connect(control, &ClickLabel::clicked, this, [this, name] { handle(name, ControlEvent::Click); });
+        connect(control, &ClickLabel::clicked, this,
+                [this, name] { handle(name, ControlEvent::Click); });
     }
 }
 
@@ -109,7 +110,9 @@ void Form1::showBoxes() {
     }
 }
 
-void Form1::showTime() { timeLabel->setFittedText(clockTimeText(clock().time()), kClockPointSize); }
+void Form1::showTime() {
+    timeLabel->setFittedText(clockTimeText(clock().time()), kClockPointSize);
+}
 
 void Form1::tick() {
     // Two readings of the clock, the time first.

@@ -27,7 +27,7 @@ namespace velkorn::ui {
 class Form1 : public PictureCard {
     Q_OBJECT
 
-public:
+  public:
     using Clock = std::function<QDateTime()>;
 
     explicit Form1(ErrorReporter& reporter, Clock clock = &QDateTime::currentDateTime,
@@ -35,14 +35,14 @@ public:
 
     const CalculatorEngine& engine() const { return calculator; }
 
-signals:
+  signals:
     void windowRequested(velkorn::ui::WindowId window);
     void exitRequested();
 
-protected:
+  protected:
     void backgroundPressed(QMouseEvent* event) override;
 
-private:
+  private:
     void connectControls();
     void connectBoxes();
     void handle(std::string_view control, ControlEvent event, const QMouseEvent* press = nullptr);

@@ -12,26 +12,51 @@ using enum ControlKind;
 constexpr int kFace = 480; // picture buttons are 32 x 32 pixels
 
 constexpr ControlDescription box(const char* name, int left, int top, const char* accessible) {
-    return {.name = name, .kind = TextBox, .left = left, .top = top, .width = 1935,
-            .height = 375, .pointSize = 9.75, .accessibleName = accessible};
+    return {.name = name,
+            .kind = TextBox,
+            .left = left,
+            .top = top,
+            .width = 1935,
+            .height = 375,
+            .pointSize = 9.75,
+            .accessibleName = accessible};
 }
 
 constexpr ControlDescription label(const char* name, const char* caption, int left, int top,
                                    int width, int height, const char* toolTip,
                                    double pointSize = 8.25) {
-    return {.name = name, .kind = Label, .left = left, .top = top, .width = width,
-            .height = height, .caption = caption, .pointSize = pointSize, .toolTip = toolTip};
+    return {.name = name,
+            .kind = Label,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .caption = caption,
+            .pointSize = pointSize,
+            .toolTip = toolTip};
 }
 
 constexpr ControlDescription clockLabel(const char* name, int top, const char* description) {
-    return {.name = name, .kind = Label, .left = 3000, .top = top, .width = 1095, .height = 255,
-            .alignment = Qt::AlignHCenter, .accessibleDescription = description};
+    return {.name = name,
+            .kind = Label,
+            .left = 3000,
+            .top = top,
+            .width = 1095,
+            .height = 255,
+            .alignment = Qt::AlignHCenter,
+            .accessibleDescription = description};
 }
 
 constexpr ControlDescription button(const char* name, int left, int top, const char* face,
                                     const char* toolTip) {
-    return {.name = name, .kind = Picture, .left = left, .top = top, .width = kFace,
-            .height = kFace, .picture = face, .toolTip = toolTip};
+    return {.name = name,
+            .kind = Picture,
+            .left = left,
+            .top = top,
+            .width = kFace,
+            .height = kFace,
+            .picture = face,
+            .toolTip = toolTip};
 }
 
 #define VELKORN_FACE(name) ":/velkorn/face-" name ".jpg"
@@ -96,6 +121,8 @@ constexpr FormDescription kForm1{
 
 } // namespace
 
-const FormDescription& form1Description() { return kForm1; }
+const FormDescription& form1Description() {
+    return kForm1;
+}
 
 } // namespace velkorn::ui

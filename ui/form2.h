@@ -9,7 +9,7 @@ namespace velkorn::ui {
 class Form2 : public PictureCard {
     Q_OBJECT
 
-public:
+  public:
     explicit Form2(QWidget* parent = nullptr);
 };
 

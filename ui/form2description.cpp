@@ -21,6 +21,8 @@ constexpr FormDescription kForm2{
 
 } // namespace
 
-const FormDescription& form2Description() { return kForm2; }
+const FormDescription& form2Description() {
+    return kForm2;
+}
 
 } // namespace velkorn::ui

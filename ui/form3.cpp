@@ -15,8 +15,7 @@ Form3::Form3(QWidget* parent)
         {"Label5", Language::Chinese},
     };
     for (const auto& [name, choice] : choices) {
-        connect(label(name), &ClickLabel::clicked, this,
-                [this, choice] { showLanguage(choice); });
+        connect(label(name), &ClickLabel::clicked, this, [this, choice] { showLanguage(choice); });
     }
     formLoad();
 }

@@ -12,14 +12,14 @@ namespace velkorn::ui {
 class Form3 : public PictureCard {
     Q_OBJECT
 
-public:
+  public:
     enum class Language { English, Bengali, Chinese };
 
     explicit Form3(QWidget* parent = nullptr);
 
     Language language() const;
 
-private:
+  private:
     void formLoad();
     void showLanguage(Language language);
 

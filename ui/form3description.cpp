@@ -12,24 +12,42 @@ constexpr QRgb kLanguageButton = qRgb(128, 0, 0);
 
 constexpr ControlDescription languageLabel(const char* name, const char* caption, int top,
                                            const char* toolTip) {
-    return {.name = name, .kind = ControlKind::Label, .left = 3720, .top = top, .width = 615,
-            .height = 255, .caption = caption, .textRole = TextRole::HighlightedText,
-            .toolTip = toolTip, .background = kLanguageButton};
+    return {.name = name,
+            .kind = ControlKind::Label,
+            .left = 3720,
+            .top = top,
+            .width = 615,
+            .height = 255,
+            .caption = caption,
+            .textRole = TextRole::HighlightedText,
+            .toolTip = toolTip,
+            .background = kLanguageButton};
 }
 
 constexpr ControlDescription warningPicture(const char* name, int left, int top,
                                             const char* picture, const char* language,
                                             const char* text) {
-    return {.name = name, .kind = ControlKind::Picture, .left = left, .top = top, .width = 3540,
-            .height = 1170, .picture = picture, .accessibleName = language,
+    return {.name = name,
+            .kind = ControlKind::Picture,
+            .left = left,
+            .top = top,
+            .width = 3540,
+            .height = 1170,
+            .picture = picture,
+            .accessibleName = language,
             .accessibleDescription = text};
 }
 
 // Front to back, in the order the window lists them; only the two warning
 // pictures overlap, and they are never shown together.
 constexpr std::array kControls{
-    ControlDescription{.name = "Label2", .kind = ControlKind::Label, .left = 3720, .top = 3800,
-                       .width = 495, .height = 210, .caption = "LS",
+    ControlDescription{.name = "Label2",
+                       .kind = ControlKind::Label,
+                       .left = 3720,
+                       .top = 3800,
+                       .width = 495,
+                       .height = 210,
+                       .caption = "LS",
                        .toolTip = "Language Select"},
     warningPicture("Image2", 0, 4100, ":/velkorn/warning-chinese.jpg", "Warning in Chinese",
                    kWarningChinese),
@@ -53,6 +71,8 @@ constexpr FormDescription kForm3{
 
 } // namespace
 
-const FormDescription& form3Description() { return kForm3; }
+const FormDescription& form3Description() {
+    return kForm3;
+}
 
 } // namespace velkorn::ui

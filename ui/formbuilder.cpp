@@ -81,7 +81,9 @@ void buildForm(QWidget* window, const FormDescription& description) {
     }
 }
 
-QPixmap loadPicture(const char* resource) { return QPixmap(QString::fromUtf8(resource)); }
+QPixmap loadPicture(const char* resource) {
+    return QPixmap(QString::fromUtf8(resource));
+}
 
 QFont sansSerifFont(double pointSize) {
     QFont font;

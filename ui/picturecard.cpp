@@ -33,7 +33,9 @@ void PictureCard::makeCloseLabel(const char* name) {
     connect(label(name), &ClickLabel::clicked, this, &PictureCard::closeRequested);
 }
 
-void PictureCard::backgroundPressed(QMouseEvent* event) { beginDrag(event); }
+void PictureCard::backgroundPressed(QMouseEvent* event) {
+    beginDrag(event);
+}
 
 void PictureCard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -45,9 +47,13 @@ void PictureCard::mousePressEvent(QMouseEvent* event) {
     backgroundPressed(event);
 }
 
-void PictureCard::mouseMoveEvent(QMouseEvent* event) { dragger.move(event); }
+void PictureCard::mouseMoveEvent(QMouseEvent* event) {
+    dragger.move(event);
+}
 
-void PictureCard::mouseReleaseEvent(QMouseEvent* event) { dragger.release(event); }
+void PictureCard::mouseReleaseEvent(QMouseEvent* event) {
+    dragger.release(event);
+}
 
 void PictureCard::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click on the background drags too.

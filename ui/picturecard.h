@@ -18,7 +18,7 @@ class ClickLabel;
 class PictureCard : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit PictureCard(const FormDescription& description, QWidget* parent = nullptr);
 
     // A control built from the description, by name.
@@ -28,10 +28,10 @@ public:
     // Places the window in the middle of its screen's available area.
     void centreOnScreen();
 
-signals:
+  signals:
     void closeRequested();
 
-protected:
+  protected:
     // A press on the background; the default starts a drag.
     virtual void backgroundPressed(QMouseEvent* event);
     void beginDrag(const QMouseEvent* press) { dragger.begin(press); }
@@ -46,7 +46,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QPixmap background;
     WindowDragger dragger{this};
 };

@@ -14,7 +14,7 @@ class QWidget;
 namespace velkorn::ui {
 
 class WindowDragger {
-public:
+  public:
     explicit WindowDragger(QWidget* window) : window(window) {}
 
     void begin(const QMouseEvent* press);
@@ -24,7 +24,7 @@ public:
 
     bool isMovingByHand() const { return movingButton != Qt::NoButton; }
 
-private:
+  private:
     bool startSystemMove(const QMouseEvent* press);
 
     QWidget* window;

@@ -9,7 +9,9 @@ constexpr MappedAction digit(BoxId box, int value) {
     return {ButtonAction::EnterDigit, box, value};
 }
 
-constexpr MappedAction plain(ButtonAction action) { return {action, BoxId::Text1, 0}; }
+constexpr MappedAction plain(ButtonAction action) {
+    return {action, BoxId::Text1, 0};
+}
 
 constexpr ButtonMapping click(std::string_view control, MappedAction mapped) {
     return {control, ControlEvent::Click, mapped};
@@ -54,7 +56,9 @@ constexpr std::array kMap{
 
 } // namespace
 
-std::span<const ButtonMapping> buttonMap() { return kMap; }
+std::span<const ButtonMapping> buttonMap() {
+    return kMap;
+}
 
 std::optional<MappedAction> actionFor(std::string_view control, ControlEvent event) {
     for (const ButtonMapping& row : kMap) {

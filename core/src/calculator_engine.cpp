@@ -81,7 +81,8 @@ void CalculatorEngine::runOperation(std::int16_t Registers::*resultField, Comput
 }
 
 void CalculatorEngine::add() {
-    runOperation(&Registers::sum, [](std::int32_t a, std::int32_t b) { return checkedResult(a + b); });
+    runOperation(&Registers::sum,
+                 [](std::int32_t a, std::int32_t b) { return checkedResult(a + b); });
 }
 
 void CalculatorEngine::subtract() {
@@ -94,6 +95,8 @@ void CalculatorEngine::multiply() {
                  [](std::int32_t a, std::int32_t b) { return checkedResult(a * b); });
 }
 
-void CalculatorEngine::divide() { runOperation(&Registers::quotient, roundedQuotient); }
+void CalculatorEngine::divide() {
+    runOperation(&Registers::quotient, roundedQuotient);
+}
 
 } // namespace velkorn

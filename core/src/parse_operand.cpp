@@ -13,7 +13,9 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int16_t>::max();
 // before rounding, whatever follows.
 constexpr std::size_t kMaxIntegerDigits = 5;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimSpaces(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -33,7 +35,9 @@ bool allDigits(std::string_view text) {
     return true;
 }
 
-[[noreturn]] void raise(ErrorKind kind) { throw CalculatorError(kind); }
+[[noreturn]] void raise(ErrorKind kind) {
+    throw CalculatorError(kind);
+}
 
 struct DecimalText {
     bool negative = false;
@@ -80,7 +84,8 @@ std::int16_t parseOperand(std::string_view text) {
     const DecimalText number = splitNumber(trimSpaces(text));
     std::string_view digits = number.integerDigits;
     const auto significant = digits.find_first_not_of('0');
-    digits = significant == std::string_view::npos ? std::string_view{} : digits.substr(significant);
+    digits =
+        significant == std::string_view::npos ? std::string_view{} : digits.substr(significant);
     if (digits.size() > kMaxIntegerDigits) {
         raise(ErrorKind::Overflow);
     }
@@ -98,6 +103,8 @@ std::int16_t parseOperand(std::string_view text) {
     return static_cast<std::int16_t>(value);
 }
 
-std::string formatResult(std::int16_t value) { return std::to_string(value); }
+std::string formatResult(std::int16_t value) {
+    return std::to_string(value);
+}
 
 } // namespace velkorn

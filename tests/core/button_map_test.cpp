@@ -24,15 +24,15 @@ TEST(ButtonMap, EveryControlMapsToItsAction) {
     // Keypads: 1 2 / 3 4 / 5 6 / 7 8 / 9 0, the first for Text1, the second for Text2.
     const int faces[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0};
     for (int i = 0; i < 10; ++i) {
-        table.push_back({"Image" + std::to_string(i + 1), ControlEvent::Click,
-                         {EnterDigit, Text1, faces[i]}});
-        table.push_back({"Image" + std::to_string(i + 11), ControlEvent::Click,
-                         {EnterDigit, Text2, faces[i]}});
+        table.push_back(
+            {"Image" + std::to_string(i + 1), ControlEvent::Click, {EnterDigit, Text1, faces[i]}});
+        table.push_back(
+            {"Image" + std::to_string(i + 11), ControlEvent::Click, {EnterDigit, Text2, faces[i]}});
     }
     const std::pair<const char*, ButtonAction> others[] = {
-        {"Image21", Add},       {"Image22", Subtract},  {"Image23", Multiply},
-        {"Image24", Divide},    {"Image25", Clear},     {"Image26", ShowAbout},
-        {"Image27", ShowHelp},  {"Label2", ExitProgram}, {"Label12", ShowTime},
+        {"Image21", Add},      {"Image22", Subtract},   {"Image23", Multiply},
+        {"Image24", Divide},   {"Image25", Clear},      {"Image26", ShowAbout},
+        {"Image27", ShowHelp}, {"Label2", ExitProgram}, {"Label12", ShowTime},
     };
     for (const auto& [control, action] : others) {
         table.push_back({control, ControlEvent::Click, {action, Text1, 0}});
@@ -108,12 +108,22 @@ TEST(ButtonMap, ReplayedClicksGiveWhatTheCalculatorShows) {
         {"plus on empty boxes", {"Image21"}, "", "", "", TypeMismatch},
         {"overflowing product",
          {"Image2", "Image10", "Image10", "Image12", "Image20", "Image20", "Image23"},
-         "200", "200", "", Overflow},
+         "200",
+         "200",
+         "",
+         Overflow},
         {"error keeps old result",
          {"Image9", "Image19", "Image21", "Image10", "Image10", "Image10", "Image10", "Image21"},
-         "90000", "9", "18", Overflow},
+         "90000",
+         "9",
+         "18",
+         Overflow},
         {"window actions touch nothing",
-         {"Image1", "Image26", "Image27", "Label12", "Label2"}, "1", "", "", {}},
+         {"Image1", "Image26", "Image27", "Label12", "Label2"},
+         "1",
+         "",
+         "",
+         {}},
     };
     for (const auto& [name, clicks, text1, text2, text3, lastError] : table) {
         SCOPED_TRACE(name);

@@ -64,8 +64,8 @@ TEST(CalculatorEngine, OperationsAtTheSixteenBitEdges) {
         {Divide, "0.4", "0", "previous", Overflow}, // rounds to 0 first
     };
     for (const auto& [op, text1, text2, result, error] : table) {
-        SCOPED_TRACE("\"" + text1 + "\" op" + std::to_string(static_cast<int>(op)) + " \"" +
-                     text2 + "\"");
+        SCOPED_TRACE("\"" + text1 + "\" op" + std::to_string(static_cast<int>(op)) + " \"" + text2 +
+                     "\"");
         auto engine = engineWith(text1, text2, "previous");
         const Op operation = op; // clang 14 cannot capture a structured binding
         EXPECT_EQ(errorOf([&] { test::run(engine, operation); }), error);
@@ -87,14 +87,10 @@ TEST(CalculatorEngine, FirstFailingStepDecidesTheError) {
     using enum Op;
     using enum ErrorKind;
     const ErrorOrder table[] = {
-        {Add, "", "99999", TypeMismatch},
-        {Add, "99999", "", Overflow},
-        {Divide, "5", "", TypeMismatch},
-        {Divide, "", "0", TypeMismatch},
-        {Divide, "32768", "0", Overflow},
-        {Subtract, " ", "1", TypeMismatch},
-        {Multiply, "32768", "x", Overflow},
-        {Multiply, "2", "32768", Overflow},
+        {Add, "", "99999", TypeMismatch},   {Add, "99999", "", Overflow},
+        {Divide, "5", "", TypeMismatch},    {Divide, "", "0", TypeMismatch},
+        {Divide, "32768", "0", Overflow},   {Subtract, " ", "1", TypeMismatch},
+        {Multiply, "32768", "x", Overflow}, {Multiply, "2", "32768", Overflow},
     };
     for (const auto& [op, text1, text2, expected] : table) {
         SCOPED_TRACE("\"" + text1 + "\", \"" + text2 + "\"");
@@ -225,10 +221,13 @@ TEST(CalculatorEngine, SetTextKeepsFifteenCharactersOfValidUtf8) {
         {" ", " "},
         {"\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"},
         {sixteenHan, sixteenHan.substr(0, 45)},
-        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},             // one character in four bytes
-        {"a\xFF" "b", "a\xEF\xBF\xBD" "b"},                   // stray byte repaired
-        {"\xE4\xB8", "\xEF\xBF\xBD\xEF\xBF\xBD"},             // truncated sequence
-        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},             // overlong "/"
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"}, // one character in four bytes
+        {"a\xFF"
+         "b",
+         "a\xEF\xBF\xBD"
+         "b"},                                                    // stray byte repaired
+        {"\xE4\xB8", "\xEF\xBF\xBD\xEF\xBF\xBD"},                 // truncated sequence
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                 // overlong "/"
         {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}, // surrogate
         {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
     };

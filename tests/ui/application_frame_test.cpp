@@ -26,12 +26,12 @@ const FormDescription kPlainCard{.name = "Form2",
 class ApplicationFrameTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     CountingReporter reporter;
     std::unique_ptr<ApplicationFrame> frame;
     int created = 0;
 
-private slots:
+  private slots:
     void init() {
         created = 0;
         frame = std::make_unique<ApplicationFrame>(reporter);
@@ -97,7 +97,6 @@ private slots:
         frame->mainWindow().close();
         QCOMPARE(ended.size(), 1);
     }
-
 };
 
 QTEST_MAIN(ApplicationFrameTest)

@@ -22,7 +22,7 @@ using velkorn::ui::WindowId;
 class Form1Test : public QObject {
     Q_OBJECT
 
-private:
+  private:
     const QDateTime startTime{QDate(2026, 12, 7), QTime(23, 16, 29)};
     QDateTime fakeNow;
     CountingReporter reporter;
@@ -35,7 +35,7 @@ private:
         QTest::keyClicks(edit, text);
     }
 
-private slots:
+  private slots:
     void init() {
         reporter.kinds.clear();
         fakeNow = startTime;
@@ -60,8 +60,8 @@ private slots:
                                << QStringList{"5", "7", "-2"};
         QTest::newRow("divide") << QStringList{"Image7", "Image12", "Image24"}
                                 << QStringList{"7", "2", "4"};
-        QTest::newRow("window buttons") << QStringList{"Image8", "Image26", "Image27", "Label12"}
-                                        << QStringList{"8", "", ""};
+        QTest::newRow("window buttons")
+            << QStringList{"Image8", "Image26", "Image27", "Label12"} << QStringList{"8", "", ""};
     }
     void clicksDriveTheEngine() {
         QFETCH(QStringList, clicks);
@@ -230,7 +230,8 @@ private slots:
     void boxesHoldFifteenCharacters_data() {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("ascii") << "12345678901234567890" << "123456789012345";
+        QTest::newRow("ascii") << "12345678901234567890"
+                               << "123456789012345";
         QTest::newRow("wide") << QString(20, QChar(0x4E2D)) << QString(15, QChar(0x4E2D));
         QTest::newRow("accents") << QString(16, QChar(0xE9)) << QString(15, QChar(0xE9));
     }
@@ -284,10 +285,18 @@ private slots:
         QTest::addColumn<QString>("text2");
         QTest::addColumn<QString>("button");
         QTest::addColumn<ErrorKind>("kind");
-        QTest::newRow("empty plus") << "" << "" << "Image21" << ErrorKind::TypeMismatch;
-        QTest::newRow("5 / 0") << "5" << "0" << "Image24" << ErrorKind::DivisionByZero;
-        QTest::newRow("0 / 0") << "0" << "0" << "Image24" << ErrorKind::Overflow;
-        QTest::newRow("200 x 200") << "200" << "200" << "Image23" << ErrorKind::Overflow;
+        QTest::newRow("empty plus") << ""
+                                    << ""
+                                    << "Image21" << ErrorKind::TypeMismatch;
+        QTest::newRow("5 / 0") << "5"
+                               << "0"
+                               << "Image24" << ErrorKind::DivisionByZero;
+        QTest::newRow("0 / 0") << "0"
+                               << "0"
+                               << "Image24" << ErrorKind::Overflow;
+        QTest::newRow("200 x 200") << "200"
+                                   << "200"
+                                   << "Image23" << ErrorKind::Overflow;
     }
     void errorIsReportedOnceAndBoxesStay() {
         QFETCH(QString, text1);
@@ -313,24 +322,54 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QString>("accessible");
-        QTest::newRow("Image1") << "Image1" << "1" << "1";
-        QTest::newRow("Image20") << "Image20" << "0" << "0";
-        QTest::newRow("Image21") << "Image21" << "Plus" << "Plus";
-        QTest::newRow("Image22") << "Image22" << "Minus" << "Minus";
-        QTest::newRow("Image23") << "Image23" << "Multiplication" << "Multiplication";
-        QTest::newRow("Image24") << "Image24" << "Division" << "Division";
-        QTest::newRow("Image25") << "Image25" << "Clear" << "Clear";
-        QTest::newRow("Image26") << "Image26" << "About" << "About";
-        QTest::newRow("Image27") << "Image27" << "Help" << "Help";
-        QTest::newRow("Label2") << "Label2" << "Exit Application" << "Exit Application";
-        QTest::newRow("Label5") << "Label5" << "Velkorn On Screen Keyboard 1"
+        QTest::newRow("Image1") << "Image1"
+                                << "1"
+                                << "1";
+        QTest::newRow("Image20") << "Image20"
+                                 << "0"
+                                 << "0";
+        QTest::newRow("Image21") << "Image21"
+                                 << "Plus"
+                                 << "Plus";
+        QTest::newRow("Image22") << "Image22"
+                                 << "Minus"
+                                 << "Minus";
+        QTest::newRow("Image23") << "Image23"
+                                 << "Multiplication"
+                                 << "Multiplication";
+        QTest::newRow("Image24") << "Image24"
+                                 << "Division"
+                                 << "Division";
+        QTest::newRow("Image25") << "Image25"
+                                 << "Clear"
+                                 << "Clear";
+        QTest::newRow("Image26") << "Image26"
+                                 << "About"
+                                 << "About";
+        QTest::newRow("Image27") << "Image27"
+                                 << "Help"
+                                 << "Help";
+        QTest::newRow("Label2") << "Label2"
+                                << "Exit Application"
+                                << "Exit Application";
+        QTest::newRow("Label5") << "Label5"
+                                << "Velkorn On Screen Keyboard 1"
                                 << "Velkorn On Screen Keyboard 1";
-        QTest::newRow("Label7") << "Label7" << "Velkorn Arithmetic Operator Board"
+        QTest::newRow("Label7") << "Label7"
+                                << "Velkorn Arithmetic Operator Board"
                                 << "Velkorn Arithmetic Operator Board";
-        QTest::newRow("Label9") << "Label9" << "" << "";
-        QTest::newRow("Text1") << "Text1" << "" << "Input 1";
-        QTest::newRow("Text2") << "Text2" << "" << "Input 2";
-        QTest::newRow("Text3") << "Text3" << "" << "Output";
+        QTest::newRow("Label9") << "Label9"
+                                << ""
+                                << "";
+        QTest::newRow("Text1") << "Text1"
+                               << ""
+                               << "Input 1";
+        QTest::newRow("Text2") << "Text2"
+                               << ""
+                               << "Input 2";
+        QTest::newRow("Text3") << "Text3"
+                               << ""
+                               << "Output";
     }
     void toolTipsAndAccessibleNames() {
         QFETCH(QString, name);

@@ -17,7 +17,7 @@ using velkorn::ui::WindowId;
 class SecondaryWindowsTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     CountingReporter reporter;
     std::unique_ptr<ApplicationFrame> frame;
     std::map<WindowId, int> created;
@@ -37,7 +37,7 @@ private:
         return moved;
     }
 
-private slots:
+  private slots:
     void init() {
         created.clear();
         frame = std::make_unique<ApplicationFrame>(reporter);
@@ -86,8 +86,8 @@ private slots:
         QTest::newRow("Chinese") << QStringList{"Label5"} << false << true;
         QTest::newRow("Bengali then Chinese") << QStringList{"Label4", "Label5"} << false << true;
         QTest::newRow("Chinese then Bengali") << QStringList{"Label5", "Label4"} << true << false;
-        QTest::newRow("then English") << QStringList{"Label4", "Label5", "Label3"} << false
-                                      << false;
+        QTest::newRow("then English")
+            << QStringList{"Label4", "Label5", "Label3"} << false << false;
         QTest::newRow("English twice") << QStringList{"Label3", "Label3"} << false << false;
         QTest::newRow("Chinese twice") << QStringList{"Label5", "Label5"} << false << true;
         QTest::newRow("LS does nothing") << QStringList{"Label4", "Label2"} << true << false;
@@ -197,7 +197,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, pixels);
         PictureCard& card = open(window);
-        const QRect actual = name.isEmpty() ? card.rect() : child(card, name.toLatin1())->geometry();
+        const QRect actual =
+            name.isEmpty() ? card.rect() : child(card, name.toLatin1())->geometry();
         QCOMPARE(actual, pixels);
         QVERIFY(card.windowFlags() & Qt::FramelessWindowHint);
     }
@@ -207,15 +208,23 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QString>("accessible");
-        QTest::newRow("Help X") << WindowId::Help << "Label1" << "Close" << "Close";
-        QTest::newRow("About X") << WindowId::About << "Label1" << "Close" << "Close";
-        QTest::newRow("LS") << WindowId::About << "Label2" << "Language Select"
+        QTest::newRow("Help X") << WindowId::Help << "Label1"
+                                << "Close"
+                                << "Close";
+        QTest::newRow("About X") << WindowId::About << "Label1"
+                                 << "Close"
+                                 << "Close";
+        QTest::newRow("LS") << WindowId::About << "Label2"
+                            << "Language Select"
                             << "Language Select";
-        QTest::newRow("English") << WindowId::About << "Label3" << "English Language"
+        QTest::newRow("English") << WindowId::About << "Label3"
+                                 << "English Language"
                                  << "English Language";
-        QTest::newRow("Bengali") << WindowId::About << "Label4" << "Bengali Language"
+        QTest::newRow("Bengali") << WindowId::About << "Label4"
+                                 << "Bengali Language"
                                  << "Bengali Language";
-        QTest::newRow("Chinese") << WindowId::About << "Label5" << "Chinese Language"
+        QTest::newRow("Chinese") << WindowId::About << "Label5"
+                                 << "Chinese Language"
                                  << "Chinese Language";
     }
     void titlesToolTipsAndAccessibleNames() {

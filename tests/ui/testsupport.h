@@ -16,7 +16,7 @@ namespace velkorn::test {
 
 // Counts reports instead of showing a message box.
 class CountingReporter : public ui::ErrorReporter {
-public:
+  public:
     void report(const std::exception& error) override {
         const auto* calculatorError = dynamic_cast<const CalculatorError*>(&error);
         kinds.push_back(calculatorError ? std::optional(calculatorError->kind()) : std::nullopt);

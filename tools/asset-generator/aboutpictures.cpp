@@ -66,9 +66,9 @@ bool paintAboutPictures(const QDir& folder) {
     ok = saveJpeg(warningPicture(velkorn::ui::kWarningBengali, QStringLiteral("Lohit Bengali")),
                   folder, QStringLiteral("warning-bengali.jpg")) &&
          ok;
-    ok = saveJpeg(warningPicture(velkorn::ui::kWarningChinese,
-                                 QStringLiteral("WenQuanYi Micro Hei")),
-                  folder, QStringLiteral("warning-chinese.jpg")) &&
+    ok = saveJpeg(
+             warningPicture(velkorn::ui::kWarningChinese, QStringLiteral("WenQuanYi Micro Hei")),
+             folder, QStringLiteral("warning-chinese.jpg")) &&
          ok;
     return writeIco8(aboutIcon(), folder.filePath(QStringLiteral("about.ico"))) && ok;
 }

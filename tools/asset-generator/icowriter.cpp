@@ -5,7 +5,8 @@
 
 bool writeIco8(const QImage& source, const QString& path) {
     const QImage argb = source.convertToFormat(QImage::Format_ARGB32);
-    const QImage indexed = argb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QImage indexed =
+        argb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     const int width = indexed.width();
     const int height = indexed.height();
     const int pixelStride = (width + 3) / 4 * 4;
@@ -25,9 +26,9 @@ bool writeIco8(const QImage& source, const QString& path) {
     out << quint8(width >= 256 ? 0 : width) << quint8(height >= 256 ? 0 : height) << quint8(0)
         << quint8(0) << quint16(1) << quint16(8) << quint32(imageSize) << quint32(6 + 16);
     // Bitmap header: the height counts the colour rows and the mask rows.
-    out << quint32(kHeaderSize) << qint32(width) << qint32(2 * height) << quint16(1)
-        << quint16(8) << quint32(0) << quint32((pixelStride + maskStride) * height) << qint32(0)
-        << qint32(0) << quint32(256) << quint32(0);
+    out << quint32(kHeaderSize) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(8)
+        << quint32(0) << quint32((pixelStride + maskStride) * height) << qint32(0) << qint32(0)
+        << quint32(256) << quint32(0);
     const QList<QRgb> colors = indexed.colorTable();
     for (int i = 0; i < 256; ++i) {
         const QRgb color = i < colors.size() ? colors[i] : 0;

@@ -15,8 +15,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const bool ok = paintMainWindowPictures(folder) & paintHelpPictures(folder) &
-                    paintAboutPictures(folder);
+    const bool ok =
+        paintMainWindowPictures(folder) & paintHelpPictures(folder) & paintAboutPictures(folder);
     if (!ok) {
         std::fprintf(stderr, "could not write every picture into %s\n", argv[1]);
         return 1;

@@ -79,15 +79,16 @@ bool paintMainWindowPictures(const QDir& folder) {
     bool ok = saveJpeg(card(299, 357, QStringLiteral("Velkorn Calculator"), 7), folder,
                        QStringLiteral("form1-background.jpg"));
     const std::pair<const char*, Glyph> faces[] = {
-        {"0", text("0")},     {"1", text("1")},     {"2", text("2")},    {"3", text("3")},
-        {"4", text("4")},     {"5", text("5")},     {"6", text("6")},    {"7", text("7")},
-        {"8", text("8")},     {"9", text("9")},     {"plus", plus},      {"minus", minus},
-        {"times", text("x")}, {"divide", divide},   {"clear", text("C")}, {"about", text("A")},
+        {"0", text("0")},     {"1", text("1")},   {"2", text("2")},     {"3", text("3")},
+        {"4", text("4")},     {"5", text("5")},   {"6", text("6")},     {"7", text("7")},
+        {"8", text("8")},     {"9", text("9")},   {"plus", plus},       {"minus", minus},
+        {"times", text("x")}, {"divide", divide}, {"clear", text("C")}, {"about", text("A")},
         {"help", text("H")},
     };
     for (const auto& [name, glyph] : faces) {
         ok = saveJpeg(buttonFace(glyph), folder, QStringLiteral("face-%1.jpg").arg(name)) && ok;
     }
-    return writeIco8(applicationIcon(), folder.filePath(QStringLiteral("velkorn-calculator.ico"))) &&
+    return writeIco8(applicationIcon(),
+                     folder.filePath(QStringLiteral("velkorn-calculator.ico"))) &&
            ok;
 }

@@ -22,12 +22,12 @@ enum class ErrorKind { TypeMismatch, Overflow, DivisionByZero };
 const char* errorMessage(ErrorKind kind) noexcept;
 
 class CalculatorError : public std::exception {
-public:
+  public:
     explicit CalculatorError(ErrorKind kind) noexcept : kind_(kind) {}
     ErrorKind kind() const noexcept { return kind_; }
     const char* what() const noexcept override { return errorMessage(kind_); }
 
-private:
+  private:
     ErrorKind kind_;
 };
 
@@ -49,7 +49,7 @@ std::int16_t parseOperand(std::string_view text);
 std::string formatResult(std::int16_t value);
 
 class CalculatorEngine {
-public:
+  public:
     // The values last converted and computed. Only the operations write
     // them; they are exposed read-only so that they can be inspected.
     struct Registers {
@@ -79,7 +79,7 @@ public:
 
     const Registers& registers() const { return registers_; }
 
-private:
+  private:
     static std::size_t index(BoxId box) { return static_cast<std::size_t>(box); }
     template <typename Compute>
     void runOperation(std::int16_t Registers::*resultField, Compute compute);
