@@ -11,10 +11,11 @@ EXECUTABLE := $(BUILD)/app/velkorn-calculator
 BUILD_PACKAGES := cmake make g++ qt6-base-dev
 # Xvfb, openbox and xdotool are also what `make run` uses without a display.
 DISPLAY_PACKAGES := xvfb xauth openbox xdotool x11-utils
-TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) libgtest-dev clang libclang-rt-dev \
-	xclip imagemagick binutils-mingw-w64-x86-64
+PACKAGE_PACKAGES := dpkg-dev file
+TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) libgtest-dev clang \
+	libclang-rt-dev xclip imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream
 
-.PHONY: run test build sanitize-test assets clean
+.PHONY: run test build package sanitize-test assets screenshots clean
 
 run:
 	tools/ensure-packages $(BUILD_PACKAGES)
@@ -33,6 +34,14 @@ build:
 	cmake -S . -B $(BUILD)
 	cmake --build $(BUILD) -j$(JOBS)
 
+# A Debian package (build/velkorn-calculator_*.deb) with its dependencies
+# computed from the executable.
+package:
+	tools/ensure-packages $(BUILD_PACKAGES) $(PACKAGE_PACKAGES)
+	$(MAKE) build
+	cd $(BUILD) && cpack
+	@echo "Install it with: sudo apt-get install ./$$(ls $(BUILD)/velkorn-calculator_*.deb)"
+
 # The core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # with the fuzzer, built by clang in a folder of their own.
 sanitize-test:
@@ -47,6 +56,13 @@ assets:
 	cmake -S . -B $(TOOLS_BUILD) -DVELKORN_BUILD_TOOLS=ON -DBUILD_TESTING=OFF
 	cmake --build $(TOOLS_BUILD) -j$(JOBS) --target velkorn-asset-generator
 	QT_QPA_PLATFORM=offscreen $(TOOLS_BUILD)/tools/asset-generator/velkorn-asset-generator assets
+
+# Renders the real windows offscreen into docs/screenshots/ for the README.
+screenshots:
+	tools/ensure-packages $(BUILD_PACKAGES)
+	cmake -S . -B $(TOOLS_BUILD) -DVELKORN_BUILD_TOOLS=ON -DBUILD_TESTING=OFF
+	cmake --build $(TOOLS_BUILD) -j$(JOBS) --target velkorn-screenshots
+	QT_QPA_PLATFORM=offscreen $(TOOLS_BUILD)/tools/screenshots/velkorn-screenshots docs/screenshots
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD)

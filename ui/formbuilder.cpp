@@ -4,8 +4,10 @@
 #include "twips.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QWidget>
 
 #include <ranges>
@@ -15,6 +17,14 @@ namespace {
 
 // Boxes hold at most 15 characters.
 constexpr int kBoxMaxLength = 15;
+// From this device pixel ratio up, pictures come from their twice-size
+// drawings (name@2x.jpg).
+constexpr qreal kTwiceSizeFrom = 1.5;
+
+QString twiceSizeName(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
 
 QPalette::ColorRole colorRole(TextRole role) {
     return role == TextRole::HighlightedText ? QPalette::HighlightedText : QPalette::ButtonText;
@@ -30,7 +40,7 @@ QWidget* createTextBox(QWidget* window, const ControlDescription& spec) {
 QWidget* createLabel(QWidget* window, const ControlDescription& spec) {
     auto* label = new ClickLabel(window);
     if (spec.picture != nullptr) {
-        label->setPixmap(loadPicture(spec.picture));
+        label->setPixmap(loadPicture(spec.picture, window->devicePixelRatioF()));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
@@ -81,8 +91,32 @@ void buildForm(QWidget* window, const FormDescription& description) {
     }
 }
 
-QPixmap loadPicture(const char* resource) {
-    return QPixmap(QString::fromUtf8(resource));
+QPixmap loadPicture(const char* resource, qreal devicePixelRatio) {
+    const QString path = QString::fromUtf8(resource);
+    const QString key = path + u'@' + QString::number(devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) {
+        return pixmap;
+    }
+    qreal drawnScale = 1;
+    QImage image;
+    if (devicePixelRatio >= kTwiceSizeFrom) {
+        image.load(twiceSizeName(path));
+        drawnScale = 2;
+    }
+    if (image.isNull()) {
+        image.load(path);
+        drawnScale = 1;
+    }
+    // Exactly the screen's pixels: nothing is scaled again when drawn.
+    const QSize device = (QSizeF(image.size()) * (devicePixelRatio / drawnScale)).toSize();
+    if (image.size() != device) {
+        image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 QFont sansSerifFont(double pointSize) {

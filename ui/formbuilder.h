@@ -16,8 +16,11 @@ namespace velkorn::ui {
 // named after the description.
 void buildForm(QWidget* window, const FormDescription& description);
 
-// A picture built into the program, by resource path.
-QPixmap loadPicture(const char* resource);
+// A picture built into the program, by resource path, for a screen of the
+// given device pixel ratio: from 1.5 up the picture drawn at twice the size
+// (name@2x) is used, so it stays sharp; the pixmap has exactly the screen's
+// pixels. Each picture is decoded once per ratio; the keypads share faces.
+QPixmap loadPicture(const char* resource, qreal devicePixelRatio);
 
 // The labels' and boxes' face: MS Sans Serif where installed, else a close
 // sans-serif.

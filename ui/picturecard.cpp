@@ -12,7 +12,7 @@ namespace velkorn::ui {
 PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     buildForm(this, description);
-    background = loadPicture(description.background);
+    background = loadPicture(description.background, devicePixelRatioF());
 }
 
 QWidget* PictureCard::control(const char* name) const {

@@ -25,6 +25,8 @@ class PictureCard : public QWidget {
     QWidget* control(const char* name) const;
     ClickLabel* label(const char* name) const;
 
+    const QPixmap& backgroundPicture() const { return background; }
+
     // Places the window in the middle of its screen's available area.
     void centreOnScreen();
 

@@ -1,12 +1,23 @@
 #include "painting.h"
 
 #include <QFontMetrics>
-#include <QPainter>
 
 namespace painting {
-
 namespace {
+
 constexpr int kJpegQuality = 100;
+
+} // namespace
+
+QImage render(QSize size, qreal scale, const QColor& ground, const Drawing& drawing) {
+    QImage image(size * scale, ground.alpha() == 255 ? QImage::Format_RGB32
+                                                     : QImage::Format_ARGB32_Premultiplied);
+    image.fill(ground);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    drawing(painter);
+    return image;
 }
 
 QFont face(const QString& family, int pixelSize, QFont::Weight weight) {
@@ -21,29 +32,17 @@ QFont sans(int pixelSize, QFont::Weight weight) {
     return face(QStringLiteral("DejaVu Sans"), pixelSize, weight);
 }
 
-QImage canvas(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(fill);
-    return image;
-}
-
-QImage card(int width, int height, const QString& title, int titleLeft) {
-    QImage image = canvas(width, height);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+void titleStrip(QPainter& painter, int width, const QString& title, int titleLeft) {
     painter.fillRect(0, 0, width, kStripHeight, kRed);
     painter.setPen(Qt::white);
     painter.setFont(sans(15, QFont::Bold));
     painter.drawText(QRect(titleLeft, 0, width - titleLeft, kStripHeight),
                      Qt::AlignVCenter | Qt::AlignLeft, title);
-    return image;
 }
 
-void drawLines(QImage& image, const QStringList& lines, const QFont& font, int left, int top,
-               int lineStep, const QColor& color) {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(color);
+void drawLines(QPainter& painter, const QStringList& lines, const QFont& font, int left, int top,
+               int lineStep) {
+    painter.setPen(Qt::black);
     painter.setFont(font);
     const int ascent = QFontMetrics(font).ascent();
     for (int i = 0; i < lines.size(); ++i) {
@@ -66,8 +65,13 @@ QFont fittingFont(const QString& family, const QStringList& lines, int width, in
     return face(family, 6);
 }
 
-bool saveJpeg(const QImage& image, const QDir& folder, const QString& name) {
-    return image.save(folder.filePath(name), "JPEG", kJpegQuality);
+bool saveJpegs(const QDir& folder, const QString& name, QSize size, const QColor& ground,
+               const Drawing& drawing) {
+    const bool ok = render(size, 1, ground, drawing)
+                        .save(folder.filePath(name + QStringLiteral(".jpg")), "JPEG", kJpegQuality);
+    return render(size, 2, ground, drawing)
+               .save(folder.filePath(name + QStringLiteral("@2x.jpg")), "JPEG", kJpegQuality) &&
+           ok;
 }
 
 } // namespace painting

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a fresh directory tree, checks
+# what it installs and that apt can satisfy its dependencies, and starts the
+# installed executable on Xvfb until its window shows.
+set -euo pipefail
+
+build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../tools/virtual-display.sh"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+work=$(mktemp -d)
+app=
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    stop_virtual_display
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+(cd "$build" && cpack -B "$work/out" >/dev/null) || fail "cpack failed"
+deb=$(ls "$work"/out/*.deb)
+echo "ok: built $(basename "$deb")"
+
+dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || fail "no Qt dependency computed"
+apt-get install --simulate --no-install-recommends "$deb" >/dev/null ||
+    fail "apt cannot satisfy the package's dependencies"
+echo "ok: dependencies: $(dpkg-deb --field "$deb" Depends)"
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+id=com.example.VelkornCalculator
+for file in usr/bin/velkorn-calculator usr/share/applications/$id.desktop \
+    usr/share/metainfo/$id.metainfo.xml; do
+    [ -f "$root/$file" ] || fail "package lacks /$file"
+done
+for size in 16 32 48 64 128 256; do
+    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    [ -f "$icon" ] || fail "package lacks the ${size}px icon"
+    file "$icon" | grep -q "$size x $size" || fail "the ${size}px icon has another size"
+done
+echo "ok: executable, desktop entry, metainfo and six icon sizes installed"
+
+start_virtual_display 1024x768x24
+"$root/usr/bin/velkorn-calculator" 2>/dev/null &
+app=$!
+timeout 15 xdotool search --sync --onlyvisible --name '^Velkorn Calculator$' >/dev/null ||
+    fail "the installed program showed no window"
+echo "ok: the installed program shows its window"

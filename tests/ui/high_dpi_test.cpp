@@ -1,0 +1,97 @@
+// Runs once per scale factor (QT_SCALE_FACTOR, set by CTest for the process).
+#include "testsupport.h"
+
+#include "applicationframe.h"
+#include "clicklabel.h"
+
+using velkorn::app::ApplicationFrame;
+using velkorn::test::child;
+using velkorn::test::CountingReporter;
+using velkorn::ui::ClickLabel;
+using velkorn::ui::PictureCard;
+using velkorn::ui::WindowId;
+
+class HighDpiTest : public QObject {
+    Q_OBJECT
+
+private:
+    CountingReporter reporter;
+    std::unique_ptr<ApplicationFrame> frame;
+    qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+
+    std::vector<PictureCard*> windows() {
+        frame->showWindow(WindowId::Help);
+        frame->showWindow(WindowId::About);
+        return {&frame->mainWindow(), frame->window(WindowId::Help),
+                frame->window(WindowId::About)};
+    }
+
+private slots:
+    void init() {
+        frame = std::make_unique<ApplicationFrame>(reporter);
+        frame->start();
+    }
+    void cleanup() { frame.reset(); }
+
+    void windowsKeepTheirLogicalSize() {
+        QCOMPARE(frame->mainWindow().devicePixelRatioF(), scale);
+        QCOMPARE(frame->mainWindow().size(), QSize(298, 357));
+        QCOMPARE(child(frame->mainWindow(), "Image1")->geometry(), QRect(8, 152, 32, 32));
+    }
+
+    // Every picture is made for the screen's ratio, at its own logical size
+    // (which for the cards is a little larger than the window).
+    void picturesMatchTheScreen() {
+        const auto check = [&](const QPixmap& pixmap, QSize logical, const QString& name) {
+            QVERIFY2(qFuzzyCompare(pixmap.devicePixelRatio(), scale), qPrintable(name));
+            const QSizeF size = pixmap.deviceIndependentSize();
+            QVERIFY2(qAbs(size.width() - logical.width()) < 1 &&
+                         qAbs(size.height() - logical.height()) < 1,
+                     qPrintable(name));
+        };
+        const std::map<QString, QSize> cards{
+            {"Form1", {299, 357}}, {"Form2", {301, 359}}, {"Form3", {301, 359}}};
+        for (PictureCard* card : windows()) {
+            check(card->backgroundPicture(), cards.at(card->objectName()), card->objectName());
+            for (auto* label : card->findChildren<ClickLabel*>()) {
+                if (!label->pixmap().isNull()) {
+                    check(label->pixmap(), label->size(), label->objectName());
+                }
+            }
+        }
+    }
+
+    // At 200% the pictures are the twice-size drawings themselves, pixel for
+    // pixel, not the ordinary ones scaled up.
+    void doubleScaleUsesTheTwiceSizeDrawings() {
+        if (scale != 2) {
+            QSKIP("only at 200%");
+        }
+        const QImage drawn(QStringLiteral(":/velkorn/face-plus@2x.jpg"));
+        const QImage shown = static_cast<ClickLabel*>(child(frame->mainWindow(), "Image21"))
+                                 ->pixmap()
+                                 .toImage()
+                                 .convertToFormat(drawn.format());
+        QCOMPARE(shown.size(), QSize(64, 64));
+        QCOMPARE(shown, drawn);
+    }
+
+    // No gap opens at the card's right and bottom edges, whatever the scale.
+    void cardsCoverTheirWindows() {
+        for (PictureCard* card : windows()) {
+            QPalette palette = card->palette();
+            palette.setColor(QPalette::Window, Qt::magenta);
+            card->setPalette(palette);
+            const QImage image = card->grab().toImage();
+            for (int x = 0; x < image.width(); x += 7) {
+                QVERIFY(image.pixelColor(x, image.height() - 1) != Qt::magenta);
+            }
+            for (int y = 0; y < image.height(); y += 7) {
+                QVERIFY(image.pixelColor(image.width() - 1, y) != Qt::magenta);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(HighDpiTest)
+#include "high_dpi_test.moc"
