@@ -1,0 +1,127 @@
+// Measures a desktop program from the outside, the same way for any program:
+// starts it, waits for the X server to report its first top-level window
+// mapped (a window with WM_CLASS, so not the window manager's frame), then
+// reads its resident memory one second later and the CPU time it uses over
+// the following idle period. Prints: startup_ms rss_kib idle_cpu_ms
+//
+//   velkorn-startprobe IDLE_SECONDS PROGRAM [ARGS...]
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool hasClass(Display* display, Window window) {
+    XClassHint hint{};
+    if (XGetClassHint(display, window, &hint) == 0) {
+        return false;
+    }
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return true;
+}
+
+// Follows windows created on the root until one of them, a client window,
+// is mapped.
+void waitForMappedClient(Display* display) {
+    const Window root = DefaultRootWindow(display);
+    std::set<Window> watched;
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == CreateNotify && !event.xcreatewindow.override_redirect) {
+            const Window window = event.xcreatewindow.window;
+            XSelectInput(display, window, StructureNotifyMask);
+            watched.insert(window);
+            XWindowAttributes attributes;
+            // It may have been mapped before we listened to it.
+            if (XGetWindowAttributes(display, window, &attributes) &&
+                attributes.map_state != IsUnmapped && hasClass(display, window)) {
+                return;
+            }
+        } else if (event.type == MapNotify && event.xmap.event != root &&
+                   watched.count(event.xmap.window) && hasClass(display, event.xmap.window)) {
+            return;
+        }
+    }
+}
+
+long residentKib(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+// CPU time of all the process's threads, in milliseconds, from the
+// scheduler's nanosecond counters (the tick-based counters in /proc/PID/stat
+// are too coarse for a few milliseconds).
+double cpuMs(pid_t pid) {
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    double total = 0;
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        unsigned long long runNs = 0;
+        if (schedstat >> runNs) {
+            total += double(runNs) / 1e6;
+        }
+    }
+    return total;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s IDLE_SECONDS PROGRAM [ARGS...]\n", argv[0]);
+        return 2;
+    }
+    const int idleSeconds = std::atoi(argv[1]);
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "no X display\n");
+        return 1;
+    }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+
+    const auto start = Clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execvp(argv[2], argv + 2);
+        _exit(127);
+    }
+    waitForMappedClient(display);
+    const double startupMs =
+        std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const long rss = residentKib(child);
+    const double cpuBefore = cpuMs(child);
+    std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
+    const double idleCpu = cpuMs(child) - cpuBefore;
+
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
+    XCloseDisplay(display);
+    std::printf("%.1f %ld %.1f\n", startupMs, rss, idleCpu);
+    return 0;
+}
