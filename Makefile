@@ -8,14 +8,14 @@ TOOLS_BUILD ?= build-tools
 FUZZ_SECONDS ?= 30
 EXECUTABLE := $(BUILD)/app/velkorn-calculator
 
-BUILD_PACKAGES := cmake make g++ qt6-base-dev
+BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2
 # Xvfb, openbox and xdotool are also what `make run` uses without a display.
 DISPLAY_PACKAGES := xvfb xauth openbox xdotool x11-utils
 PACKAGE_PACKAGES := dpkg-dev file
 TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) libgtest-dev clang \
 	libclang-rt-dev xclip imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream
 
-.PHONY: run test build package sanitize-test assets screenshots clean
+.PHONY: run test build package bench sanitize-test assets screenshots clean
 
 run:
 	tools/ensure-packages $(BUILD_PACKAGES)
@@ -42,6 +42,16 @@ package:
 	cd $(BUILD) && cpack
 	@echo "Install it with: sudo apt-get install ./$$(ls $(BUILD)/velkorn-calculator_*.deb)"
 
+# Start-up, memory and idle CPU beside xcalc and galculator, and the cost of
+# a click and a clock tick (a few minutes).
+BENCH_BUILD ?= build-bench
+bench:
+	tools/ensure-packages $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) libx11-dev x11-apps galculator
+	cmake -S . -B $(BENCH_BUILD) -DVELKORN_BUILD_BENCH=ON -DBUILD_TESTING=OFF \
+	    -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BENCH_BUILD) -j$(JOBS)
+	bench/run.sh $(BENCH_BUILD)
+
 # The core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # with the fuzzer, built by clang in a folder of their own.
 sanitize-test:
@@ -65,4 +75,4 @@ screenshots:
 	QT_QPA_PLATFORM=offscreen $(TOOLS_BUILD)/tools/screenshots/velkorn-screenshots docs/screenshots
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD)

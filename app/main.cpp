@@ -1,10 +1,14 @@
 #include "applicationframe.h"
+#include "fontconfigwarmup.h"
+#include "formbuilder.h"
 #include "messageboxreporter.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    velkorn::app::FontconfigWarmUp fonts;
     QApplication application(argc, argv);
+    fonts.wait();
     QApplication::setApplicationName(QStringLiteral("velkorn-calculator"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velkorn Calculator"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
@@ -12,6 +16,9 @@ int main(int argc, char* argv[]) {
     // Closing the Help or About window only hides it; the program ends by
     // its exit label (or a close command on the main window).
     QApplication::setQuitOnLastWindowClosed(false);
+    // The labels' face for everything, so that no second face is loaded for
+    // the boxes' and message boxes' default.
+    QApplication::setFont(velkorn::ui::sansSerifFont(8.25));
 
     velkorn::app::MessageBoxReporter reporter;
     velkorn::app::ApplicationFrame frame(reporter);

@@ -19,12 +19,20 @@ ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void ClickLabel::setFittedText(const QString& text, double pointSize) {
-    QFont font = sansSerifFont(pointSize);
+    // The clock sets the same text on most ticks: nothing to measure or paint.
+    if (text == this->text() && pointSize == fittedPointSize) {
+        return;
+    }
+    fittedPointSize = pointSize;
+    const QFont& font = sansSerifFont(pointSize);
     const double needed = QFontMetricsF(font).horizontalAdvance(text);
     if (needed > width()) {
-        font.setPointSizeF(std::max(pointSize * width() / needed, kSmallestPointSize));
+        QFont smaller = font;
+        smaller.setPointSizeF(std::max(pointSize * width() / needed, kSmallestPointSize));
+        setFont(smaller);
+    } else {
+        setFont(font);
     }
-    setFont(font);
     setText(text);
 }
 

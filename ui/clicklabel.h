@@ -30,6 +30,7 @@ class ClickLabel : public QLabel {
 
   private:
     Qt::MouseButton pressedButton = Qt::NoButton;
+    double fittedPointSize = 0;
 };
 
 } // namespace velkorn::ui

@@ -13,15 +13,11 @@ QString withoutTimeZone(const QString& format) {
             result += c;
         }
     }
-    return result.simplified();
+    return result.trimmed();
 }
 
-QString clockTimeText(QTime time, const QLocale& locale) {
-    return locale.toString(time, withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
-}
-
-QString clockDateText(QDate date, const QLocale& locale) {
-    return locale.toString(date, QLocale::ShortFormat);
-}
+ClockFormat::ClockFormat(const QLocale& locale)
+    : locale(locale), timeFormat(withoutTimeZone(locale.timeFormat(QLocale::LongFormat))),
+      dateFormat(locale.dateFormat(QLocale::ShortFormat)) {}
 
 } // namespace velkorn::ui

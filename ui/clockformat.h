@@ -1,5 +1,6 @@
 // How the main window's clock writes a time and a date: the user's regional
 // formats, the time with seconds and without a time zone, the date short.
+// The formats are looked up once; the clock ticks twice a second.
 #pragma once
 
 #include <QDate>
@@ -12,7 +13,17 @@ namespace velkorn::ui {
 // A time format with its time-zone fields ("t") removed, quoted text kept.
 QString withoutTimeZone(const QString& format);
 
-QString clockTimeText(QTime time, const QLocale& locale = QLocale());
-QString clockDateText(QDate date, const QLocale& locale = QLocale());
+class ClockFormat {
+  public:
+    explicit ClockFormat(const QLocale& locale = QLocale());
+
+    QString time(QTime time) const { return locale.toString(time, timeFormat); }
+    QString date(QDate date) const { return locale.toString(date, dateFormat); }
+
+  private:
+    QLocale locale;
+    QString timeFormat;
+    QString dateFormat;
+};
 
 } // namespace velkorn::ui

@@ -1,12 +1,15 @@
 #include "form1.h"
 
 #include "clicklabel.h"
-#include "clockformat.h"
 #include "form1description.h"
 #include "formbuilder.h"
 
+#include "velkorn/utf8_text.h"
+
 #include <QLineEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace velkorn::ui {
 namespace {
@@ -24,7 +27,7 @@ Form1::Form1(ErrorReporter& reporter, Clock clock, QWidget* parent)
     connectBoxes();
     timer->setObjectName(QStringLiteral("Timer1"));
     timer->setInterval(kClockIntervalMs);
-    connect(timer, &QTimer::timeout, this, &Form1::tick);
+    connect(timer, &QTimer::timeout, this, &Form1::updateClock);
     timer->start();
 }
 
@@ -48,11 +51,24 @@ void Form1::connectBoxes() {
         // User edits only (typing, deleting, cutting, pasting, undo): the
         // engine holds the one copy of what the boxes show.
         connect(boxes[i], &QLineEdit::textEdited, this,
-                [this, id](const QString& text) { calculator.setText(id, text.toStdString()); });
+                [this, id](const QString& text) { takeEdit(id, text); });
     }
     setTabOrder(boxes[0], boxes[1]);
     setTabOrder(boxes[1], boxes[2]);
     boxes[0]->setFocus();
+}
+
+void Form1::takeEdit(BoxId id, const QString& edited) {
+    calculator.setText(id, fitEdit(calculator.text(id), edited.toStdString(), kMaxBoxLength));
+    const QString kept = QString::fromStdString(calculator.text(id));
+    if (kept == edited) {
+        return;
+    }
+    // Too long: the box shows what was kept, the caret after it.
+    QLineEdit* box = boxes[static_cast<std::size_t>(id)];
+    const qsizetype caret = box->cursorPosition() - (edited.size() - kept.size());
+    box->setText(kept);
+    box->setCursorPosition(static_cast<int>(std::clamp<qsizetype>(caret, 0, kept.size())));
 }
 
 void Form1::backgroundPressed(QMouseEvent* event) {
@@ -111,13 +127,13 @@ void Form1::showBoxes() {
 }
 
 void Form1::showTime() {
-    timeLabel->setFittedText(clockTimeText(clock().time()), kClockPointSize);
+    timeLabel->setFittedText(clockFormat.time(clock().time()), kClockPointSize);
 }
 
-void Form1::tick() {
+void Form1::updateClock() {
     // Two readings of the clock, the time first.
     showTime();
-    dateLabel->setFittedText(clockDateText(clock().date()), kClockPointSize);
+    dateLabel->setFittedText(clockFormat.date(clock().date()), kClockPointSize);
 }
 
 } // namespace velkorn::ui

@@ -6,6 +6,7 @@
 // and the boxes keep what they showed.
 #pragma once
 
+#include "clockformat.h"
 #include "errorreporter.h"
 #include "picturecard.h"
 #include "windowid.h"
@@ -35,6 +36,9 @@ class Form1 : public PictureCard {
 
     const CalculatorEngine& engine() const { return calculator; }
 
+    // Shows the time, then the date, as each tick of Timer1 does.
+    void updateClock();
+
   signals:
     void windowRequested(velkorn::ui::WindowId window);
     void exitRequested();
@@ -45,15 +49,16 @@ class Form1 : public PictureCard {
   private:
     void connectControls();
     void connectBoxes();
+    void takeEdit(BoxId id, const QString& edited);
     void handle(std::string_view control, ControlEvent event, const QMouseEvent* press = nullptr);
     void carryOutWindowAction(ButtonAction action, const QMouseEvent* press);
     void showBoxes();
     void showTime();
-    void tick();
 
     CalculatorEngine calculator;
     ErrorReporter& reporter;
     Clock clock;
+    ClockFormat clockFormat;
     QTimer* timer;
     std::array<QLineEdit*, 3> boxes{};
     ClickLabel* dateLabel;

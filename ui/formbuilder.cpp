@@ -3,6 +3,8 @@
 #include "clicklabel.h"
 #include "twips.h"
 
+#include "velkorn/calculator_engine.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
@@ -10,13 +12,16 @@
 #include <QPixmapCache>
 #include <QWidget>
 
+#include <map>
 #include <ranges>
 
 namespace velkorn::ui {
 namespace {
 
-// Boxes hold at most 15 characters.
-constexpr int kBoxMaxLength = 15;
+// Boxes hold at most 15 characters (code points). Qt counts UTF-16 units,
+// so the box itself allows twice that and the window cuts each edit to 15
+// characters with the core's rule.
+constexpr int kBoxMaxLength = 2 * static_cast<int>(kMaxBoxLength);
 // From this device pixel ratio up, pictures come from their twice-size
 // drawings (name@2x.jpg).
 constexpr qreal kTwiceSizeFrom = 1.5;
@@ -119,14 +124,19 @@ QPixmap loadPicture(const char* resource, qreal devicePixelRatio) {
     return pixmap;
 }
 
-QFont sansSerifFont(double pointSize) {
+const QFont& sansSerifFont(double pointSize) {
+    static std::map<double, QFont> fonts;
+    const auto found = fonts.find(pointSize);
+    if (found != fonts.end()) {
+        return found->second;
+    }
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                       QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
-    return font;
+    return fonts.emplace(pointSize, font).first->second;
 }
 
 } // namespace velkorn::ui

@@ -23,7 +23,7 @@ void buildForm(QWidget* window, const FormDescription& description);
 QPixmap loadPicture(const char* resource, qreal devicePixelRatio);
 
 // The labels' and boxes' face: MS Sans Serif where installed, else a close
-// sans-serif.
-QFont sansSerifFont(double pointSize);
+// sans-serif. Made once for each size.
+const QFont& sansSerifFont(double pointSize);
 
 } // namespace velkorn::ui

@@ -4,6 +4,7 @@
 #include "formbuilder.h"
 
 #include <QCloseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -13,6 +14,8 @@ PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     buildForm(this, description);
     background = loadPicture(description.background, devicePixelRatioF());
+    // The picture covers the whole window: nothing needs filling under it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QWidget* PictureCard::control(const char* name) const {
@@ -37,9 +40,13 @@ void PictureCard::backgroundPressed(QMouseEvent* event) {
     beginDrag(event);
 }
 
-void PictureCard::paintEvent(QPaintEvent*) {
+void PictureCard::paintEvent(QPaintEvent* event) {
+    // Only the part asked for: the clock repaints a small strip every second.
+    const QRect area = event->rect();
+    const qreal ratio = background.devicePixelRatio();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background);
+    painter.drawPixmap(area, background,
+                       QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void PictureCard::mousePressEvent(QMouseEvent* event) {

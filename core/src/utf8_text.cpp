@@ -81,4 +81,56 @@ std::string limitUtf8(std::string_view text, std::size_t maxCodePoints) {
     return result;
 }
 
+namespace {
+
+bool isContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Bytes shared at the start of both texts, ending on a character boundary.
+std::size_t commonPrefix(std::string_view a, std::string_view b) {
+    std::size_t length = 0;
+    while (length < a.size() && length < b.size() && a[length] == b[length]) {
+        ++length;
+    }
+    while (length > 0 && length < b.size() && isContinuation(b[length])) {
+        --length;
+    }
+    return length;
+}
+
+// Bytes shared at the end of both texts, after `prefix`, starting on a
+// character boundary.
+std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t prefix) {
+    std::size_t length = 0;
+    while (length < a.size() - prefix && length < b.size() - prefix &&
+           a[a.size() - 1 - length] == b[b.size() - 1 - length]) {
+        ++length;
+    }
+    while (length > 0 && isContinuation(b[b.size() - length])) {
+        --length;
+    }
+    return length;
+}
+
+} // namespace
+
+std::string fitEdit(std::string_view before, std::string_view edited, std::size_t maxCodePoints) {
+    const std::string after = limitUtf8(edited, edited.size());
+    if (codePointCount(after) <= maxCodePoints) {
+        return after;
+    }
+    const std::size_t prefix = commonPrefix(before, after);
+    const std::size_t suffix = commonSuffix(before, after, prefix);
+    const std::string_view kept = before.substr(0, prefix);
+    const std::string_view removed = before.substr(prefix, before.size() - prefix - suffix);
+    const std::string_view inserted =
+        std::string_view(after).substr(prefix, after.size() - prefix - suffix);
+    const std::size_t remaining = codePointCount(before) - codePointCount(removed);
+    const std::size_t room = maxCodePoints > remaining ? maxCodePoints - remaining : 0;
+    const std::string fitted = std::string(kept) + limitUtf8(inserted, room) +
+                               std::string(before.substr(before.size() - suffix));
+    return limitUtf8(fitted, maxCodePoints);
+}
+
 } // namespace velkorn

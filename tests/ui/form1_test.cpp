@@ -171,7 +171,7 @@ class Form1Test : public QObject {
         fakeNow = QDateTime(QDate(2027, 1, 2), QTime(9, 8, 7));
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(202, 335));
         QCOMPARE(static_cast<QLabel*>(child(*form, "Label12"))->text(),
-                 velkorn::ui::clockTimeText(QTime(9, 8, 7)));
+                 velkorn::ui::ClockFormat().time(QTime(9, 8, 7)));
         QCOMPARE(static_cast<QLabel*>(child(*form, "Label11"))->text(), QString());
     }
 
@@ -234,6 +234,11 @@ class Form1Test : public QObject {
                                << "123456789012345";
         QTest::newRow("wide") << QString(20, QChar(0x4E2D)) << QString(15, QChar(0x4E2D));
         QTest::newRow("accents") << QString(16, QChar(0xE9)) << QString(15, QChar(0xE9));
+        const QString smile = QStringLiteral("\U0001F600"); // two UTF-16 units
+        QTest::newRow("outside the basic plane") << smile.repeated(16) << smile.repeated(15);
+        QTest::newRow("mixed, cut on a character")
+            << QStringLiteral("12345678901234") + smile.repeated(3)
+            << QStringLiteral("12345678901234") + smile;
     }
     void boxesHoldFifteenCharacters() {
         QFETCH(QString, pasted);
@@ -246,8 +251,15 @@ class Form1Test : public QObject {
         QCOMPARE(QString::fromStdString(form->engine().text(BoxId::Text2)), kept);
         QTest::keyClicks(box, "9");
         QCOMPARE(box->text(), kept);
+        QCOMPARE(box->cursorPosition(), kept.size());
         click(*form, "Image11");
         QCOMPARE(box->text(), kept);
+        // Typing in the middle of a full box changes nothing either.
+        box->setCursorPosition(2);
+        QTest::keyClicks(box, "7");
+        QCOMPARE(box->text(), kept);
+        QCOMPARE(box->cursorPosition(), 2);
+        QCOMPARE(QString::fromStdString(form->engine().text(BoxId::Text2)), kept);
     }
 
     void tabOrderAndFocus() {
@@ -268,16 +280,61 @@ class Form1Test : public QObject {
         auto* time = static_cast<QLabel*>(child(*form, "Label12"));
         auto* date = static_cast<QLabel*>(child(*form, "Label11"));
         QCOMPARE(time->text(), QString());
-        QTRY_COMPARE_WITH_TIMEOUT(time->text(), velkorn::ui::clockTimeText(fakeNow.time()), 2000);
-        QCOMPARE(date->text(), velkorn::ui::clockDateText(fakeNow.date()));
+        QTRY_COMPARE_WITH_TIMEOUT(time->text(), velkorn::ui::ClockFormat().time(fakeNow.time()),
+                                  2000);
+        QCOMPARE(date->text(), velkorn::ui::ClockFormat().date(fakeNow.date()));
         QVERIFY(time->text().contains(QStringLiteral("16:29")));
 
         // A click on the time refreshes the time alone.
         fakeNow = QDateTime(QDate(2030, 1, 1), QTime(1, 2, 3));
         click(*form, "Label12");
-        QCOMPARE(time->text(), velkorn::ui::clockTimeText(QTime(1, 2, 3)));
-        QCOMPARE(date->text(), velkorn::ui::clockDateText(QDate(2026, 12, 7)));
-        QTRY_COMPARE_WITH_TIMEOUT(date->text(), velkorn::ui::clockDateText(fakeNow.date()), 2000);
+        QCOMPARE(time->text(), velkorn::ui::ClockFormat().time(QTime(1, 2, 3)));
+        QCOMPARE(date->text(), velkorn::ui::ClockFormat().date(QDate(2026, 12, 7)));
+        QTRY_COMPARE_WITH_TIMEOUT(date->text(), velkorn::ui::ClockFormat().date(fakeNow.date()),
+                                  2000);
+    }
+
+    void timeFormatDropsTheZone_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("withoutZone");
+        QTest::newRow("zone last") << "HH:mm:ss t"
+                                   << "HH:mm:ss";
+        QTest::newRow("zone first") << "t HH:mm:ss"
+                                    << "HH:mm:ss";
+        QTest::newRow("am/pm") << "h:mm:ss AP t"
+                               << "h:mm:ss AP";
+        QTest::newRow("quoted t kept") << "H 'h' mm 'min' ss 's' t"
+                                       << "H 'h' mm 'min' ss 's'";
+        QTest::newRow("no zone") << "HH.mm.ss"
+                                 << "HH.mm.ss";
+    }
+    void timeFormatDropsTheZone() {
+        QFETCH(QString, format);
+        QFETCH(QString, withoutZone);
+        QCOMPARE(velkorn::ui::withoutTimeZone(format), withoutZone);
+    }
+
+    void longTimeFormatsFitTheClock_data() {
+        QTest::addColumn<QString>("locale");
+        for (const char* name : {"en_US", "de_DE", "fr_FR", "ja_JP", "zh_CN", "bn_BD", "ar_EG",
+                                 "ru_RU", "fi_FI", "ko_KR"}) {
+            QTest::newRow(name) << name;
+        }
+    }
+    // Whatever the regional format, the clock shows all of it: it is drawn
+    // smaller rather than cut.
+    void longTimeFormatsFitTheClock() {
+        QFETCH(QString, locale);
+        const velkorn::ui::ClockFormat format{QLocale(locale)};
+        auto* time = static_cast<ClickLabel*>(child(*form, "Label12"));
+        for (const QString& text :
+             {format.time(QTime(23, 59, 58)), format.date(QDate(2026, 12, 27))}) {
+            time->setFittedText(text, 8.25);
+            QVERIFY2(QFontMetricsF(time->font()).horizontalAdvance(text) <= time->width() ||
+                         time->font().pointSizeF() == 6.0,
+                     qPrintable(text));
+            QVERIFY(!text.contains(QStringLiteral("UTC")));
+        }
     }
 
     void errorIsReportedOnceAndBoxesStay_data() {

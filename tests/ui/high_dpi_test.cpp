@@ -14,7 +14,7 @@ using velkorn::ui::WindowId;
 class HighDpiTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     CountingReporter reporter;
     std::unique_ptr<ApplicationFrame> frame;
     qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
@@ -26,7 +26,7 @@ private:
                 frame->window(WindowId::About)};
     }
 
-private slots:
+  private slots:
     void init() {
         frame = std::make_unique<ApplicationFrame>(reporter);
         frame->start();

@@ -21,4 +21,10 @@ std::size_t codePointCount(std::string_view text);
 // maxCodePoints code points. A cut never splits a character.
 std::string limitUtf8(std::string_view text, std::size_t maxCodePoints);
 
+// The result of an edit that turned `before` into `after`, kept within
+// maxCodePoints the way a text box with a length limit keeps it: what the
+// edit inserted is cut to the room left, and an insertion into a full text
+// changes nothing. `before` must be valid UTF-8; `after` is repaired.
+std::string fitEdit(std::string_view before, std::string_view after, std::size_t maxCodePoints);
+
 } // namespace velkorn
