@@ -14,8 +14,9 @@ Form3::Form3(QWidget* parent)
         {"Label4", Language::Bengali},
         {"Label5", Language::Chinese},
     };
-    for (const auto& [name, choice] : choices) {
-        connect(label(name), &ClickLabel::clicked, this, [this, choice] { showLanguage(choice); });
+    for (const auto& [name, language] : choices) {
+        connect(label(name), &ClickLabel::clicked, this,
+                [this, choice = language] { showLanguage(choice); });
     }
     formLoad();
 }

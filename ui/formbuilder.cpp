@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include <map>
-#include <ranges>
 
 namespace velkorn::ui {
 namespace {
@@ -89,10 +88,11 @@ void buildForm(QWidget* window, const FormDescription& description) {
     window->setFixedSize(twipsToPixels(description.clientWidth),
                          twipsToPixels(description.clientHeight));
     // Created back to front: a later sibling lies over an earlier one.
-    for (const ControlDescription& spec : std::views::reverse(description.controls)) {
-        QWidget* control = spec.kind == ControlKind::TextBox ? createTextBox(window, spec)
-                                                             : createLabel(window, spec);
-        describe(control, spec);
+    const auto& controls = description.controls;
+    for (auto spec = controls.rbegin(); spec != controls.rend(); ++spec) {
+        QWidget* control = spec->kind == ControlKind::TextBox ? createTextBox(window, *spec)
+                                                              : createLabel(window, *spec);
+        describe(control, *spec);
     }
 }
 

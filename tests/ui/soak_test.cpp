@@ -22,6 +22,14 @@ using velkorn::ErrorKind;
 using velkorn::test::CountingReporter;
 using velkorn::ui::Form1;
 
+#if defined(__SANITIZE_ADDRESS__)
+#define VELKORN_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELKORN_ASAN 1
+#endif
+#endif
+
 namespace {
 
 long residentKib() {
@@ -125,6 +133,11 @@ class SoakTest : public QObject {
         }
         QWidget* control = controls[pick(int(controls.size()))];
         const QString name = control->objectName();
+        if (qobject_cast<QLineEdit*>(control) != nullptr) {
+            // A box's own context menu would only stand in the way.
+            QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+            return;
+        }
         const bool clicks = button != Qt::MiddleButton;
         const auto expected = clicks ? expectedError(form->engine(), name) : std::nullopt;
         const std::size_t reportsBefore = reporter.kinds.size();
@@ -208,7 +221,13 @@ class SoakTest : public QObject {
         qInfo("%d actions (%zu clicks, %zu errors reported) in %lld ms; memory grew by %ld KiB",
               actions, operations, reporter.kinds.size(), elapsed.elapsed(), growth);
         QVERIFY(reporter.kinds.size() > 0);
+#ifndef VELKORN_ASAN
         QVERIFY2(growth < 2048, "resident memory grew by 2 MiB or more");
+#else
+        // AddressSanitizer keeps freed memory in quarantine: leaks are its
+        // own report at exit.
+        Q_UNUSED(growth);
+#endif
     }
 };
 
