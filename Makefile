@@ -76,6 +76,8 @@ screenshots:
 	cmake -S . -B $(TOOLS_BUILD) -DVELKORN_BUILD_TOOLS=ON -DBUILD_TESTING=OFF
 	cmake --build $(TOOLS_BUILD) -j$(JOBS) --target velkorn-screenshots
 	QT_QPA_PLATFORM=offscreen $(TOOLS_BUILD)/tools/screenshots/velkorn-screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 \
+	    $(TOOLS_BUILD)/tools/screenshots/velkorn-screenshots docs/screenshots @2x
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD)

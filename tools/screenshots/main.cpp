@@ -1,7 +1,8 @@
 // Renders the three real windows offscreen into PNG files for the README:
 // the main window after 12 + 3, the Help window, and the About window in
 // English and in Chinese. The clock is fixed so that the pictures only change
-// when the windows do.
+// when the windows do. An optional suffix names a second set, for example
+// "@2x" for a run with QT_SCALE_FACTOR=2.
 #include "applicationframe.h"
 #include "clicklabel.h"
 
@@ -29,17 +30,22 @@ void settle() {
     loop.exec();
 }
 
+QString suffix;
+
 bool save(QWidget& window, const QDir& folder, const char* name) {
-    return window.grab().save(folder.filePath(QString::fromLatin1(name)));
+    return window.grab().save(folder.filePath(QString::fromLatin1(name) + suffix + QStringLiteral(".png")));
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s FOLDER [SUFFIX]\n", argv[0]);
         return 2;
+    }
+    if (argc == 3) {
+        suffix = QString::fromLocal8Bit(argv[2]);
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     SilentReporter reporter;
@@ -54,11 +60,11 @@ int main(int argc, char* argv[]) {
     frame.showWindow(WindowId::Help);
     frame.showWindow(WindowId::About);
     settle();
-    bool ok = save(form1, folder, "main-window.png");
-    ok = save(*frame.window(WindowId::Help), folder, "help-window.png") && ok;
-    ok = save(*frame.window(WindowId::About), folder, "about-window.png") && ok;
+    bool ok = save(form1, folder, "main-window");
+    ok = save(*frame.window(WindowId::Help), folder, "help-window") && ok;
+    ok = save(*frame.window(WindowId::About), folder, "about-window") && ok;
     click(*frame.window(WindowId::About), "Label5");
     settle();
-    ok = save(*frame.window(WindowId::About), folder, "about-window-chinese.png") && ok;
+    ok = save(*frame.window(WindowId::About), folder, "about-window-chinese") && ok;
     return ok ? 0 : 1;
 }
