@@ -34,49 +34,49 @@ QPalette::ColorRole colorRole(TextRole role) {
     return role == TextRole::HighlightedText ? QPalette::HighlightedText : QPalette::ButtonText;
 }
 
-QWidget* createTextBox(QWidget* window, const ControlDescription& spec) {
+QWidget* createTextBox(QWidget* window, const ControlDescription& entry) {
     auto* box = new QLineEdit(window);
     box->setMaxLength(kBoxMaxLength);
-    box->setFont(sansSerifFont(spec.pointSize));
+    box->setFont(sansSerifFont(entry.pointSize));
     return box;
 }
 
-QWidget* createLabel(QWidget* window, const ControlDescription& spec) {
+QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
     auto* label = new ClickLabel(window);
-    if (spec.picture != nullptr) {
-        label->setPixmap(loadPicture(spec.picture, window->devicePixelRatioF()));
+    if (entry.picture != nullptr) {
+        label->setPixmap(loadPicture(entry.picture, window->devicePixelRatioF()));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    label->resize(twipsToRect(spec.left, spec.top, spec.width, spec.height).size());
-    label->setFittedText(QString::fromUtf8(spec.caption), spec.pointSize);
-    label->setAlignment(spec.alignment | Qt::AlignTop);
+    label->resize(twipsToRect(entry.left, entry.top, entry.width, entry.height).size());
+    label->setFittedText(QString::fromUtf8(entry.caption), entry.pointSize);
+    label->setAlignment(entry.alignment | Qt::AlignTop);
     // Text is drawn in the label's foreground role; the system colour named
     // by the description is copied there.
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(colorRole(spec.textRole)));
-    if (spec.background) {
-        palette.setColor(QPalette::Window, QColor::fromRgb(*spec.background));
+    palette.setColor(QPalette::WindowText, palette.color(colorRole(entry.textRole)));
+    if (entry.background) {
+        palette.setColor(QPalette::Window, QColor::fromRgb(*entry.background));
         label->setAutoFillBackground(true);
     }
     label->setPalette(palette);
     return label;
 }
 
-void describe(QWidget* control, const ControlDescription& spec) {
-    control->setObjectName(QLatin1String(spec.name));
-    control->setGeometry(twipsToRect(spec.left, spec.top, spec.width, spec.height));
-    if (spec.toolTip != nullptr) {
-        control->setToolTip(QString::fromUtf8(spec.toolTip));
+void describe(QWidget* control, const ControlDescription& entry) {
+    control->setObjectName(QLatin1String(entry.name));
+    control->setGeometry(twipsToRect(entry.left, entry.top, entry.width, entry.height));
+    if (entry.toolTip != nullptr) {
+        control->setToolTip(QString::fromUtf8(entry.toolTip));
     }
-    const char* name = spec.accessibleName != nullptr ? spec.accessibleName : spec.toolTip;
+    const char* name = entry.accessibleName != nullptr ? entry.accessibleName : entry.toolTip;
     if (name != nullptr) {
         control->setAccessibleName(QString::fromUtf8(name));
     }
-    if (spec.accessibleDescription != nullptr) {
-        control->setAccessibleDescription(QString::fromUtf8(spec.accessibleDescription));
+    if (entry.accessibleDescription != nullptr) {
+        control->setAccessibleDescription(QString::fromUtf8(entry.accessibleDescription));
     }
-    control->setVisible(spec.visible);
+    control->setVisible(entry.visible);
 }
 
 } // namespace
@@ -89,10 +89,10 @@ void buildForm(QWidget* window, const FormDescription& description) {
                          twipsToPixels(description.clientHeight));
     // Created back to front: a later sibling lies over an earlier one.
     const auto& controls = description.controls;
-    for (auto spec = controls.rbegin(); spec != controls.rend(); ++spec) {
-        QWidget* control = spec->kind == ControlKind::TextBox ? createTextBox(window, *spec)
-                                                              : createLabel(window, *spec);
-        describe(control, *spec);
+    for (auto entry = controls.rbegin(); entry != controls.rend(); ++entry) {
+        QWidget* control = entry->kind == ControlKind::TextBox ? createTextBox(window, *entry)
+                                                              : createLabel(window, *entry);
+        describe(control, *entry);
     }
 }
 
