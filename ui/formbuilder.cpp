@@ -125,7 +125,9 @@ QPixmap loadPicture(const char* resource, qreal devicePixelRatio) {
 }
 
 const QFont& sansSerifFont(double pointSize) {
-    static std::map<double, QFont> fonts;
+    // Never destroyed: fonts must not outlive the application's font cache
+    // at exit.
+    static auto& fonts = *new std::map<double, QFont>;
     const auto found = fonts.find(pointSize);
     if (found != fonts.end()) {
         return found->second;

@@ -4,7 +4,6 @@
 #include "formbuilder.h"
 
 #include <QCloseEvent>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -40,13 +39,11 @@ void PictureCard::backgroundPressed(QMouseEvent* event) {
     beginDrag(event);
 }
 
-void PictureCard::paintEvent(QPaintEvent* event) {
-    // Only the part asked for: the clock repaints a small strip every second.
-    const QRect area = event->rect();
-    const qreal ratio = background.devicePixelRatio();
+void PictureCard::paintEvent(QPaintEvent*) {
+    // Drawn whole: the painter is clipped to the area asked for, and any
+    // other source rectangle would fall between pixels at fractional scales.
     QPainter painter(this);
-    painter.drawPixmap(area, background,
-                       QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    painter.drawPixmap(0, 0, background);
 }
 
 void PictureCard::mousePressEvent(QMouseEvent* event) {
