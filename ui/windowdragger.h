@@ -22,8 +22,6 @@ class WindowDragger {
     void move(const QMouseEvent* event);
     void release(const QMouseEvent* event);
 
-    bool isMovingByHand() const { return movingButton != Qt::NoButton; }
-
   private:
     bool startSystemMove(const QMouseEvent* press);
 

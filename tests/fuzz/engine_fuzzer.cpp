@@ -2,6 +2,7 @@
 // setText, enterDigit and the operations. Every outcome must be a value or one
 // of the three calculator errors, and no box may ever hold more than 15
 // characters or invalid UTF-8.
+#include "velkorn/button_map.h"
 #include "velkorn/calculator_engine.h"
 #include "velkorn/utf8_text.h"
 
@@ -48,21 +49,10 @@ void checkBoxes(const CalculatorEngine& engine) {
 void checkOperation(CalculatorEngine& engine, int which) {
     const std::string before[] = {engine.text(BoxId::Text1), engine.text(BoxId::Text2),
                                   engine.text(BoxId::Text3)};
+    constexpr ButtonAction kOperations[] = {ButtonAction::Add, ButtonAction::Subtract,
+                                            ButtonAction::Multiply, ButtonAction::Divide};
     try {
-        switch (which) {
-        case 0:
-            engine.add();
-            break;
-        case 1:
-            engine.subtract();
-            break;
-        case 2:
-            engine.multiply();
-            break;
-        default:
-            engine.divide();
-            break;
-        }
+        performEngineAction(engine, {kOperations[which], BoxId::Text1, 0});
         const std::int32_t a = parseOperand(before[0]);
         const std::int32_t b = parseOperand(before[1]);
         const std::int32_t result = parseOperand(engine.text(BoxId::Text3));
