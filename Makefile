@@ -8,7 +8,7 @@ TOOLS_BUILD ?= build-tools
 FUZZ_SECONDS ?= 30
 EXECUTABLE := $(BUILD)/app/velkorn-calculator
 
-BUILD_PACKAGES := cmake make g++ qt6-base-dev libfontconfig-dev fonts-liberation2
+BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2
 # Xvfb, openbox and xdotool are also what `make run` uses without a display.
 DISPLAY_PACKAGES := xvfb xauth openbox xdotool x11-utils
 PACKAGE_PACKAGES := dpkg-dev file
@@ -26,12 +26,15 @@ run:
 
 test:
 	tools/ensure-packages $(TEST_PACKAGES)
-	$(MAKE) build
+	$(MAKE) build TESTING=ON
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) sanitize-test
 
+# The tests are configured only by `make test`: running and packaging need
+# none of the test-only packages (GoogleTest and the rest).
+TESTING ?= OFF
 build:
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=$(TESTING)
 	cmake --build $(BUILD) -j$(JOBS)
 
 # A Debian package (build/velkorn-calculator_*.deb) with its dependencies

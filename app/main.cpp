@@ -1,11 +1,10 @@
 #include "applicationframe.h"
-#include "fontconfigwarmup.h"
 #include "formbuilder.h"
 #include "messageboxreporter.h"
 
 #include <QApplication>
 
-int main(int argc, char* argv[]) {
+int main(int, char* argv[]) {
     // On X11 the window is small and the clock repaints a strip of it every
     // second. Shared-memory images cost a round trip to the server and a
     // thread wake-up for each repaint; plain image requests are cheaper at
@@ -14,11 +13,16 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
-    velkorn::app::FontconfigWarmUp fonts;
-    QApplication application(argc, argv);
-    fonts.wait();
+    // The program takes no command line: Qt would otherwise act on its own
+    // options (-qwindowgeometry, -qwindowtitle, -platform, ...). Qt's
+    // environment variables stay the user's to set.
+    int argumentCount = 1;
+    char* arguments[] = {argv[0], nullptr};
+    QApplication application(argumentCount, arguments);
     QApplication::setApplicationName(QStringLiteral("velkorn-calculator"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velkorn Calculator"));
+    // Qt appends the display name to every window title that lacks it
+    // ("Help — ..."); the titles are exactly the windows' captions.
+    QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKORN_APP_ID));
     // Closing the Help or About window only hides it; the program ends by

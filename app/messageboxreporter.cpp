@@ -1,12 +1,11 @@
 #include "messageboxreporter.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace velkorn::app {
 
-void MessageBoxReporter::report(const std::exception& error) {
-    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Velkorn Calculator"),
+void MessageBoxReporter::report(const std::exception& error, QWidget* origin) {
+    QMessageBox::critical(origin, QStringLiteral("Velkorn Calculator"),
                           QString::fromUtf8(error.what()));
 }
 

@@ -8,7 +8,7 @@ namespace velkorn::app {
 
 class MessageBoxReporter : public ui::ErrorReporter {
   public:
-    void report(const std::exception& error) override;
+    void report(const std::exception& error, QWidget* origin) override;
 };
 
 } // namespace velkorn::app

@@ -10,7 +10,7 @@ namespace {
 
 class NoReporter : public velkorn::ui::ErrorReporter {
   public:
-    void report(const std::exception&) override {}
+    void report(const std::exception&, QWidget*) override {}
 };
 
 } // namespace

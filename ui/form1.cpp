@@ -15,14 +15,13 @@ namespace velkorn::ui {
 namespace {
 
 constexpr int kClockIntervalMs = 500;
-constexpr double kClockPointSize = 8.25;
-constexpr std::array kBoxNames{"Text1", "Text2", "Text3"};
 
 } // namespace
 
 Form1::Form1(ErrorReporter& reporter, Clock clock, QWidget* parent)
     : PictureCard(form1Description(), parent), reporter(reporter), clock(std::move(clock)),
-      timer(new QTimer(this)), dateLabel(label("Label11")), timeLabel(label("Label12")) {
+      timer(new QTimer(this)), dateLabel(label("Label11")), timeLabel(label("Label12")),
+      clockPointSize(form1Description().control("Label12").pointSize) {
     connectControls();
     connectBoxes();
     timer->setObjectName(QStringLiteral("Timer1"));
@@ -36,7 +35,7 @@ void Form1::connectControls() {
         if (row.event != ControlEvent::Click) {
             continue;
         }
-        ClickLabel* control = label(row.control.data());
+        ClickLabel* control = label(row.control);
         Q_ASSERT(control != nullptr);
         const std::string_view name = row.control;
         connect(control, &ClickLabel::clicked, this,
@@ -46,8 +45,8 @@ void Form1::connectControls() {
 
 void Form1::connectBoxes() {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        boxes[i] = findChild<QLineEdit*>(QLatin1String(kBoxNames[i]));
         const auto id = static_cast<BoxId>(i);
+        boxes[i] = qobject_cast<QLineEdit*>(control(boxName(id)));
         // User edits only (typing, deleting, cutting, pasting, undo): the
         // engine holds the one copy of what the boxes show.
         connect(boxes[i], &QLineEdit::textEdited, this,
@@ -87,7 +86,7 @@ void Form1::handle(std::string_view control, ControlEvent event, const QMouseEve
         }
     } catch (const CalculatorError& error) {
         // The boxes keep what they showed before the click.
-        reporter.report(error);
+        reporter.report(error, this);
         return;
     }
     carryOutWindowAction(mapped->action, press);
@@ -127,13 +126,13 @@ void Form1::showBoxes() {
 }
 
 void Form1::showTime() {
-    timeLabel->setFittedText(clockFormat.time(clock().time()), kClockPointSize);
+    timeLabel->setFittedText(clockFormat.time(clock().time()), clockPointSize);
 }
 
 void Form1::updateClock() {
     // Two readings of the clock, the time first.
     showTime();
-    dateLabel->setFittedText(clockFormat.date(clock().date()), kClockPointSize);
+    dateLabel->setFittedText(clockFormat.date(clock().date()), clockPointSize);
 }
 
 } // namespace velkorn::ui

@@ -63,6 +63,7 @@ class Form1 : public PictureCard {
     std::array<QLineEdit*, 3> boxes{};
     ClickLabel* dateLabel;
     ClickLabel* timeLabel;
+    double clockPointSize;
 };
 
 } // namespace velkorn::ui

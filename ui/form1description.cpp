@@ -2,6 +2,8 @@
 
 #include "closelabel.h"
 
+#include "velkorn/calculator_engine.h"
+
 #include <array>
 
 namespace velkorn::ui {
@@ -11,8 +13,8 @@ using enum ControlKind;
 
 constexpr int kFace = 480; // picture buttons are 32 x 32 pixels
 
-constexpr ControlDescription box(const char* name, int left, int top, const char* accessible) {
-    return {.name = name,
+constexpr ControlDescription box(BoxId id, int left, int top, const char* accessible) {
+    return {.name = boxName(id),
             .kind = TextBox,
             .left = left,
             .top = top,
@@ -63,9 +65,9 @@ constexpr ControlDescription button(const char* name, int left, int top, const c
 
 // Front to back.
 constexpr std::array kControls{
-    box("Text3", 2400, 1440, "Output"),
-    box("Text2", 2400, 960, "Input 2"),
-    box("Text1", 160, 960, "Input 1"),
+    box(BoxId::Text3, 2400, 1440, "Output"),
+    box(BoxId::Text2, 2400, 960, "Input 2"),
+    box(BoxId::Text1, 160, 960, "Input 1"),
     clockLabel("Label12", 4920, "Current time"),
     clockLabel("Label11", 4560, "Current date"),
     label("Label10", "Time:", 2700, 4920, 375, 255, nullptr),

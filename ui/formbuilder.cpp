@@ -12,6 +12,7 @@
 #include <QPixmapCache>
 #include <QWidget>
 
+#include <cmath>
 #include <map>
 
 namespace velkorn::ui {
@@ -64,7 +65,7 @@ QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
 }
 
 void describe(QWidget* control, const ControlDescription& entry) {
-    control->setObjectName(QLatin1String(entry.name));
+    control->setObjectName(latin1(entry.name));
     control->setGeometry(twipsToRect(entry.left, entry.top, entry.width, entry.height));
     if (entry.toolTip != nullptr) {
         control->setToolTip(QString::fromUtf8(entry.toolTip));
@@ -82,7 +83,7 @@ void describe(QWidget* control, const ControlDescription& entry) {
 } // namespace
 
 void buildForm(QWidget* window, const FormDescription& description) {
-    window->setObjectName(QLatin1String(description.name));
+    window->setObjectName(latin1(description.name));
     window->setWindowTitle(QString::fromUtf8(description.caption));
     window->setWindowIcon(QIcon(QString::fromUtf8(description.icon)));
     window->setFixedSize(twipsToPixels(description.clientWidth),
@@ -125,10 +126,12 @@ QPixmap loadPicture(const char* resource, qreal devicePixelRatio) {
 }
 
 const QFont& sansSerifFont(double pointSize) {
-    // Never destroyed: fonts must not outlive the application's font cache
-    // at exit.
-    static auto& fonts = *new std::map<double, QFont>;
-    const auto found = fonts.find(pointSize);
+    // Never destroyed: a QFont's destructor must not run after the
+    // application object (and its font database) is gone, as a static's
+    // would at exit. Keyed by hundredths of a point, not by a double.
+    static auto& fonts = *new std::map<int, QFont>;
+    const int key = static_cast<int>(std::lround(pointSize * 100));
+    const auto found = fonts.find(key);
     if (found != fonts.end()) {
         return found->second;
     }
@@ -138,7 +141,7 @@ const QFont& sansSerifFont(double pointSize) {
                       QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
-    return fonts.emplace(pointSize, font).first->second;
+    return fonts.emplace(key, font).first->second;
 }
 
 } // namespace velkorn::ui

@@ -7,6 +7,9 @@
 
 #include <QFont>
 #include <QPixmap>
+#include <QString>
+
+#include <string_view>
 
 class QWidget;
 
@@ -21,6 +24,11 @@ void buildForm(QWidget* window, const FormDescription& description);
 // (name@2x) is used, so it stays sharp; the pixmap has exactly the screen's
 // pixels. Each picture is decoded once per ratio; the keypads share faces.
 QPixmap loadPicture(const char* resource, qreal devicePixelRatio);
+
+// A control or window name from a description, as Qt's object name.
+inline QLatin1StringView latin1(std::string_view name) {
+    return QLatin1StringView(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 // The labels' and boxes' face: MS Sans Serif where installed, else a close
 // sans-serif. Made once for each size.

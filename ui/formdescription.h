@@ -7,7 +7,9 @@
 #include <Qt>
 
 #include <optional>
+#include <stdexcept>
 #include <span>
+#include <string_view>
 
 namespace velkorn::ui {
 
@@ -17,7 +19,7 @@ enum class ControlKind { TextBox, Label, Picture };
 enum class TextRole { ButtonText, HighlightedText };
 
 struct ControlDescription {
-    const char* name;
+    std::string_view name;
     ControlKind kind;
     int left; // twips, from the top left-hand corner of the client area
     int top;
@@ -37,7 +39,7 @@ struct ControlDescription {
 };
 
 struct FormDescription {
-    const char* name;
+    std::string_view name;
     const char* caption;
     int clientWidth; // twips
     int clientHeight;
@@ -46,6 +48,17 @@ struct FormDescription {
     // Front to back: a control earlier in the list lies over later ones and
     // takes the mouse press where they overlap.
     std::span<const ControlDescription> controls;
+
+    // The control of that name; the descriptions are fixed, so asking for
+    // one that is not there is a programming error.
+    constexpr const ControlDescription& control(std::string_view controlName) const {
+        for (const ControlDescription& entry : controls) {
+            if (entry.name == controlName) {
+                return entry;
+            }
+        }
+        throw std::logic_error("no such control");
+    }
 };
 
 } // namespace velkorn::ui

@@ -17,11 +17,11 @@ PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QWidget* PictureCard::control(const char* name) const {
-    return findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+QWidget* PictureCard::control(std::string_view name) const {
+    return findChild<QWidget*>(latin1(name), Qt::FindDirectChildrenOnly);
 }
 
-ClickLabel* PictureCard::label(const char* name) const {
+ClickLabel* PictureCard::label(std::string_view name) const {
     return qobject_cast<ClickLabel*>(control(name));
 }
 
@@ -31,7 +31,7 @@ void PictureCard::centreOnScreen() {
          available.y() + (available.height() - height()) / 2);
 }
 
-void PictureCard::makeCloseLabel(const char* name) {
+void PictureCard::makeCloseLabel(std::string_view name) {
     connect(label(name), &ClickLabel::clicked, this, &PictureCard::closeRequested);
 }
 

@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <string_view>
+
 namespace velkorn::ui {
 
 class ClickLabel;
@@ -22,8 +24,8 @@ class PictureCard : public QWidget {
     explicit PictureCard(const FormDescription& description, QWidget* parent = nullptr);
 
     // A control built from the description, by name.
-    QWidget* control(const char* name) const;
-    ClickLabel* label(const char* name) const;
+    QWidget* control(std::string_view name) const;
+    ClickLabel* label(std::string_view name) const;
 
     const QPixmap& backgroundPicture() const { return background; }
 
@@ -39,7 +41,7 @@ class PictureCard : public QWidget {
     void beginDrag(const QMouseEvent* press) { dragger.begin(press); }
     // A label whose click closes the window, as the window manager's close
     // command does.
-    void makeCloseLabel(const char* name);
+    void makeCloseLabel(std::string_view name);
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -17,11 +17,13 @@ namespace velkorn::test {
 // Counts reports instead of showing a message box.
 class CountingReporter : public ui::ErrorReporter {
   public:
-    void report(const std::exception& error) override {
+    void report(const std::exception& error, QWidget* origin) override {
         const auto* calculatorError = dynamic_cast<const CalculatorError*>(&error);
         kinds.push_back(calculatorError ? std::optional(calculatorError->kind()) : std::nullopt);
+        origins.push_back(origin);
     }
     std::vector<std::optional<ErrorKind>> kinds;
+    std::vector<QWidget*> origins;
 };
 
 inline QWidget* child(const ui::PictureCard& card, const char* name) {

@@ -16,7 +16,7 @@ namespace {
 
 class SilentReporter : public velkorn::ui::ErrorReporter {
 public:
-    void report(const std::exception&) override {}
+    void report(const std::exception&, QWidget*) override {}
 };
 
 void click(const velkorn::ui::PictureCard& card, const char* name) {

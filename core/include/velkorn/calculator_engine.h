@@ -16,6 +16,13 @@ namespace velkorn {
 
 enum class BoxId { Text1, Text2, Text3 };
 
+inline constexpr std::array<std::string_view, 3> kBoxNames{"Text1", "Text2", "Text3"};
+
+// The name of a box's control on the main window.
+constexpr std::string_view boxName(BoxId box) {
+    return kBoxNames[static_cast<std::size_t>(box)];
+}
+
 enum class ErrorKind { TypeMismatch, Overflow, DivisionByZero };
 
 // The words a user reads for each error ("Type mismatch", ...).
