@@ -4,12 +4,8 @@
 #include "form1description.h"
 #include "formbuilder.h"
 
-#include "velkorn/utf8_text.h"
-
 #include <QLineEdit>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace velkorn::ui {
 namespace {
@@ -58,16 +54,8 @@ void Form1::connectBoxes() {
 }
 
 void Form1::takeEdit(BoxId id, const QString& edited) {
-    calculator.setText(id, fitEdit(calculator.text(id), edited.toStdString(), kMaxBoxLength));
-    const QString kept = QString::fromStdString(calculator.text(id));
-    if (kept == edited) {
-        return;
-    }
-    // Too long: the box shows what was kept, the caret after it.
-    QLineEdit* box = boxes[static_cast<std::size_t>(id)];
-    const qsizetype caret = box->cursorPosition() - (edited.size() - kept.size());
-    box->setText(kept);
-    box->setCursorPosition(static_cast<int>(std::clamp<qsizetype>(caret, 0, kept.size())));
+    // The box keeps itself to 15 characters, as the engine does.
+    calculator.setText(id, edited.toStdString());
 }
 
 void Form1::backgroundPressed(QMouseEvent* event) {

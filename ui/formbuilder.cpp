@@ -1,13 +1,11 @@
 #include "formbuilder.h"
 
 #include "clicklabel.h"
+#include "textbox.h"
 #include "twips.h"
-
-#include "velkorn/calculator_engine.h"
 
 #include <QIcon>
 #include <QImage>
-#include <QLineEdit>
 #include <QPalette>
 #include <QPixmapCache>
 #include <QWidget>
@@ -18,10 +16,6 @@
 namespace velkorn::ui {
 namespace {
 
-// Boxes hold at most 15 characters (code points). Qt counts UTF-16 units,
-// so the box itself allows twice that and the window cuts each edit to 15
-// characters with the core's rule.
-constexpr int kBoxMaxLength = 2 * static_cast<int>(kMaxBoxLength);
 // From this device pixel ratio up, pictures come from their twice-size
 // drawings (name@2x.jpg).
 constexpr qreal kTwiceSizeFrom = 1.5;
@@ -36,8 +30,7 @@ QPalette::ColorRole colorRole(TextRole role) {
 }
 
 QWidget* createTextBox(QWidget* window, const ControlDescription& entry) {
-    auto* box = new QLineEdit(window);
-    box->setMaxLength(kBoxMaxLength);
+    auto* box = new TextBox(window);
     box->setFont(sansSerifFont(entry.pointSize));
     return box;
 }
@@ -92,7 +85,7 @@ void buildForm(QWidget* window, const FormDescription& description) {
     const auto& controls = description.controls;
     for (auto entry = controls.rbegin(); entry != controls.rend(); ++entry) {
         QWidget* control = entry->kind == ControlKind::TextBox ? createTextBox(window, *entry)
-                                                              : createLabel(window, *entry);
+                                                               : createLabel(window, *entry);
         describe(control, *entry);
     }
 }

@@ -7,8 +7,8 @@
 #include <Qt>
 
 #include <optional>
-#include <stdexcept>
 #include <span>
+#include <stdexcept>
 #include <string_view>
 
 namespace velkorn::ui {

@@ -1,5 +1,7 @@
 #include "velkorn/utf8_text.h"
 
+#include <algorithm>
+
 namespace velkorn {
 namespace {
 
@@ -99,38 +101,33 @@ std::size_t commonPrefix(std::string_view a, std::string_view b) {
     return length;
 }
 
-// Bytes shared at the end of both texts, after `prefix`, starting on a
-// character boundary.
-std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t prefix) {
-    std::size_t length = 0;
-    while (length < a.size() - prefix && length < b.size() - prefix &&
-           a[a.size() - 1 - length] == b[b.size() - 1 - length]) {
-        ++length;
-    }
-    while (length > 0 && isContinuation(b[b.size() - length])) {
-        --length;
-    }
-    return length;
-}
-
 } // namespace
 
-std::string fitEdit(std::string_view before, std::string_view edited, std::size_t maxCodePoints) {
-    const std::string after = limitUtf8(edited, edited.size());
-    if (codePointCount(after) <= maxCodePoints) {
-        return after;
+FittedEdit fitEdit(std::string_view before, std::string_view after, std::size_t caret,
+                   std::size_t maxCodePoints) {
+    caret = std::min(caret, after.size());
+    const std::string head = limitUtf8(after.substr(0, caret), caret);
+    const std::string tail = limitUtf8(after.substr(caret), after.size() - caret);
+    if (tail.size() > before.size() || !before.ends_with(tail)) {
+        // Not an insertion before the caret: the whole text was replaced.
+        std::string text = limitUtf8(head + tail, maxCodePoints);
+        const std::size_t kept = std::min(head.size(), text.size());
+        return {text, kept, 0, before.size(), text};
     }
-    const std::size_t prefix = commonPrefix(before, after);
-    const std::size_t suffix = commonSuffix(before, after, prefix);
-    const std::string_view kept = before.substr(0, prefix);
-    const std::string_view removed = before.substr(prefix, before.size() - prefix - suffix);
-    const std::string_view inserted =
-        std::string_view(after).substr(prefix, after.size() - prefix - suffix);
-    const std::size_t remaining = codePointCount(before) - codePointCount(removed);
+    // after = before[0, start) + inserted + before[end, size): the inserted
+    // text ends at the caret, and starts where `after` stops agreeing with
+    // `before`, no later than the untouched end. Where the insertion begins
+    // with what it replaced, the match runs into it; that only moves part of
+    // the insertion into the kept start, and the result is the same.
+    const std::size_t end = before.size() - tail.size();
+    const std::size_t start = std::min(commonPrefix(before, head), end);
+    const std::size_t remaining =
+        codePointCount(before) - codePointCount(before.substr(start, end - start));
     const std::size_t room = maxCodePoints > remaining ? maxCodePoints - remaining : 0;
-    const std::string fitted = std::string(kept) + limitUtf8(inserted, room) +
-                               std::string(before.substr(before.size() - suffix));
-    return limitUtf8(fitted, maxCodePoints);
+    std::string inserted = limitUtf8(std::string_view(head).substr(start), room);
+    const std::string text = std::string(before.substr(0, start)) + inserted + tail;
+    const std::size_t newCaret = start + inserted.size();
+    return {limitUtf8(text, maxCodePoints), newCaret, start, end, std::move(inserted)};
 }
 
 } // namespace velkorn

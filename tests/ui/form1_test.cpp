@@ -279,6 +279,22 @@ class Form1Test : public QObject {
         QCOMPARE(QString::fromStdString(form->engine().text(BoxId::Text2)), kept);
     }
 
+    // A paste that does not fit is cut where it went in, and undo takes the
+    // whole paste back.
+    void pasteIsCutWhereItWentInAndUndone() {
+        auto* box = static_cast<QLineEdit*>(child(*form, "Text1"));
+        typeInto("Text1", "1234567890123");
+        box->setCursorPosition(2);
+        QGuiApplication::clipboard()->setText(QStringLiteral("3412"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("123434567890123"));
+        QCOMPARE(box->cursorPosition(), 4);
+        QCOMPARE(form->engine().text(BoxId::Text1), "123434567890123");
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("1234567890123"));
+        QCOMPARE(form->engine().text(BoxId::Text1), "1234567890123");
+    }
+
     void tabOrderAndFocus() {
         QCOMPARE(QApplication::focusWidget(), child(*form, "Text1"));
         click(*form, "Image2");

@@ -21,10 +21,28 @@ std::size_t codePointCount(std::string_view text);
 // maxCodePoints code points. A cut never splits a character.
 std::string limitUtf8(std::string_view text, std::size_t maxCodePoints);
 
+// An edit kept within a length limit: the whole text and the caret after
+// what was inserted, and the same as one replacement of `before`: bytes
+// [replaceFrom, replaceTo) of it replaced by `inserted`. Offsets are bytes.
+struct FittedEdit {
+    std::string text;
+    std::size_t caret = 0;
+    std::size_t replaceFrom = 0;
+    std::size_t replaceTo = 0;
+    std::string inserted;
+
+    friend bool operator==(const FittedEdit&, const FittedEdit&) = default;
+};
+
 // The result of an edit that turned `before` into `after`, kept within
 // maxCodePoints the way a text box with a length limit keeps it: what the
 // edit inserted is cut to the room left, and an insertion into a full text
-// changes nothing. `before` must be valid UTF-8; `after` is repaired.
-std::string fitEdit(std::string_view before, std::string_view after, std::size_t maxCodePoints);
+// changes nothing. The edit is located from the caret, which an edit leaves
+// right after what it inserted (`caret` is a byte offset into `after`):
+// what follows the caret is the untouched end of `before`. Comparing the
+// texts alone cannot tell where a paste went when it repeats the characters
+// beside the caret. `before` must be valid UTF-8; `after` is repaired.
+FittedEdit fitEdit(std::string_view before, std::string_view after, std::size_t caret,
+                   std::size_t maxCodePoints);
 
 } // namespace velkorn
