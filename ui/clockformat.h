@@ -10,7 +10,9 @@
 
 namespace velkorn::ui {
 
-// A time format with its time-zone fields ("t") removed, quoted text kept.
+// A time format with its time-zone field ("t") removed together with the
+// brackets and separator around it, and the day period that Qt does not
+// know ("B") written as AM/PM; quoted text is kept as it is.
 QString withoutTimeZone(const QString& format);
 
 class ClockFormat {

@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -337,6 +338,39 @@ class Form1Test : public QObject {
                                        << "H 'h' mm 'min' ss 's'";
         QTest::newRow("no zone") << "HH.mm.ss"
                                  << "HH.mm.ss";
+        QTest::newRow("zone in brackets") << "H:mm:ss (t)"
+                                          << "H:mm:ss";
+        QTest::newRow("day period, zone in square brackets") << "Bh:mm:ss [t]"
+                                                             << "APh:mm:ss";
+        QTest::newRow("zone after a comma") << "HH:mm:ss, t"
+                                            << "HH:mm:ss";
+        QTest::newRow("quoted brackets kept") << "HH:mm:ss '()' t"
+                                              << "HH:mm:ss '()'";
+    }
+
+    // Every regional format Qt knows shows hours, minutes and seconds, with
+    // nothing left of the zone and no letter Qt would print as it is.
+    void everyLocaleShowsAClockTime() {
+        static const QRegularExpression leftovers(
+            QStringLiteral("\\(\\s*\\)|\\[\\s*\\]|^[\\s,;:-]|[\\s,;:-]$"));
+        static const QRegularExpression quoted(QStringLiteral("'[^']*'"));
+        static const QRegularExpression unknownLetter(QStringLiteral("(?![hHmszaApP])[A-Za-z]"));
+        const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                      QLocale::AnyTerritory);
+        QVERIFY(locales.size() > 500);
+        for (const QLocale& locale : locales) {
+            const velkorn::ui::ClockFormat format(locale);
+            const QString shown = format.time(QTime(23, 5, 9));
+            const QString name = locale.name() + QStringLiteral(": ") + shown;
+            QVERIFY2(shown != format.time(QTime(22, 5, 9)), qPrintable(name));
+            QVERIFY2(shown != format.time(QTime(23, 6, 9)), qPrintable(name));
+            QVERIFY2(shown != format.time(QTime(23, 5, 8)), qPrintable(name));
+            QVERIFY2(!shown.contains(leftovers), qPrintable(name));
+            const QString pattern =
+                velkorn::ui::withoutTimeZone(locale.timeFormat(QLocale::LongFormat));
+            QVERIFY2(!QString(pattern).remove(quoted).contains(unknownLetter),
+                     qPrintable(locale.name() + QStringLiteral(": ") + pattern));
+        }
     }
     void timeFormatDropsTheZone() {
         QFETCH(QString, format);
