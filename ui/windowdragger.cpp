@@ -1,5 +1,10 @@
 #include "windowdragger.h"
 
+#ifdef VELKORN_HAVE_X11_MOVE
+#include "x11windowmove.h"
+#endif
+
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -9,47 +14,82 @@
 #endif
 
 namespace velkorn::ui {
+namespace {
 
-void WindowDragger::begin(const QMouseEvent* press) {
-    movingButton = Qt::NoButton;
-    if (startSystemMove(press)) {
-        // The system owns the move now and Qt may never see the release, so
-        // nothing of ours is left waiting for it.
-        return;
-    }
-    movingButton = press->button();
-    grabOffset = press->globalPosition().toPoint() - window->pos();
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+} // namespace
+
+void WindowDragger::begin(const QMouseEvent* press) {
+    state = State::Idle;
+    button = press->button();
+    if (onWayland()) {
+        // The compositor knows the button and needs the press to move.
+        QWindow* handle = window->windowHandle();
+        if (handle != nullptr && handle->startSystemMove()) {
+            return;
+        }
+    }
+    state = State::Pressed;
+    pressedAt = press->globalPosition().toPoint();
+    grabOffset = pressedAt - window->pos();
+}
+
+bool WindowDragger::handOver(QPoint pointer) {
 #ifdef Q_OS_WIN
-bool WindowDragger::startSystemMove(const QMouseEvent*) {
+    // The system moves the window from where the pointer is now: first
+    // catch up with it, so that no pixel of the drag is lost.
+    window->move(pointer - grabOffset);
     const auto hwnd = reinterpret_cast<HWND>(window->winId());
     ReleaseCapture();
     SendMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
     return true;
-}
+#elif defined(VELKORN_HAVE_X11_MOVE)
+    Q_UNUSED(pointer);
+    // Window managers end such a move on the left button's release only.
+    return button == Qt::LeftButton && startX11WindowMove(window, pressedAt);
 #else
-bool WindowDragger::startSystemMove(const QMouseEvent* press) {
-    // A system move begun from a right or middle press leaves the window
-    // stuck to the pointer under some window managers.
-    if (press->button() != Qt::LeftButton) {
-        return false;
-    }
-    QWindow* handle = window->windowHandle();
-    return handle != nullptr && handle->startSystemMove();
-}
+    Q_UNUSED(pointer);
+    return false;
 #endif
+}
 
 void WindowDragger::move(const QMouseEvent* event) {
-    if (movingButton != Qt::NoButton) {
-        window->move(event->globalPosition().toPoint() - grabOffset);
+    if (state == State::Idle || state == State::HandedOver) {
+        return;
     }
+    if (!(event->buttons() & button)) {
+        state = State::Idle; // the release went elsewhere
+        return;
+    }
+    const QPoint pointer = event->globalPosition().toPoint();
+    if (state == State::Pressed) {
+        if ((pointer - pressedAt).manhattanLength() < QApplication::startDragDistance()) {
+            return;
+        }
+        if (handOver(pointer)) {
+            state = State::HandedOver;
+            return;
+        }
+        state = State::MovingByHand;
+    }
+    window->move(pointer - grabOffset);
 }
 
 void WindowDragger::release(const QMouseEvent* event) {
-    if (event->button() == movingButton) {
-        movingButton = Qt::NoButton;
+    if (event->button() != button) {
+        return;
     }
+#ifdef VELKORN_HAVE_X11_MOVE
+    if (state == State::HandedOver) {
+        // The release reached us, so the window manager never took the
+        // pointer: a move it starts now would glue the window to it.
+        cancelX11WindowMove(window);
+    }
+#endif
+    state = State::Idle;
 }
 
 } // namespace velkorn::ui

@@ -1,9 +1,16 @@
 // Moves a borderless window with the mouse from a press on its background
-// until the button is released. On Windows it asks the system to move the
-// window as if its caption were grabbed. Elsewhere a left press asks the
-// window manager for a system move; other buttons, and platforms that refuse
-// (offscreen, window managers without _NET_WM_MOVERESIZE), fall back to
-// moving the window by hand with the pointer.
+// until the button is released, keeping the grabbed point under the pointer.
+//
+// The move starts only once the pointer has travelled the platform's drag
+// distance with the button still down: a window manager handed the move on
+// the press may start it after the button is already up (a quick click, a
+// busy moment), and the window would then follow the pointer until the next
+// click. From there a left drag is handed to the system (on Windows as if
+// the caption were grabbed; on X11 to the window manager, from the press's
+// position, so no pixel of the drag is lost); other buttons, and platforms
+// that refuse, move the window by hand. On Wayland a client cannot place its
+// window, and the compositor needs the press itself to start a move, so
+// there every button hands the move over on the press.
 #pragma once
 
 #include <QPoint>
@@ -23,10 +30,16 @@ class WindowDragger {
     void release(const QMouseEvent* event);
 
   private:
-    bool startSystemMove(const QMouseEvent* press);
+    enum class State { Idle, Pressed, MovingByHand, HandedOver };
+
+    // Hands the move to the system once the drag distance is passed; false
+    // when the window is to be moved by hand.
+    bool handOver(QPoint pointer);
 
     QWidget* window;
-    Qt::MouseButton movingButton = Qt::NoButton;
+    State state = State::Idle;
+    Qt::MouseButton button = Qt::NoButton;
+    QPoint pressedAt;  // global pointer position of the press
     QPoint grabOffset; // pointer position relative to the window's top left
 };
 

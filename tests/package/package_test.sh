@@ -12,18 +12,18 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 app=
 cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    stop_process "$app"
     stop_virtual_display
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-(cd "$build" && cpack -B "$work/out" >/dev/null) || fail "cpack failed"
+(cd "$build" && timeout 120 cpack -B "$work/out" >/dev/null) || fail "cpack failed"
 deb=$(ls "$work"/out/*.deb)
 echo "ok: built $(basename "$deb")"
 
 dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || fail "no Qt dependency computed"
-apt-get install --simulate --no-install-recommends "$deb" >/dev/null ||
+timeout 60 apt-get install --simulate --no-install-recommends "$deb" >/dev/null ||
     fail "apt cannot satisfy the package's dependencies"
 echo "ok: dependencies: $(dpkg-deb --field "$deb" Depends)"
 
@@ -44,6 +44,6 @@ echo "ok: executable, desktop entry, metainfo and six icon sizes installed"
 start_virtual_display 1024x768x24
 "$root/usr/bin/velkorn-calculator" 2>/dev/null &
 app=$!
-timeout 15 xdotool search --sync --onlyvisible --name '^Velkorn Calculator$' >/dev/null ||
+timeout 30 xdotool search --sync --onlyvisible --name '^Velkorn Calculator$' >/dev/null ||
     fail "the installed program showed no window"
 echo "ok: the installed program shows its window"

@@ -228,6 +228,9 @@ class Form1Test : public QObject {
         QCOMPARE(form->childAt(where), nullptr);
         const QPoint start = form->pos();
         QTest::mousePress(form.get(), button, Qt::NoModifier, where);
+        // Within the drag distance nothing moves yet: a click stays a click.
+        QTest::mouseMove(form.get(), where + QPoint(2, 1));
+        QCOMPARE(form->pos(), start);
         QTest::mouseMove(form.get(), where + QPoint(40, 25));
         QTest::mouseRelease(form.get(), button, Qt::NoModifier, where + QPoint(40, 25));
         QCOMPARE(form->pos(), start + QPoint(40, 25));
