@@ -3,6 +3,7 @@
 #include "formbuilder.h"
 
 #include <QFontMetricsF>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -34,6 +35,10 @@ void ClickLabel::setFittedText(const QString& text, double pointSize) {
         setFont(font);
     }
     setText(text);
+}
+
+bool ClickLabel::isClickable() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&ClickLabel::clicked));
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

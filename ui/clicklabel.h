@@ -20,6 +20,9 @@ class ClickLabel : public QLabel {
     // format, a wider fallback font), so that it is never cut off.
     void setFittedText(const QString& text, double pointSize);
 
+    // Whether a click does anything: something listens to clicked().
+    bool isClickable() const;
+
   signals:
     void clicked();
 

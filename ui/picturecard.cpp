@@ -1,6 +1,7 @@
 #include "picturecard.h"
 
 #include "clicklabel.h"
+#include "clicklabelaccessible.h"
 #include "formbuilder.h"
 
 #include <QCloseEvent>
@@ -11,6 +12,7 @@ namespace velkorn::ui {
 
 PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    installClickLabelAccessibility();
     buildForm(this, description);
     background = loadPicture(description.background, devicePixelRatioF());
     // The picture covers the whole window: nothing needs filling under it.

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The calculator through the real accessibility bus: on a virtual display,
+# in a D-Bus session of its own (which starts the AT-SPI bus on demand),
+# a client presses "1", "2", the second keypad's "3" and "Plus" as push
+# buttons and reads the boxes: the same as clicks give.
+set -euo pipefail
+
+executable=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../tools/virtual-display.sh"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_virtual_display 1024x768x24
+work=$(mktemp -d)
+cleanup() {
+    stop_virtual_display
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+export VELKORN_EXECUTABLE=$executable VELKORN_HERE=$here VELKORN_OUT=$work/boxes
+# The session bus and what it started (the AT-SPI bus) end with the session;
+# the program is stopped inside it on every path.
+timeout 90 dbus-run-session -- bash -c '
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$VELKORN_EXECUTABLE" 2>/dev/null &
+    app=$!
+    status=0
+    timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_keypad.py" "$VELKORN_OUT" || status=$?
+    kill "$app" 2>/dev/null
+    wait "$app" 2>/dev/null
+    exit "$status"
+' >/dev/null 2>"$work/log" || { cat "$work/log" >&2; fail "the accessibility client failed"; }
+boxes=$(cat "$work/boxes")
+[ "$boxes" = $'12\n3\n15' ] || fail "the boxes read: $(echo "$boxes" | tr '\n' '|')"
+echo "ok: pressed 1, 2, 3 and Plus as push buttons; the boxes read 12, 3, 15"

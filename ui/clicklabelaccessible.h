@@ -1,0 +1,17 @@
+// How screen readers see the labels and picture buttons of the cards: one
+// that reacts to clicks is a push button, named by its tool tip, whose press
+// action does exactly what a click does. It still takes no keyboard focus
+// and looks as before. Other labels stay what Qt makes of them (text or a
+// picture).
+#pragma once
+
+class QAccessibleInterface;
+class QObject;
+class QString;
+
+namespace velkorn::ui {
+
+// Registers the factory with Qt's accessibility; safe to call repeatedly.
+void installClickLabelAccessibility();
+
+} // namespace velkorn::ui
