@@ -14,7 +14,7 @@ DISPLAY_PACKAGES := xvfb xauth openbox xdotool x11-utils
 PACKAGE_PACKAGES := dpkg-dev file
 TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) libgtest-dev clang \
 	libclang-rt-dev xclip imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream \
-	at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0
+	at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland
 
 .PHONY: run test build package bench sanitize-test assets screenshots clean
 
