@@ -38,7 +38,7 @@ QWidget* createTextBox(QWidget* window, const ControlDescription& entry) {
 QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
     auto* label = new ClickLabel(window);
     if (entry.picture != nullptr) {
-        label->setPixmap(loadPicture(entry.picture, window->devicePixelRatioF()));
+        // The window sets the picture, for its screen.
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }

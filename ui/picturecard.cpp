@@ -11,10 +11,10 @@
 namespace velkorn::ui {
 
 PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), description(description) {
     installClickLabelAccessibility();
     buildForm(this, description);
-    background = loadPicture(description.background, devicePixelRatioF());
+    loadPictures();
     // The picture covers the whole window: nothing needs filling under it.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -41,7 +41,37 @@ void PictureCard::backgroundPressed(QMouseEvent* event) {
     beginDrag(event);
 }
 
+void PictureCard::loadPictures() {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == picturesRatio) {
+        return;
+    }
+    picturesRatio = ratio;
+    background = loadPicture(description.background, ratio);
+    for (const ControlDescription& entry : description.controls) {
+        if (entry.picture != nullptr) {
+            label(entry.name)->setPixmap(loadPicture(entry.picture, ratio));
+        }
+    }
+    update();
+}
+
+bool PictureCard::event(QEvent* event) {
+    // Sent when the window moves to another screen, and by newer Qt when
+    // the scale of its screen changes.
+    if (event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        || event->type() == QEvent::DevicePixelRatioChange
+#endif
+    ) {
+        loadPictures();
+    }
+    return QWidget::event(event);
+}
+
 void PictureCard::paintEvent(QPaintEvent*) {
+    // A change of scale that came without an event of its own.
+    loadPictures();
     // Drawn whole: the painter is clipped to the area asked for, and any
     // other source rectangle would fall between pixels at fractional scales.
     QPainter painter(this);

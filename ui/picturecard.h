@@ -2,7 +2,9 @@
 // drawn once at the top left at its own size, controls built from a
 // FormDescription, and a background that drags the window when pressed.
 // A close command from the window manager becomes closeRequested(); the
-// application decides what closing means for each window.
+// application decides what closing means for each window. When the window
+// moves to a screen of another scale, its pictures are loaded again for it
+// rather than resampled.
 #pragma once
 
 #include "formdescription.h"
@@ -43,6 +45,7 @@ class PictureCard : public QWidget {
     // command does.
     void makeCloseLabel(std::string_view name);
 
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -51,6 +54,12 @@ class PictureCard : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Loads the background and the picture controls for the window's
+    // present device pixel ratio, unless they already are.
+    void loadPictures();
+
+    const FormDescription& description;
+    qreal picturesRatio = 0;
     QPixmap background;
     WindowDragger dragger{this};
 };

@@ -4,6 +4,8 @@
 #include "applicationframe.h"
 #include "clicklabel.h"
 
+#include <QScreen>
+
 using velkorn::app::ApplicationFrame;
 using velkorn::test::child;
 using velkorn::test::CountingReporter;
@@ -77,6 +79,25 @@ class HighDpiTest : public QObject {
     }
 
     // No gap opens at the card's right and bottom edges, whatever the scale.
+    // Run on two screens, at 100% and 200%: a window moved from one to the
+    // other loads its pictures again for the new scale.
+    void picturesFollowTheWindowsScreen() {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (screens.size() != 2) {
+            QSKIP("needs the two-screen configuration");
+        }
+        PictureCard& card = frame->mainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&card));
+        auto* face = static_cast<ClickLabel*>(child(card, "Image1"));
+        for (QScreen* screen : {screens[1], screens[0]}) {
+            card.move(screen->geometry().topLeft() + QPoint(100, 100));
+            QTRY_COMPARE(card.devicePixelRatioF(), screen->devicePixelRatio());
+            QTRY_COMPARE(card.backgroundPicture().devicePixelRatio(), screen->devicePixelRatio());
+            QCOMPARE(face->pixmap().devicePixelRatio(), screen->devicePixelRatio());
+            QCOMPARE(face->pixmap().size(), QSize(32, 32) * screen->devicePixelRatio());
+        }
+    }
+
     void cardsCoverTheirWindows() {
         for (PictureCard* card : windows()) {
             QPalette palette = card->palette();
