@@ -46,8 +46,12 @@ start_virtual_display() {
     exec {fd}<>"$fifo"
     Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$fifo" 2>/dev/null &
     VIRTUAL_DISPLAY_XVFB=$!
+    # Removed only once read: Xvfb's shell may open it later than this one
+    # goes on, and would then create a plain file of that name.
+    local status=0
+    read -r -t 30 -u "$fd" number || status=$?
     rm -f "$fifo"
-    if ! read -r -t 30 -u "$fd" number; then
+    if [ "$status" != 0 ]; then
         exec {fd}<&-
         echo "Xvfb gave no display number within 30 s" >&2
         stop_virtual_display
