@@ -20,6 +20,12 @@ declare -A command=(
     [qt-floor]=$build/bench/velkorn-qtfloor
 )
 programs=(velkorn xcalc galculator qt-floor)
+# BASELINE=path/to/an/older/velkorn-calculator measures it beside the rest,
+# to compare two builds in one run.
+if [ -n "${BASELINE:-}" ]; then
+    command[baseline]=$BASELINE
+    programs+=(baseline)
+fi
 
 work=$(mktemp -d)
 start_virtual_display 1024x768x24

@@ -8,12 +8,14 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <poll.h>
 #include <set>
 #include <string>
 #include <sys/wait.h>
@@ -34,12 +36,35 @@ bool hasClass(Display* display, Window window) {
     return true;
 }
 
+// Waits until an X event is queued; false when the program has exited or
+// the deadline has passed first.
+bool waitForEvent(Display* display, pid_t child, Clock::time_point deadline) {
+    while (XPending(display) == 0) {
+        if (waitpid(child, nullptr, WNOHANG) == child) {
+            std::fprintf(stderr, "the program exited before showing a window\n");
+            return false;
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) {
+            std::fprintf(stderr, "no window within the deadline\n");
+            return false;
+        }
+        pollfd connection{ConnectionNumber(display), POLLIN, 0};
+        poll(&connection, 1, static_cast<int>(std::min<long long>(left, 100)));
+    }
+    return true;
+}
+
 // Follows windows created on the root until one of them, a client window,
-// is mapped.
-void waitForMappedClient(Display* display) {
+// is mapped; false when none is within the deadline.
+bool waitForMappedClient(Display* display, pid_t child, Clock::time_point deadline) {
     const Window root = DefaultRootWindow(display);
     std::set<Window> watched;
     for (;;) {
+        if (!waitForEvent(display, child, deadline)) {
+            return false;
+        }
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == CreateNotify && !event.xcreatewindow.override_redirect) {
@@ -50,11 +75,11 @@ void waitForMappedClient(Display* display) {
             // It may have been mapped before we listened to it.
             if (XGetWindowAttributes(display, window, &attributes) &&
                 attributes.map_state != IsUnmapped && hasClass(display, window)) {
-                return;
+                return true;
             }
         } else if (event.type == MapNotify && event.xmap.event != root &&
                    watched.count(event.xmap.window) && hasClass(display, event.xmap.window)) {
-            return;
+            return true;
         }
     }
 }
@@ -109,7 +134,11 @@ int main(int argc, char* argv[]) {
         execvp(argv[2], argv + 2);
         _exit(127);
     }
-    waitForMappedClient(display);
+    if (!waitForMappedClient(display, child, start + std::chrono::seconds(30))) {
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        return 1;
+    }
     const double startupMs =
         std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 
