@@ -44,7 +44,9 @@ start_virtual_display() {
     # Opened for reading and writing, so that neither open blocks even if
     # Xvfb dies before it writes.
     exec {fd}<>"$fifo"
-    Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$fifo" 2>/dev/null &
+    # -noreset: a short-lived client (xprop) leaving before openbox connects
+    # would otherwise reset the server under openbox.
+    Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
     VIRTUAL_DISPLAY_XVFB=$!
     # Removed only once read: Xvfb's shell may open it later than this one
     # goes on, and would then create a plain file of that name.
@@ -60,13 +62,14 @@ start_virtual_display() {
     exec {fd}<&-
     DISPLAY=":$number"
     export DISPLAY
-    openbox >/dev/null 2>&1 &
+    VIRTUAL_DISPLAY_WM_LOG=$(mktemp)
+    openbox >/dev/null 2>"$VIRTUAL_DISPLAY_WM_LOG" &
     VIRTUAL_DISPLAY_WM=$!
     # openbox is ready once it has claimed the screen.
     local deadline=$((SECONDS + 60))
     until window_manager_ready 2>/dev/null; do
         if ! kill -0 "$VIRTUAL_DISPLAY_WM" 2>/dev/null; then
-            echo "openbox exited on $DISPLAY" >&2
+            echo "openbox exited on $DISPLAY: $(cat "$VIRTUAL_DISPLAY_WM_LOG")" >&2
             stop_virtual_display
             return 1
         fi
@@ -84,4 +87,5 @@ stop_virtual_display() {
     stop_process "${VIRTUAL_DISPLAY_XVFB:-}"
     VIRTUAL_DISPLAY_WM=
     VIRTUAL_DISPLAY_XVFB=
+    rm -f "${VIRTUAL_DISPLAY_WM_LOG:-}"
 }
