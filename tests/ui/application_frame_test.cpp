@@ -7,9 +7,9 @@
 using velkorn::app::ApplicationFrame;
 using velkorn::test::click;
 using velkorn::test::CountingReporter;
-using velkorn::ui::FormDescription;
+using velkorn::FormDescription;
 using velkorn::ui::PictureCard;
-using velkorn::ui::WindowId;
+using velkorn::WindowId;
 
 namespace {
 
@@ -17,7 +17,7 @@ const FormDescription kPlainCard{.name = "Form2",
                                  .caption = "Plain",
                                  .clientWidth = 3000,
                                  .clientHeight = 1500,
-                                 .background = ":/velkorn/form1-background.jpg",
+                                 .background = "form1-background.jpg",
                                  .icon = "",
                                  .controls = {}};
 

@@ -18,7 +18,7 @@ using velkorn::test::click;
 using velkorn::test::CountingReporter;
 using velkorn::ui::ClickLabel;
 using velkorn::ui::Form1;
-using velkorn::ui::WindowId;
+using velkorn::WindowId;
 
 class Form1Test : public QObject {
     Q_OBJECT

@@ -11,7 +11,7 @@ using velkorn::test::child;
 using velkorn::test::CountingReporter;
 using velkorn::ui::ClickLabel;
 using velkorn::ui::PictureCard;
-using velkorn::ui::WindowId;
+using velkorn::WindowId;
 
 class HighDpiTest : public QObject {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "aboutwarning.h"
+#include "velkorn/aboutwarning.h"
 #include "applicationframe.h"
 #include "form2.h"
 #include "form3.h"
@@ -12,7 +12,7 @@ using velkorn::test::CountingReporter;
 using velkorn::ui::Form2;
 using velkorn::ui::Form3;
 using velkorn::ui::PictureCard;
-using velkorn::ui::WindowId;
+using velkorn::WindowId;
 
 class SecondaryWindowsTest : public QObject {
     Q_OBJECT
@@ -242,8 +242,8 @@ class SecondaryWindowsTest : public QObject {
         PictureCard& about = open(WindowId::About);
         const QString bengali = child(about, "Image1")->accessibleDescription();
         const QString chinese = child(about, "Image2")->accessibleDescription();
-        QCOMPARE(bengali, QString::fromUtf8(velkorn::ui::kWarningBengali));
-        QCOMPARE(chinese, QString::fromUtf8(velkorn::ui::kWarningChinese));
+        QCOMPARE(bengali, QString::fromUtf8(velkorn::kWarningBengali));
+        QCOMPARE(chinese, QString::fromUtf8(velkorn::kWarningChinese));
         QVERIFY(bengali.contains(QStringLiteral("সতর্কতা")));
         QVERIFY(chinese.startsWith(QStringLiteral("警告")));
         QCOMPARE(chinese.count(u'\n'), 4);

@@ -1,4 +1,4 @@
-#include "aboutwarning.h"
+#include "velkorn/aboutwarning.h"
 #include "icowriter.h"
 #include "painting.h"
 #include "pictures.h"
@@ -29,7 +29,7 @@ void aboutCard(QPainter& painter) {
                QStringLiteral("All rights reserved. Velkorn Calculator"),
                QStringLiteral("is a product of Velkorn.")},
               text, 7, 201, 16);
-    drawLines(painter, warningLines(velkorn::ui::kWarningEnglish), sans(10), 11, 276, 12);
+    drawLines(painter, warningLines(velkorn::kWarningEnglish), sans(10), 11, 276, 12);
 }
 
 // Black text on white, five lines filling the 236 x 78 picture.
@@ -59,10 +59,10 @@ bool paintAboutPictures(const QDir& folder) {
     bool ok = saveJpegs(folder, QStringLiteral("form3-background"), QSize(301, 359), Qt::white,
                         aboutCard);
     ok = saveJpegs(folder, QStringLiteral("warning-bengali"), kWarningSize, Qt::white,
-                   warning(velkorn::ui::kWarningBengali, QStringLiteral("Lohit Bengali"))) &&
+                   warning(velkorn::kWarningBengali, QStringLiteral("Lohit Bengali"))) &&
          ok;
     ok = saveJpegs(folder, QStringLiteral("warning-chinese"), kWarningSize, Qt::white,
-                   warning(velkorn::ui::kWarningChinese, QStringLiteral("WenQuanYi Micro Hei"))) &&
+                   warning(velkorn::kWarningChinese, QStringLiteral("WenQuanYi Micro Hei"))) &&
          ok;
     return writeIco8(render(QSize(64, 64), 1, Qt::white, aboutIcon),
                      folder.filePath(QStringLiteral("about.ico"))) &&

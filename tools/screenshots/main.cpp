@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     SilentReporter reporter;
-    using velkorn::ui::WindowId;
+    using velkorn::WindowId;
     velkorn::app::ApplicationFrame frame(
         reporter, [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9)); });
     frame.start();

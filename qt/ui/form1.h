@@ -9,7 +9,7 @@
 #include "clockformat.h"
 #include "errorreporter.h"
 #include "picturecard.h"
-#include "windowid.h"
+#include "velkorn/windowid.h"
 
 #include "velkorn/button_map.h"
 #include "velkorn/calculator_engine.h"
@@ -40,7 +40,7 @@ class Form1 : public PictureCard {
     void updateClock();
 
   signals:
-    void windowRequested(velkorn::ui::WindowId window);
+    void windowRequested(velkorn::WindowId window);
     void exitRequested();
 
   protected:

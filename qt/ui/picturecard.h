@@ -7,7 +7,7 @@
 // rather than resampled.
 #pragma once
 
-#include "formdescription.h"
+#include "velkorn/formdescription.h"
 #include "windowdragger.h"
 
 #include <QPixmap>

@@ -7,7 +7,6 @@
 
 namespace velkorn::app {
 
-using ui::WindowId;
 
 ApplicationFrame::ApplicationFrame(ui::ErrorReporter& reporter, ui::Form1::Clock clock)
     : form1(std::make_unique<ui::Form1>(reporter, std::move(clock))) {

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace velkorn::ui {
+namespace velkorn {
 
 // The program's windows, as the application frame knows them.
 enum class WindowId { Main, Help, About };
 
-} // namespace velkorn::ui
+} // namespace velkorn

@@ -5,10 +5,9 @@
 // distance with the button still down: a window manager handed the move on
 // the press may start it after the button is already up (a quick click, a
 // busy moment), and the window would then follow the pointer until the next
-// click. From there a left drag is handed to the system (on Windows as if
-// the caption were grabbed; on X11 to the window manager, from the press's
-// position, so no pixel of the drag is lost); other buttons, and platforms
-// that refuse, move the window by hand. On Wayland a client cannot place its
+// click. From there a left drag is handed to the X11 window manager, from
+// the press's position, so no pixel of the drag is lost; other buttons, and
+// platforms that refuse, move the window by hand. On Wayland a client cannot place its
 // window, and the compositor needs the press itself to start a move, so
 // there every button hands the move over on the press.
 #pragma once
@@ -34,7 +33,7 @@ class WindowDragger {
 
     // Hands the move to the system once the drag distance is passed; false
     // when the window is to be moved by hand.
-    bool handOver(QPoint pointer);
+    bool handOver();
 
     QWidget* window;
     State state = State::Idle;

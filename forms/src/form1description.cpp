@@ -1,4 +1,4 @@
-#include "form1description.h"
+#include "velkorn/form1description.h"
 
 #include "closelabel.h"
 
@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace velkorn::ui {
+namespace velkorn {
 namespace {
 
 using enum ControlKind;
@@ -45,7 +45,7 @@ constexpr ControlDescription clockLabel(const char* name, int top, const char* d
             .top = top,
             .width = 1095,
             .height = 255,
-            .alignment = Qt::AlignHCenter,
+            .alignment = Alignment::Centre,
             .accessibleDescription = description};
 }
 
@@ -61,7 +61,7 @@ constexpr ControlDescription button(const char* name, int left, int top, const c
             .toolTip = toolTip};
 }
 
-#define VELKORN_FACE(name) ":/velkorn/face-" name ".jpg"
+#define VELKORN_FACE(name) "face-" name ".jpg"
 
 // Front to back.
 constexpr std::array kControls{
@@ -116,8 +116,8 @@ constexpr FormDescription kForm1{
     .caption = "Velkorn Calculator",
     .clientWidth = 4470,
     .clientHeight = 5355,
-    .background = ":/velkorn/form1-background.jpg",
-    .icon = ":/velkorn/velkorn-calculator.ico",
+    .background = "form1-background.jpg",
+    .icon = "velkorn-calculator.ico",
     .controls = kControls,
 };
 
@@ -127,4 +127,4 @@ const FormDescription& form1Description() {
     return kForm1;
 }
 
-} // namespace velkorn::ui
+} // namespace velkorn

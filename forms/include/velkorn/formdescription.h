@@ -1,22 +1,31 @@
 // A window described as data: its size, pictures and controls in twips, the
-// way the layout is specified. FormBuilder turns a description into widgets;
-// the windows only attach behaviour to the controls by name.
+// way the layout is specified. Plain C++ with no toolkit: each front end has
+// one builder that turns a description into its own windows and controls,
+// and the windows only attach behaviour to the controls by name.
 #pragma once
 
-#include <QRgb>
-#include <Qt>
-
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <stdexcept>
 #include <string_view>
 
-namespace velkorn::ui {
+namespace velkorn {
 
 enum class ControlKind { TextBox, Label, Picture };
 
 // The system colour a label's text is drawn in.
 enum class TextRole { ButtonText, HighlightedText };
+
+enum class Alignment { Left, Centre };
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
 
 struct ControlDescription {
     std::string_view name;
@@ -25,16 +34,16 @@ struct ControlDescription {
     int top;
     int width;
     int height;
-    const char* caption = "";
-    const char* picture = nullptr; // resource path of a picture control's face
+    const char* caption = "";      // UTF-8
+    const char* picture = nullptr; // file name in assets/ of a picture control's face
     double pointSize = 8.25;
     TextRole textRole = TextRole::ButtonText;
-    Qt::Alignment alignment = Qt::AlignLeft;
+    Alignment alignment = Alignment::Left;
     const char* toolTip = nullptr;
     // Read by screen readers; the tool tip when not given.
     const char* accessibleName = nullptr;
     const char* accessibleDescription = nullptr;
-    std::optional<QRgb> background = std::nullopt; // opaque labels only; others are transparent
+    std::optional<Rgb> background = std::nullopt; // opaque labels only; others are transparent
     bool visible = true;
 };
 
@@ -43,8 +52,8 @@ struct FormDescription {
     const char* caption;
     int clientWidth; // twips
     int clientHeight;
-    const char* background; // resource path
-    const char* icon;
+    const char* background; // file name in assets/
+    const char* icon;       // file name in assets/
     // Front to back: a control earlier in the list lies over later ones and
     // takes the mouse press where they overlap.
     std::span<const ControlDescription> controls;
@@ -61,4 +70,4 @@ struct FormDescription {
     }
 };
 
-} // namespace velkorn::ui
+} // namespace velkorn

@@ -1,9 +1,9 @@
 // The white "X" at the right-hand end of a card's title strip.
 #pragma once
 
-#include "formdescription.h"
+#include "velkorn/formdescription.h"
 
-namespace velkorn::ui {
+namespace velkorn {
 
 constexpr ControlDescription closeLabel(const char* name, int left, const char* toolTip) {
     return {.name = name,
@@ -18,4 +18,4 @@ constexpr ControlDescription closeLabel(const char* name, int left, const char* 
             .toolTip = toolTip};
 }
 
-} // namespace velkorn::ui
+} // namespace velkorn

@@ -6,7 +6,7 @@
 
 #include "form1.h"
 #include "picturecard.h"
-#include "windowid.h"
+#include "velkorn/windowid.h"
 
 #include <QObject>
 
@@ -28,27 +28,27 @@ class ApplicationFrame : public QObject {
 
     // How a secondary window is made when it is first shown (the Help and
     // About windows unless replaced).
-    void setFactory(ui::WindowId id, Factory factory);
+    void setFactory(WindowId id, Factory factory);
 
     // Shows the main window, centred on the screen.
     void start();
 
-    void showWindow(ui::WindowId id);
-    void hideWindow(ui::WindowId id);
+    void showWindow(WindowId id);
+    void hideWindow(WindowId id);
     // Closes every window and leaves the event loop.
     void endProgram();
 
     ui::Form1& mainWindow() { return *form1; }
     // A window once created, or nullptr before its first showWindow.
-    ui::PictureCard* window(ui::WindowId id) const;
+    ui::PictureCard* window(WindowId id) const;
 
   signals:
     void programEnded();
 
   private:
     std::unique_ptr<ui::Form1> form1;
-    std::map<ui::WindowId, Factory> factories;
-    std::map<ui::WindowId, std::unique_ptr<ui::PictureCard>> secondary;
+    std::map<WindowId, Factory> factories;
+    std::map<WindowId, std::unique_ptr<ui::PictureCard>> secondary;
 };
 
 } // namespace velkorn::app

@@ -1,6 +1,6 @@
 #include "form2.h"
 
-#include "form2description.h"
+#include "velkorn/form2description.h"
 
 namespace velkorn::ui {
 

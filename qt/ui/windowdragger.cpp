@@ -9,10 +9,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace velkorn::ui {
 namespace {
 
@@ -37,21 +33,11 @@ void WindowDragger::begin(const QMouseEvent* press) {
     grabOffset = pressedAt - window->pos();
 }
 
-bool WindowDragger::handOver(QPoint pointer) {
-#ifdef Q_OS_WIN
-    // The system moves the window from where the pointer is now: first
-    // catch up with it, so that no pixel of the drag is lost.
-    window->move(pointer - grabOffset);
-    const auto hwnd = reinterpret_cast<HWND>(window->winId());
-    ReleaseCapture();
-    SendMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-    return true;
-#elif defined(VELKORN_HAVE_X11_MOVE)
-    Q_UNUSED(pointer);
+bool WindowDragger::handOver() {
+#ifdef VELKORN_HAVE_X11_MOVE
     // Window managers end such a move on the left button's release only.
     return button == Qt::LeftButton && startX11WindowMove(window, pressedAt);
 #else
-    Q_UNUSED(pointer);
     return false;
 #endif
 }
@@ -69,7 +55,7 @@ void WindowDragger::move(const QMouseEvent* event) {
         if ((pointer - pressedAt).manhattanLength() < QApplication::startDragDistance()) {
             return;
         }
-        if (handOver(pointer)) {
+        if (handOver()) {
             state = State::HandedOver;
             return;
         }

@@ -1,14 +1,14 @@
-#include "form3description.h"
+#include "velkorn/form3description.h"
 
-#include "aboutwarning.h"
 #include "closelabel.h"
+#include "velkorn/aboutwarning.h"
 
 #include <array>
 
-namespace velkorn::ui {
+namespace velkorn {
 namespace {
 
-constexpr QRgb kLanguageButton = qRgb(128, 0, 0);
+constexpr Rgb kLanguageButton{128, 0, 0};
 
 constexpr ControlDescription languageLabel(const char* name, const char* caption, int top,
                                            const char* toolTip) {
@@ -49,9 +49,8 @@ constexpr std::array kControls{
                        .height = 210,
                        .caption = "LS",
                        .toolTip = "Language Select"},
-    warningPicture("Image2", 0, 4100, ":/velkorn/warning-chinese.jpg", "Warning in Chinese",
-                   kWarningChinese),
-    warningPicture("Image1", 120, 4080, ":/velkorn/warning-bengali.jpg", "Warning in Bengali",
+    warningPicture("Image2", 0, 4100, "warning-chinese.jpg", "Warning in Chinese", kWarningChinese),
+    warningPicture("Image1", 120, 4080, "warning-bengali.jpg", "Warning in Bengali",
                    kWarningBengali),
     languageLabel("Label5", "Chinese", 4800, "Chinese Language"),
     languageLabel("Label4", "Bengali", 4440, "Bengali Language"),
@@ -64,8 +63,8 @@ constexpr FormDescription kForm3{
     .caption = "About",
     .clientWidth = 4500,
     .clientHeight = 5370,
-    .background = ":/velkorn/form3-background.jpg",
-    .icon = ":/velkorn/about.ico",
+    .background = "form3-background.jpg",
+    .icon = "about.ico",
     .controls = kControls,
 };
 
@@ -75,4 +74,4 @@ const FormDescription& form3Description() {
     return kForm3;
 }
 
-} // namespace velkorn::ui
+} // namespace velkorn

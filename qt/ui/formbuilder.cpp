@@ -2,7 +2,7 @@
 
 #include "clicklabel.h"
 #include "textbox.h"
-#include "twips.h"
+#include "velkorn/twips.h"
 
 #include <QIcon>
 #include <QImage>
@@ -25,6 +25,15 @@ QString twiceSizeName(const QString& path) {
     return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
 }
 
+QRect toQRect(const PixelRect& rect) {
+    return QRect(rect.x, rect.y, rect.width, rect.height);
+}
+
+// The pictures are built into the program under this prefix.
+QString resourcePath(const char* picture) {
+    return QStringLiteral(":/velkorn/") + QString::fromUtf8(picture);
+}
+
 QPalette::ColorRole colorRole(TextRole role) {
     return role == TextRole::HighlightedText ? QPalette::HighlightedText : QPalette::ButtonText;
 }
@@ -42,15 +51,17 @@ QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    label->resize(twipsToRect(entry.left, entry.top, entry.width, entry.height).size());
+    label->resize(toQRect(twipsToRect(entry.left, entry.top, entry.width, entry.height)).size());
     label->setFittedText(QString::fromUtf8(entry.caption), entry.pointSize);
-    label->setAlignment(entry.alignment | Qt::AlignTop);
+    label->setAlignment((entry.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                        Qt::AlignTop);
     // Text is drawn in the label's foreground role; the system colour named
     // by the description is copied there.
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, palette.color(colorRole(entry.textRole)));
     if (entry.background) {
-        palette.setColor(QPalette::Window, QColor::fromRgb(*entry.background));
+        const Rgb fill = *entry.background;
+        palette.setColor(QPalette::Window, QColor(fill.red, fill.green, fill.blue));
         label->setAutoFillBackground(true);
     }
     label->setPalette(palette);
@@ -59,7 +70,7 @@ QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
 
 void describe(QWidget* control, const ControlDescription& entry) {
     control->setObjectName(latin1(entry.name));
-    control->setGeometry(twipsToRect(entry.left, entry.top, entry.width, entry.height));
+    control->setGeometry(toQRect(twipsToRect(entry.left, entry.top, entry.width, entry.height)));
     if (entry.toolTip != nullptr) {
         control->setToolTip(QString::fromUtf8(entry.toolTip));
     }
@@ -78,7 +89,7 @@ void describe(QWidget* control, const ControlDescription& entry) {
 void buildForm(QWidget* window, const FormDescription& description) {
     window->setObjectName(latin1(description.name));
     window->setWindowTitle(QString::fromUtf8(description.caption));
-    window->setWindowIcon(QIcon(QString::fromUtf8(description.icon)));
+    window->setWindowIcon(QIcon(resourcePath(description.icon)));
     window->setFixedSize(twipsToPixels(description.clientWidth),
                          twipsToPixels(description.clientHeight));
     // Created back to front: a later sibling lies over an earlier one.
@@ -90,8 +101,8 @@ void buildForm(QWidget* window, const FormDescription& description) {
     }
 }
 
-QPixmap loadPicture(const char* resource, qreal devicePixelRatio) {
-    const QString path = QString::fromUtf8(resource);
+QPixmap loadPicture(const char* picture, qreal devicePixelRatio) {
+    const QString path = resourcePath(picture);
     const QString key = path + u'@' + QString::number(devicePixelRatio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) {

@@ -1,8 +1,8 @@
 #include "form1.h"
 
 #include "clicklabel.h"
-#include "form1description.h"
 #include "formbuilder.h"
+#include "velkorn/form1description.h"
 
 #include <QLineEdit>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "form3.h"
 
 #include "clicklabel.h"
-#include "form3description.h"
+#include "velkorn/form3description.h"
 
 namespace velkorn::ui {
 

@@ -3,7 +3,7 @@
 // window is built here, so the three look and behave alike.
 #pragma once
 
-#include "formdescription.h"
+#include "velkorn/formdescription.h"
 
 #include <QFont>
 #include <QPixmap>
@@ -23,7 +23,7 @@ void buildForm(QWidget* window, const FormDescription& description);
 // given device pixel ratio: from 1.5 up the picture drawn at twice the size
 // (name@2x) is used, so it stays sharp; the pixmap has exactly the screen's
 // pixels. Each picture is decoded once per ratio; the keypads share faces.
-QPixmap loadPicture(const char* resource, qreal devicePixelRatio);
+QPixmap loadPicture(const char* picture, qreal devicePixelRatio);
 
 // A control or window name from a description, as Qt's object name.
 inline QLatin1StringView latin1(std::string_view name) {

@@ -4,7 +4,7 @@
 // descriptions.
 #pragma once
 
-namespace velkorn::ui {
+namespace velkorn {
 
 inline constexpr const char* kWarningEnglish = "Warning: this program is protected by\n"
                                                "copyright law. No part of it may be copied,\n"
@@ -24,4 +24,4 @@ inline constexpr const char* kWarningChinese = "警告：本程序受版权法�
                                                "或翻印本程序的任何部分，也不得\n"
                                                "出售本程序。";
 
-} // namespace velkorn::ui
+} // namespace velkorn

@@ -1,10 +1,10 @@
-#include "form2description.h"
+#include "velkorn/form2description.h"
 
 #include "closelabel.h"
 
 #include <array>
 
-namespace velkorn::ui {
+namespace velkorn {
 namespace {
 
 constexpr std::array kControls{closeLabel("Label1", 4200, "Close")};
@@ -14,8 +14,8 @@ constexpr FormDescription kForm2{
     .caption = "Help",
     .clientWidth = 4500,
     .clientHeight = 5325,
-    .background = ":/velkorn/form2-background.jpg",
-    .icon = ":/velkorn/help.ico",
+    .background = "form2-background.jpg",
+    .icon = "help.ico",
     .controls = kControls,
 };
 
@@ -25,4 +25,4 @@ const FormDescription& form2Description() {
     return kForm2;
 }
 
-} // namespace velkorn::ui
+} // namespace velkorn

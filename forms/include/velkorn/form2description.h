@@ -1,0 +1,10 @@
+// The Help window's layout as data: what each front end builds for Form2.
+#pragma once
+
+#include "velkorn/formdescription.h"
+
+namespace velkorn {
+
+const FormDescription& form2Description();
+
+} // namespace velkorn
