@@ -15,8 +15,13 @@ PACKAGE_PACKAGES := dpkg-dev file
 TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) libgtest-dev clang \
 	libclang-rt-dev xclip imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream \
 	at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland
+# The Windows program, cross-built; its tests run under Wine.
+WINDOWS_BUILD ?= build-windows
+WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+WINDOWS_TEST_PACKAGES := $(WINDOWS_PACKAGES) googletest wine wine64 $(DISPLAY_PACKAGES) \
+	xclip imagemagick
 
-.PHONY: run test build package bench sanitize-test assets screenshots clean
+.PHONY: run test build package bench sanitize-test windows windows-test assets screenshots clean
 
 run:
 	tools/ensure-packages $(BUILD_PACKAGES)
@@ -26,9 +31,10 @@ run:
 	tools/run-calculator $(EXECUTABLE)
 
 test:
-	tools/ensure-packages $(TEST_PACKAGES)
+	tools/ensure-packages $(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES)
 	$(MAKE) build TESTING=ON
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	$(MAKE) windows-test
 	$(MAKE) sanitize-test
 
 # The tests are configured only by `make test`: running and packaging need
@@ -37,6 +43,20 @@ TESTING ?= OFF
 build:
 	cmake -S . -B $(BUILD) -DBUILD_TESTING=$(TESTING)
 	cmake --build $(BUILD) -j$(JOBS)
+
+# The Windows program: build-windows/Velkorn Calculator.exe, one file that
+# needs nothing but Windows.
+windows:
+	tools/ensure-packages $(WINDOWS_PACKAGES)
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTING)
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+
+# The core's tests on the Windows ABI and the program end to end, under Wine.
+windows-test:
+	tools/ensure-packages $(WINDOWS_TEST_PACKAGES)
+	$(MAKE) windows TESTING=ON
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure
 
 # A Debian package (build/velkorn-calculator_*.deb) with its dependencies
 # computed from the executable.
@@ -84,4 +104,4 @@ screenshots:
 	    $(TOOLS_BUILD)/tools/screenshots/velkorn-screenshots docs/screenshots @2x
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD) $(WINDOWS_BUILD)

@@ -1,0 +1,23 @@
+// The pictures built into the executable (RCDATA resources named after their
+// files in assets/), decoded with WIC once for each DPI. From 144 DPI (150%)
+// up the drawing at twice the size (name@2x.jpg) is used, so pictures stay
+// sharp; each is made exactly its own size at the window's DPI.
+#pragma once
+
+#include <windows.h>
+
+namespace velkorn::win32 {
+
+struct Picture {
+    HBITMAP bitmap = nullptr; // owned by the cache; lives until the program ends
+    int width = 0;
+    int height = 0;
+};
+
+// Needs COM initialised on the calling thread.
+const Picture& loadPicture(const char* name, UINT dpi);
+
+// Draws a picture at the given position of a device context.
+void drawPicture(HDC target, const Picture& picture, int x, int y);
+
+} // namespace velkorn::win32
