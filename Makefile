@@ -74,7 +74,12 @@ bench:
 	cmake -S . -B $(BENCH_BUILD) -DVELKORN_BUILD_BENCH=ON -DBUILD_TESTING=OFF \
 	    -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BENCH_BUILD) -j$(JOBS)
-	bench/run.sh $(BENCH_BUILD)
+	tools/ensure-packages $(WINDOWS_TEST_PACKAGES)
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DVELKORN_BUILD_BENCH=ON
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+	WINDOWS_PROGRAM="$(WINDOWS_BUILD)/Velkorn Calculator.exe" \
+	    WINDOWS_FLOOR=$(WINDOWS_BUILD)/velkorn-win32-floor.exe bench/run.sh $(BENCH_BUILD)
 
 # The core's and the windows' tests again under AddressSanitizer (with its
 # leak checker) and UndefinedBehaviorSanitizer, and the fuzzer, built by

@@ -28,14 +28,26 @@ if [ -n "${BASELINE:-}" ]; then
 fi
 
 work=$(mktemp -d)
+# The Windows program and a bare Win32 window, both under Wine (linked
+# under names without spaces, since commands are split on them).
+if [ -n "${WINDOWS_PROGRAM:-}" ]; then
+    export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    timeout 120 wineboot -i >/dev/null 2>&1 && timeout 60 wineserver -w
+    ln -s "$(realpath "$WINDOWS_PROGRAM")" "$work/velkorn.exe"
+    ln -s "$(realpath "$WINDOWS_FLOOR")" "$work/floor.exe"
+    command[win32]="wine $work/velkorn.exe"
+    command[win32-floor]="wine $work/floor.exe"
+    programs+=(win32 win32-floor)
+fi
 start_virtual_display 1024x768x24
-trap 'stop_virtual_display; rm -rf "$work"' EXIT
+trap 'timeout 20 wineserver -k 2>/dev/null; stop_virtual_display; rm -rf "$work"' EXIT
 
 echo "Machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg); $runs runs of each, interleaved, ${idle}s idle"
 for run in $(seq "$runs"); do
     for program in "${programs[@]}"; do
         # Each program lands on a quiet display: wait for the last one's exit.
-        "$probe" "$idle" ${command[$program]} 2>/dev/null >>"$work/$program"
+        "$probe" "$idle" ${command[$program]} 2>"$work/errors" >>"$work/$program" ||
+            { echo "$program: $(cat "$work/errors")" >&2; exit 1; }
         sleep 0.5
     done
     echo "  run $run of $runs done"
@@ -78,6 +90,15 @@ echo "  start-up, ours / xcalc:          $startup_ratio   (an empty Qt window / 
 echo "  start-up, ours / galculator:     $(ratio "${median[velkorn-start]}" "${median[galculator-start]}")"
 echo "  memory, ours / galculator:       $memory_ratio"
 echo "  memory, ours / xcalc:            $(ratio "${median[velkorn-rss]}" "${median[xcalc-rss]}")"
+
+if [ -n "${WINDOWS_PROGRAM:-}" ]; then
+    win32_start=$(ratio "${median[win32-start]}" "${median[win32-floor-start]}")
+    win32_cpu=$(awk -v a="${median[win32-cpu]}" -v b="${median[win32-floor-cpu]}" \
+        'BEGIN { printf "%.1f ms against %.1f ms", a, b }')
+    echo "  Windows program / bare Win32 window under Wine, start-up: $win32_start (budget 1.2: $(within "$win32_start" 1.2))"
+    echo "  Windows program / bare Win32 window under Wine, idle CPU per ${idle}s: $win32_cpu"
+    echo "  Windows program's size: $(stat -c %s "$WINDOWS_PROGRAM") bytes (budget 1.5 MiB: $(within "$(stat -c %s "$WINDOWS_PROGRAM")" 1572864))"
+fi
 
 echo
 echo "In-process, median of 9 (Qt Test QBENCHMARK, offscreen):"

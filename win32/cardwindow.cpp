@@ -1,5 +1,6 @@
 #include "cardwindow.h"
 
+#include "accessiblename.h"
 #include "clickbutton.h"
 #include "icons.h"
 #include "pictures.h"
@@ -114,6 +115,9 @@ void CardWindow::buildControls(std::span<const std::string_view> clickable) {
             // Fifteen characters take at most thirty UTF-16 units; the form
             // keeps the boxes to fifteen characters.
             SendMessageW(control.window, EM_LIMITTEXT, 30, 0);
+            if (name != nullptr) {
+                setAccessibleName(control.window, text);
+            }
         } else if (std::find(clickable.begin(), clickable.end(), entry.name) != clickable.end()) {
             control.window = CreateWindowExW(
                 0, L"BUTTON", text.c_str(), WS_CHILD | shown | BS_OWNERDRAW | WS_CLIPSIBLINGS, 0, 0,
