@@ -6,7 +6,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 TOOLS_BUILD ?= build-tools
 FUZZ_SECONDS ?= 30
-EXECUTABLE := $(BUILD)/app/velkorn-calculator
+EXECUTABLE := $(BUILD)/qt/app/velkorn-calculator
 
 BUILD_PACKAGES := cmake make g++ pkgconf qt6-base-dev libxcb1-dev fonts-liberation2
 # Xvfb, openbox and xdotool are also what `make run` uses without a display.

@@ -14,7 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 probe=$build/bench/velkorn-startprobe
 declare -A command=(
-    [velkorn]=$build/app/velkorn-calculator
+    [velkorn]=$build/qt/app/velkorn-calculator
     [xcalc]=xcalc
     [galculator]=galculator
     [qt-floor]=$build/bench/velkorn-qtfloor
