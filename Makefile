@@ -18,10 +18,12 @@ TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) libgt
 # The Windows program, cross-built; its tests run under Wine.
 WINDOWS_BUILD ?= build-windows
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-WINDOWS_TEST_PACKAGES := $(WINDOWS_PACKAGES) googletest wine wine64 $(DISPLAY_PACKAGES) \
-	xclip imagemagick
+WINDOWS_RELEASE_PACKAGES := $(WINDOWS_PACKAGES) nsis
+WINDOWS_TEST_PACKAGES := $(WINDOWS_RELEASE_PACKAGES) googletest wine wine64 $(DISPLAY_PACKAGES) \
+	xclip imagemagick icoutils
 
-.PHONY: run test build package bench sanitize-test windows windows-test assets screenshots clean
+.PHONY: run test build package bench sanitize-test windows windows-package windows-test assets \
+	screenshots clean
 
 run:
 	tools/ensure-packages $(BUILD_PACKAGES)
@@ -52,10 +54,19 @@ windows:
 	    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTING)
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
 
-# The core's tests on the Windows ABI and the program end to end, under Wine.
+# The Windows release in build-windows/: a portable zip and an installer.
+windows-package:
+	tools/ensure-packages $(WINDOWS_RELEASE_PACKAGES)
+	$(MAKE) windows
+	cmake --build $(WINDOWS_BUILD) --target windows-package
+	@ls -l $(WINDOWS_BUILD)/velkorn-calculator-*-windows-x64.zip $(WINDOWS_BUILD)/velkorn-calculator-*-setup-x64.exe
+
+# The core's tests on the Windows ABI, the program end to end and its
+# release installed and removed, under Wine.
 windows-test:
 	tools/ensure-packages $(WINDOWS_TEST_PACKAGES)
 	$(MAKE) windows TESTING=ON
+	cmake --build $(WINDOWS_BUILD) --target windows-package
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure
 
 # A Debian package (build/velkorn-calculator_*.deb) with its dependencies

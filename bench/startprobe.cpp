@@ -56,6 +56,15 @@ bool waitForEvent(Display* display, pid_t child, Clock::time_point deadline) {
     return true;
 }
 
+// A mapped window that a window manager manages, with a class: a program's
+// window, not a menu or a tool tip.
+bool isMappedClient(Display* display, Window window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) &&
+           attributes.map_state != IsUnmapped && !attributes.override_redirect &&
+           hasClass(display, window);
+}
+
 // Follows windows created on the root until one of them, a client window,
 // is mapped; false when none is within the deadline.
 bool waitForMappedClient(Display* display, pid_t child, Clock::time_point deadline) {
@@ -67,18 +76,18 @@ bool waitForMappedClient(Display* display, pid_t child, Clock::time_point deadli
         }
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type == CreateNotify && !event.xcreatewindow.override_redirect) {
+        // Every new window is watched: some toolkits (Wine) create theirs
+        // override-redirect and make them managed only when they show them.
+        if (event.type == CreateNotify) {
             const Window window = event.xcreatewindow.window;
             XSelectInput(display, window, StructureNotifyMask);
             watched.insert(window);
-            XWindowAttributes attributes;
             // It may have been mapped before we listened to it.
-            if (XGetWindowAttributes(display, window, &attributes) &&
-                attributes.map_state != IsUnmapped && hasClass(display, window)) {
+            if (isMappedClient(display, window)) {
                 return true;
             }
         } else if (event.type == MapNotify && event.xmap.event != root &&
-                   watched.count(event.xmap.window) && hasClass(display, event.xmap.window)) {
+                   watched.count(event.xmap.window) && isMappedClient(display, event.xmap.window)) {
             return true;
         }
     }

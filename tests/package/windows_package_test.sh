@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# The Windows release: the .exe imports only system DLLs, and its version
+# block and icon read back as the resource script gives them; the zip holds
+# the .exe and its readme; the installer, run silently under Wine in a
+# fresh prefix, installs the program (which starts and shows its window),
+# a Start-menu shortcut and an Uninstall key with its values, and the silent
+# uninstall leaves none of them behind.
+set -euo pipefail
+
+build=$1 source=$2 version=$3
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../tools/virtual-display.sh"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+exe="$build/Velkorn Calculator.exe"
+zip=$build/velkorn-calculator-$version-windows-x64.zip
+setup=$build/velkorn-calculator-$version-setup-x64.exe
+for file in "$exe" "$zip" "$setup"; do
+    [ -f "$file" ] || fail "missing $file (make windows-package builds it)"
+done
+
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+app=
+cleanup() {
+    stop_process "$app"
+    timeout 20 wineserver -k 2>/dev/null || true
+    stop_virtual_display
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Imports: Windows' own DLLs only.
+imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print toupper($3) }' | sort | tr '\n' ' ')
+for dll in $imports; do
+    case $dll in
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | OLE32.DLL | MSVCRT.DLL) ;;
+    *) fail "the program imports $dll" ;;
+    esac
+done
+echo "ok: imports $imports"
+
+# The version block's strings and numbers, and the program's icon.
+wrestool -x --raw --type=version "$exe" >"$work/version.bin"
+IFS=. read -r major minor patch <<<"$version"
+/usr/bin/python3 - "$work/version.bin" "$major" "$minor" "$patch" <<'PYTHON' || fail "version block"
+import re, struct, sys
+data = open(sys.argv[1], "rb").read()
+text = data.decode("utf-16-le", errors="replace")
+expected = {"CompanyName": "Velkorn", "ProductName": "Velkorn Calculator",
+            "InternalName": "Velkorn Calculator", "OriginalFilename": "Velkorn Calculator.exe",
+            "FileVersion": "1.00", "ProductVersion": "1.00"}
+for key, value in expected.items():
+    if not re.search(key + "\x00+" + re.escape(value) + "\x00", text):
+        sys.exit(f"{key} is not {value!r}")
+fixed = data.index(struct.pack("<I", 0xFEEF04BD))
+ms, ls = struct.unpack_from("<II", data, fixed + 8)
+major, minor, patch = (int(v) for v in sys.argv[2:5])
+if (ms, ls) != ((major << 16) | minor, patch << 16):
+    sys.exit(f"file version {ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}")
+PYTHON
+wrestool -x --type=group_icon --name=1 "$exe" -o "$work/icon.ico"
+icon=$source/assets/velkorn-calculator.ico
+cmp -n "$(stat -c %s "$icon")" "$work/icon.ico" "$icon" >/dev/null || fail "the program's icon differs"
+echo "ok: version block (file version $version.0) and icon"
+
+entries=$(/usr/bin/python3 -c 'import sys, zipfile; print(" ".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$zip")
+[ "$entries" = "Velkorn Calculator.exe readme.txt" ] || fail "the zip holds: $entries"
+echo "ok: the zip holds $entries"
+
+start_virtual_display 1024x768x24
+timeout 120 wineboot -i >/dev/null 2>&1 || fail "wineboot could not make a prefix"
+timeout 60 wineserver -w
+timeout 120 wine "$setup" /S || fail "the silent install failed"
+timeout 60 wineserver -w
+
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\VelkornCalculator'
+query() { timeout 30 wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v k="$1" '$1 == k { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'; }
+installed=$(find "$WINEPREFIX/drive_c/users" -path '*/Programs/Velkorn Calculator/Velkorn Calculator.exe' | head -n1)
+[ -n "$installed" ] || fail "no program under the user's Programs folder"
+shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Velkorn Calculator.lnk' | head -n1)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut"
+[ "$(query DisplayName)" = "Velkorn Calculator" ] || fail "DisplayName: $(query DisplayName)"
+[ "$(query DisplayVersion)" = "$version" ] || fail "DisplayVersion: $(query DisplayVersion)"
+[ "$(query Publisher)" = "Velkorn" ] || fail "Publisher: $(query Publisher)"
+for name in DisplayIcon UninstallString QuietUninstallString; do
+    [ -n "$(query "$name")" ] || fail "no $name"
+done
+query QuietUninstallString | grep -q 'uninstall.exe" /S$' || fail "QuietUninstallString: $(query QuietUninstallString)"
+[ "$(query NoModify)" = 0x1 ] && [ "$(query NoRepair)" = 0x1 ] || fail "NoModify/NoRepair"
+[ "$(query EstimatedSize)" != 0x0 ] && [ -n "$(query EstimatedSize)" ] || fail "no EstimatedSize"
+echo "ok: installed per user with a Start-menu shortcut and an Uninstall key"
+
+wine "$installed" >/dev/null 2>&1 &
+app=$!
+timeout 60 xdotool search --sync --onlyvisible --name '^Velkorn Calculator$' >/dev/null ||
+    fail "the installed program showed no window"
+stop_process "$app"
+app=
+timeout 60 wineserver -k || true
+echo "ok: the installed program starts and shows its window"
+
+# The uninstaller runs a copy of itself: wait for the wine server to idle.
+timeout 120 wine "$(dirname "$installed")/uninstall.exe" /S || fail "the silent uninstall failed"
+timeout 120 wineserver -w
+[ ! -e "$(dirname "$installed")" ] || fail "the install folder is still there"
+[ ! -e "$shortcut" ] || fail "the shortcut is still there"
+! timeout 30 wine reg query "$key" >/dev/null 2>&1 || fail "the Uninstall key is still there"
+echo "ok: the silent uninstall removed the program, its shortcut and its key"
+echo "sizes: zip $(stat -c %s "$zip") bytes, installer $(stat -c %s "$setup") bytes"
