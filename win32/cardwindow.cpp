@@ -20,6 +20,9 @@ namespace velkorn::win32 {
 namespace {
 
 constexpr int kFirstControlId = 100;
+// Posted to a new card: its boxes are named for screen readers once the
+// window shows (loading the accessibility support takes a while).
+constexpr UINT kNameBoxes = WM_APP + 1;
 constexpr double kSmallestPointSize = 6.0;
 constexpr wchar_t kFontFace[] = L"MS Sans Serif";
 
@@ -115,9 +118,6 @@ void CardWindow::buildControls(std::span<const std::string_view> clickable) {
             // Fifteen characters take at most thirty UTF-16 units; the form
             // keeps the boxes to fifteen characters.
             SendMessageW(control.window, EM_LIMITTEXT, 30, 0);
-            if (name != nullptr) {
-                setAccessibleName(control.window, text);
-            }
         } else if (std::find(clickable.begin(), clickable.end(), entry.name) != clickable.end()) {
             control.window = CreateWindowExW(
                 0, L"BUTTON", text.c_str(), WS_CHILD | shown | BS_OWNERDRAW | WS_CLIPSIBLINGS, 0, 0,
@@ -138,6 +138,16 @@ void CardWindow::buildControls(std::span<const std::string_view> clickable) {
     }
     for (Control& control : controls) {
         addToolTip(control);
+    }
+    PostMessageW(window, kNameBoxes, 0, 0);
+}
+
+void CardWindow::nameBoxes() {
+    for (const Control& control : controls) {
+        const char* name = accessibleName(*control.entry);
+        if (control.entry->kind == ControlKind::TextBox && name != nullptr) {
+            setAccessibleName(control.window, widen(name));
+        }
     }
 }
 
@@ -305,6 +315,9 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE:
         Form_Close();
+        return 0;
+    case kNameBoxes:
+        nameBoxes();
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

@@ -67,6 +67,7 @@ class CardWindow {
     void createWindow();
     void buildControls(std::span<const std::string_view> clickable);
     void addToolTip(Control& control);
+    void nameBoxes();
     void layout();
     void paint();
     void drawControl(const DRAWITEMSTRUCT& item);
