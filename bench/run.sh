@@ -31,8 +31,8 @@ work=$(mktemp -d)
 # The Windows program and a bare Win32 window, both under Wine (linked
 # under names without spaces, since commands are split on them).
 if [ -n "${WINDOWS_PROGRAM:-}" ]; then
-    export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    timeout 120 wineboot -i >/dev/null 2>&1 && timeout 60 wineserver -w
+    . "$here/../tools/wine-prefix.sh"
+    make_wine_prefix "$work/wineprefix"
     ln -s "$(realpath "$WINDOWS_PROGRAM")" "$work/velkorn.exe"
     ln -s "$(realpath "$WINDOWS_FLOOR")" "$work/floor.exe"
     command[win32]="wine $work/velkorn.exe"

@@ -11,6 +11,7 @@ set -euo pipefail
 executable=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/virtual-display.sh"
+. "$here/xwindows.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -28,41 +29,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-find_window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n1; }
-geometry() { timeout 5 xdotool getwindowgeometry --shell "$1"; }
-# Sets X, Y, WIDTH and HEIGHT of a window.
-read_geometry() { eval "$(geometry "$1")"; }
-title_is() { [ "$(timeout 5 xprop -id "$1" _NET_WM_NAME)" = "_NET_WM_NAME(UTF8_STRING) = \"$2\"" ]; }
-
 # Clicks at a pixel position in a window (the main window unless named).
 click_at() { xdotool mousemove --window "${3:-$win}" "$1" "$2" click 1; }
 
-# Presses a button on a window's background at x, y, moves the pointer by
-# dx, dy in five steps, and releases it once the window has caught up: the
-# window must end exactly dx, dy away, the grabbed point under the pointer.
-# A window manager moves a window on pointer motion, so while it lags the
-# pointer is nudged a pixel and back, as a hand on a mouse would.
-drag_by() {
-    local window=$1 button=$2 x=$3 y=$4 dx=$5 dy=$6
-    read_geometry "$window"
-    local x0=$X y0=$Y
-    xdotool mousemove --window "$window" "$x" "$y" mousedown "$button"
-    for _ in 1 2 3 4 5; do
-        xdotool mousemove_relative -- $((dx / 5)) $((dy / 5))
-    done
-    caught_up() {
-        window_at "$window" $((x0 + dx)) $((y0 + dy)) && return 0
-        xdotool mousemove_relative 1 0 mousemove_relative -- -1 0
-        return 1
-    }
-    eventually caught_up || true
-    xdotool mouseup "$button"
-    eventually window_at "$window" $((x0 + dx)) $((y0 + dy)) ||
-        fail "a drag of $dx,$dy moved the window from $x0,$y0 to $X,$Y"
-}
-
-window_at() { read_geometry "$1"; [ "$X" = "$2" ] && [ "$Y" = "$3" ]; }
-undecorated() { timeout 5 xprop -id "$1" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0'; }
 clipboard_is() { [ "$(timeout 2 xclip -o -selection clipboard)" = "$1" ]; }
 # xdotool finds nothing: status 1 (a time-out is no answer).
 hidden() {

@@ -13,11 +13,12 @@ set -euo pipefail
 executable=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/virtual-display.sh"
+. "$here/../../tools/wine-prefix.sh"
+. "$here/xwindows.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 eventually() { wait_for 15 "$@"; }
 
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 app=
 cleanup() {
     stop_process "$app"
@@ -28,23 +29,10 @@ cleanup() {
 trap cleanup EXIT
 
 start_virtual_display 1024x768x24
-# A prefix of its own, made once; no crash dialog that would wait forever.
-# The labels' face falls back to Liberation Sans, as in the Linux build.
-timeout 120 wineboot -i >/dev/null 2>&1 || fail "wineboot could not make a prefix"
-timeout 60 wineserver -w
-setting() { timeout 60 wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
-setting 'HKCU\Software\Wine\WineDbg' ShowCrashDialog REG_DWORD 0
-setting 'HKCU\Software\Wine\Fonts\Replacements' 'MS Sans Serif' REG_SZ 'Liberation Sans'
-timeout 60 wineserver -w
+make_wine_prefix "$work/prefix" || fail "no Wine prefix"
 
-geometry() { timeout 5 xdotool getwindowgeometry --shell "$1"; }
-read_geometry() { eval "$(geometry "$1")"; }
-window_at() { read_geometry "$1"; [ "$X" = "$2" ] && [ "$Y" = "$3" ]; }
-title_is() { [ "$(timeout 5 xprop -id "$1" _NET_WM_NAME)" = "_NET_WM_NAME(UTF8_STRING) = \"$2\"" ]; }
-undecorated() { timeout 5 xprop -id "$1" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0'; }
 visible_windows() { timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
 hidden() { [ -z "$(visible_windows "$1")" ]; }
-find_window() { timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n1 || true; }
 
 # Wine takes two clicks within half a second for a double click: separate
 # clicks are spaced by waiting until that time has passed.
@@ -70,25 +58,6 @@ box_is() {
 }
 TEXT1="40 76"
 TEXT3="224 108"
-
-drag_by() {
-    local window=$1 button=$2 x=$3 y=$4 dx=$5 dy=$6
-    read_geometry "$window"
-    local x0=$X y0=$Y
-    xdotool mousemove --window "$window" "$x" "$y" mousedown "$button"
-    for _ in 1 2 3 4 5; do
-        xdotool mousemove_relative -- $((dx / 5)) $((dy / 5))
-    done
-    caught_up() {
-        window_at "$window" $((x0 + dx)) $((y0 + dy)) && return 0
-        xdotool mousemove_relative 1 0 mousemove_relative -- -1 0
-        return 1
-    }
-    eventually caught_up || true
-    xdotool mouseup "$button"
-    eventually window_at "$window" $((x0 + dx)) $((y0 + dy)) ||
-        fail "a drag of $dx,$dy with button $button moved the window from $x0,$y0 to $X,$Y"
-}
 
 start_program() {
     wine "$executable" >/dev/null 2>&1 &
@@ -178,7 +147,7 @@ app=
 echo "ok: X ends the program with code 0"
 
 # 144 DPI (150%): the window scales by edges, and uses the twice-size faces.
-setting 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 144
+wine_setting 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 144
 timeout 60 wineserver -k || true
 start_program
 eventually window_at "$win" $(((1024 - 447) / 2)) $(((768 - 536) / 2)) || true

@@ -10,6 +10,7 @@ set -euo pipefail
 build=$1 source=$2 version=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/virtual-display.sh"
+. "$here/../../tools/wine-prefix.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 exe="$build/Velkorn Calculator.exe"
@@ -20,7 +21,6 @@ for file in "$exe" "$zip" "$setup"; do
 done
 
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 app=
 cleanup() {
     stop_process "$app"
@@ -69,8 +69,7 @@ entries=$(/usr/bin/python3 -c 'import sys, zipfile; print(" ".join(sorted(zipfil
 echo "ok: the zip holds $entries"
 
 start_virtual_display 1024x768x24
-timeout 120 wineboot -i >/dev/null 2>&1 || fail "wineboot could not make a prefix"
-timeout 60 wineserver -w
+make_wine_prefix "$work/prefix" || fail "no Wine prefix"
 timeout 120 wine "$setup" /S || fail "the silent install failed"
 timeout 60 wineserver -w
 
