@@ -33,6 +33,9 @@ work=$(mktemp -d)
 if [ -n "${WINDOWS_PROGRAM:-}" ]; then
     . "$here/../tools/wine-prefix.sh"
     make_wine_prefix "$work/wineprefix"
+    # One Wine server for the whole run: else it quits between the rounds,
+    # and whichever Windows program came first would pay its start.
+    wineserver -p
     ln -s "$(realpath "$WINDOWS_PROGRAM")" "$work/velkorn.exe"
     ln -s "$(realpath "$WINDOWS_FLOOR")" "$work/floor.exe"
     command[win32]="wine $work/velkorn.exe"
@@ -40,7 +43,7 @@ if [ -n "${WINDOWS_PROGRAM:-}" ]; then
     programs+=(win32 win32-floor)
 fi
 start_virtual_display 1024x768x24
-trap 'timeout 20 wineserver -k 2>/dev/null; stop_virtual_display; rm -rf "$work"' EXIT
+trap 'timeout 20 wineserver -k 2>/dev/null || true; stop_virtual_display; rm -rf "$work"' EXIT
 # The pointer out of every window's way: resting over a control, tool tips
 # and hover tracking would count as idle work.
 xdotool mousemove 0 0
