@@ -3,7 +3,6 @@
 #include "accessiblename.h"
 #include "clickbutton.h"
 #include "icons.h"
-#include "pictures.h"
 #include "widetext.h"
 
 #include "velkorn/twips.h"
@@ -103,12 +102,14 @@ void CardWindow::buildControls(std::span<const std::string_view> clickable) {
     controls.reserve(description.controls.size());
     int id = kFirstControlId;
     for (const ControlDescription& entry : description.controls) {
-        Control control{&entry, nullptr, widen(entry.caption),
-                        entry.toolTip != nullptr ? widen(entry.toolTip) : std::wstring(), false};
-        const DWORD shown = entry.visible ? WS_VISIBLE : 0;
         const char* name = accessibleName(entry);
+        Control control;
+        control.entry = &entry;
+        control.caption = widen(entry.caption);
+        control.toolTip = entry.toolTip != nullptr ? widen(entry.toolTip) : std::wstring();
         // Screen readers read a control's window text.
         control.named = name == nullptr;
+        const DWORD shown = entry.visible ? WS_VISIBLE : 0;
         const std::wstring text = name != nullptr ? widen(name) : control.caption;
         if (entry.kind == ControlKind::TextBox) {
             control.window = CreateWindowExW(
@@ -168,20 +169,35 @@ void CardWindow::layout() {
     SetWindowPos(window, nullptr, 0, 0, twipsToPixels(description.clientWidth, int(dpi)),
                  twipsToPixels(description.clientHeight, int(dpi)),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const Control& control : controls) {
+    background = &loadPicture(description.background, dpi);
+    for (Control& control : controls) {
         const ControlDescription& entry = *control.entry;
-        PixelRect area = twipsToRect(entry.left, entry.top, entry.width, entry.height, int(dpi));
+        const PixelRect area =
+            twipsToRect(entry.left, entry.top, entry.width, entry.height, int(dpi));
+        control.area = {area.x, area.y, area.x + area.width, area.y + area.height};
         if (entry.picture != nullptr) {
             // A picture is shown at its own size.
-            const Picture& picture = loadPicture(entry.picture, dpi);
-            area.width = picture.width;
-            area.height = picture.height;
+            control.picture = &loadPicture(entry.picture, dpi);
+            control.area.right = area.x + control.picture->width;
+            control.area.bottom = area.y + control.picture->height;
         }
-        SetWindowPos(control.window, nullptr, area.x, area.y, area.width, area.height,
+        SetWindowPos(control.window, nullptr, control.area.left, control.area.top,
+                     control.area.right - control.area.left, control.area.bottom - control.area.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (entry.kind == ControlKind::TextBox) {
             SendMessageW(control.window, WM_SETFONT,
                          reinterpret_cast<WPARAM>(sansSerifFont(entry.pointSize, dpi)), TRUE);
+        }
+    }
+    // Later in the list is further back.
+    for (auto front = controls.begin(); front != controls.end(); ++front) {
+        front->labelsBehind.clear();
+        for (auto behind = front + 1; behind != controls.end(); ++behind) {
+            RECT overlap;
+            if (behind->entry->kind == ControlKind::Label && !behind->entry->background &&
+                IntersectRect(&overlap, &front->area, &behind->area)) {
+                front->labelsBehind.push_back(&*behind);
+            }
         }
     }
 }
@@ -327,15 +343,8 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void CardWindow::paint() {
     PAINTSTRUCT paintStruct;
     HDC dc = BeginPaint(window, &paintStruct);
-    drawPicture(dc, loadPicture(description.background, dpi), 0, 0);
+    drawPicture(dc, *background, 0, 0);
     EndPaint(window, &paintStruct);
-}
-
-RECT CardWindow::areaOf(HWND child) const {
-    RECT area;
-    GetWindowRect(child, &area);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
-    return area;
 }
 
 void CardWindow::drawControl(const DRAWITEMSTRUCT& item) {
@@ -346,24 +355,21 @@ void CardWindow::drawControl(const DRAWITEMSTRUCT& item) {
     // Labels are transparent: what lies under the control shows through,
     // the card's picture and the captions of labels behind it ("Date:"
     // under the date's right-hand end).
-    const RECT area = areaOf(item.hwndItem);
-    drawPicture(item.hDC, loadPicture(description.background, dpi), -area.left, -area.top);
-    for (const Control* behind = control + 1; behind != controls.data() + controls.size();
-         ++behind) {
-        RECT overlap;
-        const RECT other = areaOf(behind->window);
-        if (behind->entry->kind == ControlKind::Label && !behind->entry->background &&
-            IsWindowVisible(behind->window) && IntersectRect(&overlap, &area, &other)) {
+    const RECT& area = control->area;
+    drawPicture(item.hDC, *background, -area.left, -area.top);
+    for (const Control* behind : control->labelsBehind) {
+        if (IsWindowVisible(behind->window)) {
+            const RECT& other = behind->area;
             drawCaption(item.hDC, *behind,
                         {other.left - area.left, other.top - area.top, other.right - area.left,
                          other.bottom - area.top});
         }
     }
-    const ControlDescription& entry = *control->entry;
-    if (entry.picture != nullptr) {
-        drawPicture(item.hDC, loadPicture(entry.picture, dpi), 0, 0);
+    if (control->picture != nullptr) {
+        drawPicture(item.hDC, *control->picture, 0, 0);
         return;
     }
+    const ControlDescription& entry = *control->entry;
     if (entry.background) {
         HBRUSH fill = CreateSolidBrush(
             RGB(entry.background->red, entry.background->green, entry.background->blue));

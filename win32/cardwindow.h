@@ -11,6 +11,7 @@
 #pragma once
 
 #include "formhost.h"
+#include "pictures.h"
 
 #include "velkorn/formdescription.h"
 
@@ -53,11 +54,17 @@ class CardWindow {
 
   private:
     struct Control {
-        const ControlDescription* entry;
-        HWND window;
+        const ControlDescription* entry = nullptr;
+        HWND window = nullptr;
         std::wstring caption;
         std::wstring toolTip;
-        bool named; // the caption is also its name for screen readers
+        bool named = false; // the caption is also its name for screen readers
+        // Set by layout() for the window's DPI: where the control lies in
+        // the card, its picture, and the transparent labels behind it that
+        // it overlaps (their captions show through it).
+        RECT area{};
+        const Picture* picture = nullptr;
+        std::vector<const Control*> labelsBehind;
     };
 
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -73,8 +80,6 @@ class CardWindow {
     void drawControl(const DRAWITEMSTRUCT& item);
     void drawCaption(HDC dc, const Control& control, RECT area);
     const Control* find(HWND child) const;
-    // A child's rectangle in the card's client coordinates.
-    RECT areaOf(HWND child) const;
 
     void Form_MouseDown(UINT message);
     void Form_MouseMove(WPARAM buttons);
@@ -87,6 +92,7 @@ class CardWindow {
     HWND toolTips = nullptr;
     HWND lastFocus = nullptr;
     std::vector<Control> controls;
+    const Picture* background = nullptr;
     UINT dpi = 96;
     bool placed = false;
     // A press on the background, until the drag distance is passed.

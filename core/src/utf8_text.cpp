@@ -111,8 +111,7 @@ FittedEdit fitEdit(std::string_view before, std::string_view after, std::size_t 
     if (tail.size() > before.size() || !before.ends_with(tail)) {
         // Not an insertion before the caret: the whole text was replaced.
         std::string text = limitUtf8(head + tail, maxCodePoints);
-        const std::size_t kept = std::min(head.size(), text.size());
-        return {text, kept, 0, before.size(), text};
+        return {text, 0, before.size(), text};
     }
     // after = before[0, start) + inserted + before[end, size): the inserted
     // text ends at the caret, and starts where `after` stops agreeing with
@@ -126,8 +125,7 @@ FittedEdit fitEdit(std::string_view before, std::string_view after, std::size_t 
     const std::size_t room = maxCodePoints > remaining ? maxCodePoints - remaining : 0;
     std::string inserted = limitUtf8(std::string_view(head).substr(start), room);
     const std::string text = std::string(before.substr(0, start)) + inserted + tail;
-    const std::size_t newCaret = start + inserted.size();
-    return {limitUtf8(text, maxCodePoints), newCaret, start, end, std::move(inserted)};
+    return {limitUtf8(text, maxCodePoints), start, end, std::move(inserted)};
 }
 
 } // namespace velkorn

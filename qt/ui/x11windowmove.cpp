@@ -32,15 +32,26 @@ xcb_atom_t atom(xcb_connection_t* connection, std::string_view name) {
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+// Interned once: atoms stay the same for the program's one connection.
+struct Atoms {
+    xcb_atom_t moveResize;
+    xcb_atom_t supported;
+};
+
+const Atoms& atoms(xcb_connection_t* connection) {
+    static const Atoms interned{atom(connection, "_NET_WM_MOVERESIZE"),
+                                atom(connection, "_NET_SUPPORTED")};
+    return interned;
+}
+
 xcb_window_t rootWindow(xcb_connection_t* connection) {
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }
 
 // Whether the window manager lists the atom in _NET_SUPPORTED.
 bool supported(xcb_connection_t* connection, xcb_atom_t wanted) {
-    const auto cookie =
-        xcb_get_property(connection, 0, rootWindow(connection), atom(connection, "_NET_SUPPORTED"),
-                         XCB_ATOM_ATOM, 0, 4096);
+    const auto cookie = xcb_get_property(connection, 0, rootWindow(connection),
+                                         atoms(connection).supported, XCB_ATOM_ATOM, 0, 4096);
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
         xcb_get_property_reply(connection, cookie, nullptr), &std::free);
     if (!reply || reply->format != 32) {
@@ -62,7 +73,7 @@ void sendMoveResize(xcb_connection_t* connection, QWidget* window, QPoint native
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = static_cast<xcb_window_t>(window->winId());
-    message.type = atom(connection, "_NET_WM_MOVERESIZE");
+    message.type = atoms(connection).moveResize;
     message.data.data32[0] = static_cast<std::uint32_t>(native.x());
     message.data.data32[1] = static_cast<std::uint32_t>(native.y());
     message.data.data32[2] = action;
@@ -78,7 +89,7 @@ void sendMoveResize(xcb_connection_t* connection, QWidget* window, QPoint native
 
 bool startX11WindowMove(QWidget* window, QPoint pressedAt) {
     xcb_connection_t* connection = x11Connection();
-    if (connection == nullptr || !supported(connection, atom(connection, "_NET_WM_MOVERESIZE"))) {
+    if (connection == nullptr || !supported(connection, atoms(connection).moveResize)) {
         return false;
     }
     // The window manager takes over the pointer from here.

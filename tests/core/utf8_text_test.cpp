@@ -92,7 +92,7 @@ TEST(FitEdit, MatchesAReferenceLimitedBox) {
         const FittedEdit result = fitEdit(join(box, 0, box.size()), head + pasted + tail,
                                           head.size() + pasted.size(), kLimit);
         ASSERT_EQ(result.text, head + kept + tail) << "trial " << trial;
-        ASSERT_EQ(result.caret, head.size() + kept.size()) << "trial " << trial;
+        ASSERT_EQ(result.caret(), head.size() + kept.size()) << "trial " << trial;
         // The same text as one replacement, for boxes that redo the edit.
         const std::string before = join(box, 0, box.size());
         ASSERT_EQ(before.substr(0, result.replaceFrom) + result.inserted +

@@ -21,17 +21,17 @@ std::size_t codePointCount(std::string_view text);
 // maxCodePoints code points. A cut never splits a character.
 std::string limitUtf8(std::string_view text, std::size_t maxCodePoints);
 
-// An edit kept within a length limit: the whole text and the caret after
-// what was inserted, and the same as one replacement of `before`: bytes
-// [replaceFrom, replaceTo) of it replaced by `inserted`. Offsets are bytes.
+// An edit kept within a length limit: the whole text, and the same as one
+// replacement of `before`: bytes [replaceFrom, replaceTo) of it replaced by
+// `inserted`. Offsets are bytes.
 struct FittedEdit {
     std::string text;
-    std::size_t caret = 0;
     std::size_t replaceFrom = 0;
     std::size_t replaceTo = 0;
     std::string inserted;
 
-    friend bool operator==(const FittedEdit&, const FittedEdit&) = default;
+    // Where the caret goes: after what was inserted.
+    std::size_t caret() const { return replaceFrom + inserted.size(); }
 };
 
 // The result of an edit that turned `before` into `after`, kept within

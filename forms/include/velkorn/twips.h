@@ -21,8 +21,6 @@ struct PixelRect {
     int y;
     int width;
     int height;
-
-    friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
 // Converted by edges, not by size, so that controls that touch in twips
