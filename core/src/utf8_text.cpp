@@ -128,4 +128,57 @@ FittedEdit fitEdit(std::string_view before, std::string_view after, std::size_t 
     return {limitUtf8(text, maxCodePoints), start, end, std::move(inserted)};
 }
 
+std::u16string toUtf16(std::string_view utf8) {
+    const std::string valid = limitUtf8(utf8, utf8.size());
+    std::u16string result;
+    result.reserve(valid.size());
+    for (std::size_t pos = 0; pos < valid.size();) {
+        const auto lead = static_cast<unsigned char>(valid[pos]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t i = 1; i < length; ++i) {
+            code = (code << 6) | (static_cast<unsigned char>(valid[pos + i]) & 0x3F);
+        }
+        if (code >= 0x10000) {
+            code -= 0x10000;
+            result += static_cast<char16_t>(0xD800 + (code >> 10));
+            result += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+        } else {
+            result += static_cast<char16_t>(code);
+        }
+        pos += length;
+    }
+    return result;
+}
+
+std::string toUtf8(std::u16string_view utf16) {
+    std::string result;
+    result.reserve(utf16.size());
+    for (std::size_t pos = 0; pos < utf16.size(); ++pos) {
+        char32_t code = utf16[pos];
+        if (code >= 0xD800 && code <= 0xDBFF && pos + 1 < utf16.size() &&
+            utf16[pos + 1] >= 0xDC00 && utf16[pos + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (utf16[++pos] - 0xDC00);
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = 0xFFFD; // a lone surrogate
+        }
+        if (code < 0x80) {
+            result += static_cast<char>(code);
+        } else if (code < 0x800) {
+            result += static_cast<char>(0xC0 | (code >> 6));
+            result += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            result += static_cast<char>(0xE0 | (code >> 12));
+            result += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            result += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            result += static_cast<char>(0xF0 | (code >> 18));
+            result += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            result += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            result += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return result;
+}
+
 } // namespace velkorn

@@ -15,7 +15,8 @@ constexpr ControlDescription closeLabel(const char* name, int left, const char* 
             .caption = "X",
             .pointSize = 12,
             .textRole = TextRole::HighlightedText,
-            .toolTip = toolTip};
+            .toolTip = toolTip,
+            .clicks = true};
 }
 
 } // namespace velkorn

@@ -38,7 +38,8 @@ constexpr ControlDescription label(const char* name, const char* caption, int le
             .toolTip = toolTip};
 }
 
-constexpr ControlDescription clockLabel(const char* name, int top, const char* description) {
+constexpr ControlDescription clockLabel(const char* name, int top, const char* description,
+                                        bool clicks) {
     return {.name = name,
             .kind = Label,
             .left = 3000,
@@ -46,11 +47,12 @@ constexpr ControlDescription clockLabel(const char* name, int top, const char* d
             .width = 1095,
             .height = 255,
             .alignment = Alignment::Centre,
-            .accessibleDescription = description};
+            .accessibleDescription = description,
+            .clicks = clicks};
 }
 
 constexpr ControlDescription button(const char* name, int left, int top, const char* face,
-                                    const char* toolTip) {
+                                    const char* toolTip, const char* description = nullptr) {
     return {.name = name,
             .kind = Picture,
             .left = left,
@@ -58,18 +60,25 @@ constexpr ControlDescription button(const char* name, int left, int top, const c
             .width = kFace,
             .height = kFace,
             .picture = face,
-            .toolTip = toolTip};
+            .toolTip = toolTip,
+            .accessibleDescription = description,
+            .clicks = true};
 }
 
 #define VELKORN_FACE(name) "face-" name ".jpg"
+
+// The two keypads' keys have the same faces; screen readers tell them apart
+// by their descriptions.
+constexpr const char* kFirstKeypad = "First keypad, Input 1";
+constexpr const char* kSecondKeypad = "Second keypad, Input 2";
 
 // Front to back.
 constexpr std::array kControls{
     box(BoxId::Text3, 2400, 1440, "Output"),
     box(BoxId::Text2, 2400, 960, "Input 2"),
     box(BoxId::Text1, 160, 960, "Input 1"),
-    clockLabel("Label12", 4920, "Current time"),
-    clockLabel("Label11", 4560, "Current date"),
+    clockLabel("Label12", 4920, "Current time", true),
+    clockLabel("Label11", 4560, "Current date", false),
     label("Label10", "Time:", 2700, 4920, 375, 255, nullptr),
     label("Label9", "Date:", 2700, 4560, 375, 255, nullptr),
     button("Image27", 3300, 3840, VELKORN_FACE("help"), "Help"),
@@ -78,8 +87,8 @@ constexpr std::array kControls{
     label("Label7", "VAOB", 2700, 1995, 735, 255, "Velkorn Arithmetic Operator Board"),
     label("Label6", "VOSB 2", 1320, 1995, 855, 255, "Velkorn On Screen Keyboard 2"),
     label("Label5", "VOSB 1", 120, 1995, 1095, 255, "Velkorn On Screen Keyboard 1"),
-    button("Image20", 1920, 4680, VELKORN_FACE("0"), "0"),
-    button("Image10", 720, 4680, VELKORN_FACE("0"), "0"),
+    button("Image20", 1920, 4680, VELKORN_FACE("0"), "0", kSecondKeypad),
+    button("Image10", 720, 4680, VELKORN_FACE("0"), "0", kFirstKeypad),
     label("Label4", "Input 2", 2400, 645, 735, 255, "Input 2", 9.75),
     label("Label3", "Input 1", 160, 645, 855, 375, "Input 1", 9.75),
     button("Image25", 3300, 2880, VELKORN_FACE("clear"), "Clear"),
@@ -87,24 +96,24 @@ constexpr std::array kControls{
     button("Image23", 3900, 2280, VELKORN_FACE("times"), "Multiplication"),
     button("Image22", 3300, 2280, VELKORN_FACE("minus"), "Minus"),
     button("Image21", 2700, 2280, VELKORN_FACE("plus"), "Plus"),
-    button("Image19", 1320, 4680, VELKORN_FACE("9"), "9"),
-    button("Image18", 1920, 4080, VELKORN_FACE("8"), "8"),
-    button("Image17", 1320, 4080, VELKORN_FACE("7"), "7"),
-    button("Image16", 1920, 3480, VELKORN_FACE("6"), "6"),
-    button("Image15", 1320, 3480, VELKORN_FACE("5"), "5"),
-    button("Image14", 1920, 2880, VELKORN_FACE("4"), "4"),
-    button("Image13", 1320, 2880, VELKORN_FACE("3"), "3"),
-    button("Image12", 1920, 2280, VELKORN_FACE("2"), "2"),
-    button("Image11", 1320, 2280, VELKORN_FACE("1"), "1"),
-    button("Image9", 120, 4680, VELKORN_FACE("9"), "9"),
-    button("Image8", 720, 4080, VELKORN_FACE("8"), "8"),
-    button("Image7", 120, 4080, VELKORN_FACE("7"), "7"),
-    button("Image6", 720, 3480, VELKORN_FACE("6"), "6"),
-    button("Image5", 120, 3480, VELKORN_FACE("5"), "5"),
-    button("Image4", 720, 2880, VELKORN_FACE("4"), "4"),
-    button("Image3", 120, 2880, VELKORN_FACE("3"), "3"),
-    button("Image2", 720, 2280, VELKORN_FACE("2"), "2"),
-    button("Image1", 120, 2280, VELKORN_FACE("1"), "1"),
+    button("Image19", 1320, 4680, VELKORN_FACE("9"), "9", kSecondKeypad),
+    button("Image18", 1920, 4080, VELKORN_FACE("8"), "8", kSecondKeypad),
+    button("Image17", 1320, 4080, VELKORN_FACE("7"), "7", kSecondKeypad),
+    button("Image16", 1920, 3480, VELKORN_FACE("6"), "6", kSecondKeypad),
+    button("Image15", 1320, 3480, VELKORN_FACE("5"), "5", kSecondKeypad),
+    button("Image14", 1920, 2880, VELKORN_FACE("4"), "4", kSecondKeypad),
+    button("Image13", 1320, 2880, VELKORN_FACE("3"), "3", kSecondKeypad),
+    button("Image12", 1920, 2280, VELKORN_FACE("2"), "2", kSecondKeypad),
+    button("Image11", 1320, 2280, VELKORN_FACE("1"), "1", kSecondKeypad),
+    button("Image9", 120, 4680, VELKORN_FACE("9"), "9", kFirstKeypad),
+    button("Image8", 720, 4080, VELKORN_FACE("8"), "8", kFirstKeypad),
+    button("Image7", 120, 4080, VELKORN_FACE("7"), "7", kFirstKeypad),
+    button("Image6", 720, 3480, VELKORN_FACE("6"), "6", kFirstKeypad),
+    button("Image5", 120, 3480, VELKORN_FACE("5"), "5", kFirstKeypad),
+    button("Image4", 720, 2880, VELKORN_FACE("4"), "4", kFirstKeypad),
+    button("Image3", 120, 2880, VELKORN_FACE("3"), "3", kFirstKeypad),
+    button("Image2", 720, 2280, VELKORN_FACE("2"), "2", kFirstKeypad),
+    button("Image1", 120, 2280, VELKORN_FACE("1"), "1", kFirstKeypad),
     closeLabel("Label2", 4080, "Exit Application"),
     label("Label1", "Output", 1700, 1500, 615, 360, "Output", 9.75),
 };

@@ -21,7 +21,8 @@ constexpr ControlDescription languageLabel(const char* name, const char* caption
             .caption = caption,
             .textRole = TextRole::HighlightedText,
             .toolTip = toolTip,
-            .background = kLanguageButton};
+            .background = kLanguageButton,
+            .clicks = true};
 }
 
 constexpr ControlDescription warningPicture(const char* name, int left, int top,

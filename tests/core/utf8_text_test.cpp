@@ -103,5 +103,33 @@ TEST(FitEdit, MatchesAReferenceLimitedBox) {
     EXPECT_GT(overLong, 10000); // the cut is what is being tested
 }
 
+TEST(Utf16, ConvertsBothWaysAndRepairsWhatIsIllFormed) {
+    struct Case {
+        std::string utf8;
+        std::u16string utf16;
+        std::string back; // UTF-8 of utf16
+    };
+    const Case table[] = {
+        {"", u"", ""},
+        {"-32768", u"-32768", "-32768"},
+        {"\xC3\xA9\xE4\xB8\xAD", u"\u00E9\u4E2D", "\xC3\xA9\xE4\xB8\xAD"},
+        {"\xF0\x9F\x98\x80", u"\U0001F600", "\xF0\x9F\x98\x80"},
+        {"1\xFF" "2", u"1\uFFFD" "2", "1\xEF\xBF\xBD" "2"},
+    };
+    for (const Case& row : table) {
+        EXPECT_EQ(toUtf16(row.utf8), row.utf16) << row.utf8;
+        EXPECT_EQ(toUtf8(row.utf16), row.back) << row.utf8;
+    }
+    // Lone surrogates, high or low, anywhere.
+    const std::u16string lone[] = {std::u16string(1, char16_t(0xD83D)),
+                                   std::u16string(1, char16_t(0xDE00)) + u"7",
+                                   u"7" + std::u16string(1, char16_t(0xD83D))};
+    for (const std::u16string& text : lone) {
+        const std::string utf8 = toUtf8(text);
+        EXPECT_TRUE(isValidUtf8(utf8));
+        EXPECT_NE(utf8.find("\xEF\xBF\xBD"), std::string::npos);
+    }
+}
+
 } // namespace
 } // namespace velkorn

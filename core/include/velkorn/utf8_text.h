@@ -21,6 +21,11 @@ std::size_t codePointCount(std::string_view text);
 // maxCodePoints code points. A cut never splits a character.
 std::string limitUtf8(std::string_view text, std::size_t maxCodePoints);
 
+// UTF-8 to UTF-16 and back, for the toolkits' strings. Ill-formed input
+// (a lone surrogate, a stray byte) becomes U+FFFD.
+std::u16string toUtf16(std::string_view utf8);
+std::string toUtf8(std::u16string_view utf16);
+
 // An edit kept within a length limit: the whole text, and the same as one
 // replacement of `before`: bytes [replaceFrom, replaceTo) of it replaced by
 // `inserted`. Offsets are bytes.

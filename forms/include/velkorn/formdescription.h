@@ -1,7 +1,7 @@
-// A window described as data: its size, pictures and controls in twips, the
-// way the layout is specified. Plain C++ with no toolkit: each front end has
-// one builder that turns a description into its own windows and controls,
-// and the windows only attach behaviour to the controls by name.
+// A window described as data: its size, pictures and controls in twips, in
+// which the windows are laid out. Plain C++ with no toolkit: each front end
+// has one builder that turns a description into its own windows and
+// controls; what a control does is its presenter's, found by name.
 #pragma once
 
 #include <cstdint>
@@ -43,6 +43,9 @@ struct ControlDescription {
     const char* accessibleDescription = nullptr;
     std::optional<Rgb> background = std::nullopt; // opaque labels only; others are transparent
     bool visible = true;
+    // Reacts to clicks: a push button to screen readers, whose press
+    // action does what a click does.
+    bool clicks = false;
 };
 
 struct FormDescription {

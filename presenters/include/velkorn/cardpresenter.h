@@ -1,0 +1,81 @@
+// What every card (the main, Help and About windows) does, whatever draws
+// it: fitted captions, which controls take clicks, the picture drawing for
+// the window's scale, the drag on the background, the keys F1 and Escape,
+// and the system's close command. Each window's presenter adds its clicks.
+// A front end forwards its events here and does what the view is asked.
+#pragma once
+
+#include "velkorn/cardview.h"
+#include "velkorn/formdescription.h"
+#include "velkorn/formhost.h"
+#include "velkorn/windowdrag.h"
+#include "velkorn/windowid.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace velkorn {
+
+class CardPresenter {
+  public:
+    CardPresenter(const FormDescription& description, WindowId id, FormHost& host,
+                  CardView& view, DragSettings drag);
+    virtual ~CardPresenter() = default;
+    CardPresenter(const CardPresenter&) = delete;
+    CardPresenter& operator=(const CardPresenter&) = delete;
+
+    const FormDescription& description() const { return form; }
+    WindowId id() const { return windowId; }
+
+    // Once the view is built: captions fitted, pictures for its scale, then
+    // the window's load handler.
+    void load(double scale);
+
+    // A click (left or right press and release over a control that takes
+    // clicks, or a screen reader's press action).
+    virtual void click(std::string_view control) = 0;
+    // Whether the control reacts to clicks: a button to screen readers.
+    bool takesClicks(std::string_view control) const;
+
+    virtual void backgroundPressed(MouseButton button, Point pointer);
+    void pointerMoved(Point pointer, bool held) { drag.move(pointer, held); }
+    void buttonReleased(MouseButton button) { drag.release(button); }
+    void pointerLost() { drag.cancel(); }
+    const WindowDrag& windowDrag() const { return drag; }
+
+    // True when the key was the window's.
+    bool keyPressed(Key key);
+    // The system's close command (Alt+F4, the task bar): the same as the
+    // window's own close label.
+    virtual void closeCommand();
+
+    // The window's scale (device pixel ratio, DPI / 96) changed.
+    void scaleChanged(double scale);
+    // The window's pixel size changed by this ratio with it (Win32).
+    void windowScaled(double ratio) { drag.windowScaled(ratio); }
+
+    int pictureDrawing() const { return drawing; }
+    const std::u16string& caption(std::string_view control) const;
+
+  protected:
+    virtual void formLoad() {}
+    // Sets a label's caption, fitted to the label; nothing when unchanged.
+    void showCaption(std::string_view control, const std::u16string& text);
+    void startDrag(MouseButton button, Point pointer) { drag.press(button, pointer); }
+
+    FormHost& host;
+
+  private:
+    void fitCaption(std::string_view control, const std::u16string& text);
+
+    const FormDescription& form;
+    WindowId windowId;
+    CardView& view;
+    WindowDrag drag;
+    int drawing = 0;
+    double currentScale = 0;
+    std::map<std::string, std::u16string, std::less<>> captions;
+};
+
+} // namespace velkorn

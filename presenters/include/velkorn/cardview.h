@@ -1,0 +1,31 @@
+// What a window's presenter asks of the window a front end built: the
+// humble view. It draws captions at the size it is given, shows and hides
+// controls, loads the drawing of its pictures it is told to, measures text
+// and moves the window; it decides nothing.
+#pragma once
+
+#include "velkorn/windowdrag.h"
+
+#include <string>
+#include <string_view>
+
+namespace velkorn {
+
+class CardView : public DragView {
+  public:
+    // A label's caption, drawn in the labels' face at this point size.
+    virtual void setCaption(std::string_view control, const std::u16string& text,
+                            double pointSize) = 0;
+    // The width a text takes in the labels' face, and a control's width,
+    // in the same unit.
+    virtual double captionWidth(const std::u16string& text, double pointSize) const = 0;
+    virtual double controlWidth(std::string_view control) const = 0;
+    virtual void setControlVisible(std::string_view control, bool visible) = 0;
+    // Shows the background and picture controls from their drawings at
+    // this scale (1: name.jpg, 2: name@2x.jpg), fitted to the screen.
+    virtual void usePictures(int drawingScale) = 0;
+    // The platform's sound for a refused keystroke.
+    virtual void beep() = 0;
+};
+
+} // namespace velkorn

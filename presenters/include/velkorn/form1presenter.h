@@ -1,0 +1,69 @@
+// What the main window does. It owns the CalculatorEngine: a click goes
+// through the core's button map, an engine action runs on the engine and
+// the boxes show its texts (the caret at the end of a changed text), a
+// window action goes to the application; an engine error is reported over
+// the window while the boxes keep what they showed, and no click is taken
+// while the report is up. The user's own edits of the boxes are kept to 15
+// characters by the box edit rule and handed to the engine. Each tick of
+// Timer1 shows the time, then the date, as the platform formats them.
+#pragma once
+
+#include "velkorn/boxedit.h"
+#include "velkorn/button_map.h"
+#include "velkorn/calculator_engine.h"
+#include "velkorn/cardpresenter.h"
+
+#include <string>
+
+namespace velkorn {
+
+class Form1View : public virtual CardView {
+  public:
+    // Shows a box's new text with the caret at `caret` (UTF-16 units). A
+    // text set this way starts the box's undo history afresh.
+    virtual void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) = 0;
+};
+
+// The clock's readings as the user's regional formats write them: the
+// time of day with seconds, the date short.
+class ClockSource {
+  public:
+    virtual ~ClockSource() = default;
+    virtual std::u16string timeText() = 0;
+    virtual std::u16string dateText() = 0;
+};
+
+class Form1Presenter final : public CardPresenter {
+  public:
+    static constexpr int kClockIntervalMs = 500;
+
+    Form1Presenter(FormHost& host, Form1View& view, ClockSource& clock, DragSettings drag);
+
+    const CalculatorEngine& engine() const { return calculator; }
+
+    void click(std::string_view control) override;
+    void backgroundPressed(MouseButton button, Point pointer) override;
+    void closeCommand() override { host.endProgram(); }
+
+    // Timer1: the time, then the date, two readings of the clock.
+    void tick();
+
+    // Asked before an edit of a box by the user takes effect.
+    BoxEditDecision boxEditing(BoxId box, std::u16string_view after, std::size_t caret);
+    // The box's text after an edit by the user.
+    void boxEdited(BoxId box, std::u16string_view text);
+    std::u16string boxText(BoxId box) const;
+
+  private:
+    void handle(const MappedAction& mapped, MouseButton button, Point pointer);
+    void runOnEngine(const MappedAction& mapped);
+    void showBoxes(const std::u16string (&before)[3]);
+    void showTime();
+
+    Form1View& view;
+    ClockSource& clock;
+    CalculatorEngine calculator;
+    bool reportingError = false;
+};
+
+} // namespace velkorn

@@ -1,0 +1,97 @@
+#include "velkorn/cardpresenter.h"
+
+#include "velkorn/captionfit.h"
+#include "velkorn/picturescale.h"
+#include "velkorn/utf8_text.h"
+
+namespace velkorn {
+
+CardPresenter::CardPresenter(const FormDescription& description, WindowId id, FormHost& host,
+                             CardView& view, DragSettings dragSettings)
+    : host(host), form(description), windowId(id), view(view), drag(view, dragSettings) {}
+
+void CardPresenter::load(double scale) {
+    for (const ControlDescription& entry : form.controls) {
+        if (entry.kind == ControlKind::Label && entry.picture == nullptr) {
+            showCaption(entry.name, toUtf16(entry.caption));
+        }
+    }
+    scaleChanged(scale);
+    formLoad();
+}
+
+bool CardPresenter::takesClicks(std::string_view control) const {
+    for (const ControlDescription& entry : form.controls) {
+        if (entry.name == control) {
+            return entry.clicks;
+        }
+    }
+    return false;
+}
+
+void CardPresenter::backgroundPressed(MouseButton button, Point pointer) {
+    startDrag(button, pointer);
+}
+
+bool CardPresenter::keyPressed(Key key) {
+    switch (key) {
+    case Key::F1:
+        host.showWindow(WindowId::Help);
+        return true;
+    case Key::Escape:
+        if (windowId == WindowId::Main) {
+            return false; // the main window ends only by its exit label
+        }
+        closeCommand();
+        return true;
+    }
+    return false;
+}
+
+void CardPresenter::closeCommand() {
+    host.hideWindow(windowId);
+}
+
+void CardPresenter::scaleChanged(double scale) {
+    if (scale == currentScale) {
+        return;
+    }
+    currentScale = scale;
+    const int wanted = drawingScale(scale);
+    if (wanted != drawing) {
+        drawing = wanted;
+        view.usePictures(drawing);
+    }
+    // Text widths do not follow the scale exactly (hinting, whole-pixel
+    // fonts): every caption is fitted again.
+    for (const auto& [control, text] : captions) {
+        fitCaption(control, text);
+    }
+}
+
+const std::u16string& CardPresenter::caption(std::string_view control) const {
+    static const std::u16string none;
+    const auto found = captions.find(control);
+    return found == captions.end() ? none : found->second;
+}
+
+void CardPresenter::showCaption(std::string_view control, const std::u16string& text) {
+    const auto found = captions.find(control);
+    if (found != captions.end() && found->second == text) {
+        return; // the clock sets the same text on most ticks
+    }
+    captions.insert_or_assign(std::string(control), text);
+    fitCaption(control, text);
+}
+
+void CardPresenter::fitCaption(std::string_view control, const std::u16string& text) {
+    const double described = form.control(control).pointSize;
+    const double size =
+        fittedPointSize(text, described, view.controlWidth(control),
+                        [this](const std::u16string& t, double points) {
+                            return view.captionWidth(t, points);
+                        });
+    view.setCaption(control, text, size);
+}
+
+} // namespace velkorn

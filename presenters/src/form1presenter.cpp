@@ -1,0 +1,119 @@
+#include "velkorn/form1presenter.h"
+
+#include "velkorn/form1description.h"
+#include "velkorn/utf8_text.h"
+
+namespace velkorn {
+namespace {
+
+constexpr BoxId kBoxes[] = {BoxId::Text1, BoxId::Text2, BoxId::Text3};
+
+} // namespace
+
+Form1Presenter::Form1Presenter(FormHost& host, Form1View& view, ClockSource& clock,
+                               DragSettings drag)
+    : CardPresenter(form1Description(), WindowId::Main, host, view, drag), view(view),
+      clock(clock) {}
+
+void Form1Presenter::click(std::string_view control) {
+    if (const auto mapped = actionFor(control, ControlEvent::Click)) {
+        handle(*mapped, MouseButton::Left, {});
+    }
+}
+
+void Form1Presenter::backgroundPressed(MouseButton button, Point pointer) {
+    if (const auto mapped = actionFor(description().name, ControlEvent::MouseDown)) {
+        handle(*mapped, button, pointer);
+    }
+}
+
+void Form1Presenter::handle(const MappedAction& mapped, MouseButton button, Point pointer) {
+    if (reportingError) {
+        return; // the message box is up; a screen reader can still press keys
+    }
+    switch (mapped.action) {
+    case ButtonAction::EnterDigit:
+    case ButtonAction::Add:
+    case ButtonAction::Subtract:
+    case ButtonAction::Multiply:
+    case ButtonAction::Divide:
+    case ButtonAction::Clear:
+        runOnEngine(mapped);
+        return;
+    case ButtonAction::ShowAbout:
+        host.showWindow(WindowId::About);
+        return;
+    case ButtonAction::ShowHelp:
+        host.showWindow(WindowId::Help);
+        return;
+    case ButtonAction::ShowTime:
+        showTime();
+        return;
+    case ButtonAction::ExitProgram:
+        host.endProgram();
+        return;
+    case ButtonAction::DragWindow:
+        startDrag(button, pointer);
+        return;
+    }
+}
+
+void Form1Presenter::runOnEngine(const MappedAction& mapped) {
+    std::u16string before[3];
+    for (BoxId box : kBoxes) {
+        before[static_cast<int>(box)] = boxText(box);
+    }
+    try {
+        performEngineAction(calculator, mapped);
+    } catch (const CalculatorError& error) {
+        // The boxes keep what they showed before the click.
+        reportingError = true;
+        host.reportError(id(), error.what());
+        reportingError = false;
+        return;
+    }
+    showBoxes(before);
+}
+
+void Form1Presenter::showBoxes(const std::u16string (&before)[3]) {
+    for (BoxId box : kBoxes) {
+        const std::u16string text = boxText(box);
+        if (text != before[static_cast<int>(box)]) {
+            view.showBoxText(box, text, text.size());
+        }
+    }
+}
+
+BoxEditDecision Form1Presenter::boxEditing(BoxId box, std::u16string_view after,
+                                           std::size_t caret) {
+    BoxEditDecision decision = decideBoxEdit(boxText(box), after, caret);
+    if (decision.verdict == EditVerdict::Refuse) {
+        view.beep();
+    }
+    return decision;
+}
+
+void Form1Presenter::boxEdited(BoxId box, std::u16string_view text) {
+    calculator.setText(box, toUtf8(text));
+    // An edit that reached the box some other way than through boxEditing
+    // and made it too long: the box shows what the engine kept.
+    const std::u16string kept = boxText(box);
+    if (kept != text) {
+        view.showBoxText(box, kept, kept.size());
+    }
+}
+
+std::u16string Form1Presenter::boxText(BoxId box) const {
+    return toUtf16(calculator.text(box));
+}
+
+void Form1Presenter::tick() {
+    showTime();
+    showCaption("Label11", clock.dateText());
+}
+
+void Form1Presenter::showTime() {
+    showCaption("Label12", clock.timeText());
+}
+
+} // namespace velkorn

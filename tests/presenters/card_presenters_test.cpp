@@ -1,0 +1,185 @@
+#include "fakes.h"
+
+#include "velkorn/button_map.h"
+#include "velkorn/captionfit.h"
+#include "velkorn/form1description.h"
+#include "velkorn/form2presenter.h"
+#include "velkorn/form3presenter.h"
+#include "velkorn/picturescale.h"
+
+#include <gtest/gtest.h>
+
+namespace velkorn::test {
+namespace {
+
+TEST(PictureScale, TwiceSizeDrawingsAboveOneHundredPercent) {
+    const std::pair<double, int> table[] = {{0.75, 1}, {1.0, 1}, {1.25, 2}, {1.5, 2},
+                                            {2.0, 2},  {3.0, 2}};
+    for (const auto& [scale, drawing] : table) {
+        EXPECT_EQ(drawingScale(scale), drawing) << scale;
+    }
+    EXPECT_EQ(pictureFile("face-1.jpg", 1), "face-1.jpg");
+    EXPECT_EQ(pictureFile("face-1.jpg", 2), "face-1@2x.jpg");
+    EXPECT_EQ(pictureFile("velkorn.calculator.jpg", 2), "velkorn.calculator@2x.jpg");
+}
+
+TEST(CardPresenter, PicturesAndCaptionsFollowTheScale) {
+    FakeHost host;
+    FakeCardView view;
+    Form2Presenter help(host, view, {});
+    help.load(1.0);
+    EXPECT_EQ(view.calls, std::vector<std::string>{"pictures @1"});
+    EXPECT_EQ(view.caption("Label1"), "X");
+    EXPECT_DOUBLE_EQ(view.sizes["Label1"], 12);
+    // Pictures change drawing only when the rule says so; captions are
+    // fitted again at every new scale.
+    view.widthPerPoint = 2; // a face that grows faster than the scale
+    for (double scale : {1.25, 1.5, 1.0}) {
+        help.scaleChanged(scale);
+    }
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"pictures @1", "pictures @2", "pictures @1"}));
+    EXPECT_DOUBLE_EQ(view.sizes["Label1"], 12); // "X" fits at any scale
+    const int set = view.captionsSet;
+    help.scaleChanged(1.0);
+    EXPECT_EQ(view.captionsSet, set);
+}
+
+// The caption rule against a face whose widths come in whole pixels.
+TEST(CaptionFit, LargestQuarterPointSizeThatFits) {
+    const auto pixels = [](const std::u16string& text, double points) {
+        return static_cast<double>(text.size()) * static_cast<int>(points * 4 / 3 + 0.5);
+    };
+    struct Case {
+        std::u16string text;
+        double width;
+        double expected;
+    };
+    const Case table[] = {
+        {u"Date:", 100, 8.25},               // fits as described
+        {std::u16string(12, u'8'), 120, 7.5}, // 10 px a character at 7.5 pt
+        {std::u16string(40, u'8'), 10, kSmallestPointSize}, // never below 6 points
+    };
+    for (const Case& row : table) {
+        const double size = fittedPointSize(row.text, 8.25, row.width, pixels);
+        EXPECT_DOUBLE_EQ(size, row.expected) << row.width;
+        EXPECT_TRUE(size == kSmallestPointSize || pixels(row.text, size) <= row.width);
+    }
+}
+
+struct LanguageCase {
+    const char* name;
+    std::vector<const char*> clicks;
+    Language language;
+    bool bengali, chinese;
+};
+
+TEST(Form3Presenter, LanguageLabelsSwitchTheWarning) {
+    const LanguageCase table[] = {
+        {"at load", {}, Language::English, false, false},
+        {"Bengali", {"Label4"}, Language::Bengali, true, false},
+        {"Chinese", {"Label5"}, Language::Chinese, false, true},
+        {"Bengali then Chinese", {"Label4", "Label5"}, Language::Chinese, false, true},
+        {"Chinese then Bengali", {"Label5", "Label4"}, Language::Bengali, true, false},
+        {"then English", {"Label4", "Label5", "Label3"}, Language::English, false, false},
+        {"Chinese twice", {"Label5", "Label5"}, Language::Chinese, false, true},
+        {"LS and the pictures do nothing",
+         {"Label4", "Label2", "Image1", "Image2"},
+         Language::Bengali,
+         true,
+         false},
+    };
+    for (const LanguageCase& row : table) {
+        SCOPED_TRACE(row.name);
+        FakeHost host;
+        FakeCardView view;
+        Form3Presenter about(host, view, {});
+        about.load(1.0);
+        for (const char* control : row.clicks) {
+            about.click(control);
+        }
+        EXPECT_EQ(about.language(), row.language);
+        EXPECT_EQ(view.shown["Image1"], row.bengali);
+        EXPECT_EQ(view.shown["Image2"], row.chinese);
+        EXPECT_TRUE(host.calls.empty());
+    }
+}
+
+TEST(Form3Presenter, ANewLanguageIsShownBeforeTheOldIsHidden) {
+    FakeHost host;
+    FakeCardView view;
+    Form3Presenter about(host, view, {});
+    about.load(1.0);
+    about.click("Label4");
+    view.calls.clear();
+    about.click("Label5");
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"show Image2", "hide Image1"}));
+}
+
+TEST(CardPresenters, CloseLabelEscapeF1AndTheCloseCommand) {
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<CardPresenter>(FormHost&, CardView&)> make;
+        std::vector<std::string> calls;
+    };
+    const Case table[] = {
+        {"Help",
+         [](FormHost& host, CardView& view) {
+             return std::make_unique<Form2Presenter>(host, view, DragSettings{});
+         },
+         {"hide Help", "hide Help", "show Help", "hide Help"}},
+        {"About",
+         [](FormHost& host, CardView& view) {
+             return std::make_unique<Form3Presenter>(host, view, DragSettings{});
+         },
+         {"hide About", "hide About", "show Help", "hide About"}},
+    };
+    for (const Case& row : table) {
+        SCOPED_TRACE(row.name);
+        FakeHost host;
+        FakeCardView view;
+        auto card = row.make(host, view);
+        card->load(1.0);
+        card->click("Label1");
+        EXPECT_TRUE(card->keyPressed(Key::Escape));
+        EXPECT_TRUE(card->keyPressed(Key::F1));
+        card->closeCommand();
+        EXPECT_EQ(host.calls, row.calls);
+    }
+}
+
+// Which controls take clicks is data in the descriptions; on the main
+// window it must agree with the button map.
+TEST(Descriptions, ClickableControlsAreThoseWithAClick) {
+    FakeHost host;
+    FakeForm1View view;
+    FakeClock clock;
+    Form1Presenter main(host, view, clock, {});
+    for (const ControlDescription& entry : form1Description().controls) {
+        EXPECT_EQ(main.takesClicks(entry.name),
+                  actionFor(entry.name, ControlEvent::Click).has_value())
+            << entry.name;
+    }
+    FakeCardView card;
+    Form3Presenter about(host, card, {});
+    for (const char* control : {"Label1", "Label3", "Label4", "Label5"}) {
+        EXPECT_TRUE(about.takesClicks(control)) << control;
+    }
+    for (const char* control : {"Label2", "Image1", "Image2"}) {
+        EXPECT_FALSE(about.takesClicks(control)) << control;
+    }
+}
+
+TEST(Descriptions, KeysNameTheirKeypad) {
+    const auto& form = form1Description();
+    for (int i = 1; i <= 20; ++i) {
+        const auto& key = form.control("Image" + std::to_string(i));
+        ASSERT_NE(key.accessibleDescription, nullptr);
+        EXPECT_EQ(std::string(key.accessibleDescription).find(i <= 10 ? "Input 1" : "Input 2") !=
+                      std::string::npos,
+                  true)
+            << i;
+    }
+}
+
+} // namespace
+} // namespace velkorn::test

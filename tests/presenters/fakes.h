@@ -1,0 +1,122 @@
+// Fake views and hosts for the presenter tests: they record what the
+// presenters ask, in order, as short lines ("show About", "caption
+// Label12 12:00 8.25"), so a test compares whole sequences.
+#pragma once
+
+#include "velkorn/applicationpresenter.h"
+#include "velkorn/form1presenter.h"
+#include "velkorn/utf8_text.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace velkorn::test {
+
+inline std::string windowName(WindowId id) {
+    switch (id) {
+    case WindowId::Main:
+        return "Main";
+    case WindowId::Help:
+        return "Help";
+    case WindowId::About:
+        return "About";
+    }
+    return "?";
+}
+
+class FakeHost : public FormHost {
+  public:
+    void showWindow(WindowId id) override { calls.push_back("show " + windowName(id)); }
+    void hideWindow(WindowId id) override { calls.push_back("hide " + windowName(id)); }
+    void endProgram() override { calls.push_back("end"); }
+    void reportError(WindowId origin, std::string_view message) override {
+        calls.push_back("error " + windowName(origin) + ": " + std::string(message));
+        if (duringReport) {
+            duringReport();
+        }
+    }
+
+    std::vector<std::string> calls;
+    std::function<void()> duringReport;
+};
+
+// Text is 6 units wide a point; every control is 100 units wide.
+class FakeCardView : public virtual CardView {
+  public:
+    void setCaption(std::string_view control, const std::u16string& text,
+                    double pointSize) override {
+        captions[std::string(control)] = text;
+        sizes[std::string(control)] = pointSize;
+        ++captionsSet;
+    }
+    double captionWidth(const std::u16string& text, double pointSize) const override {
+        return static_cast<double>(text.size()) * pointSize * widthPerPoint;
+    }
+    double controlWidth(std::string_view) const override { return 100; }
+    void setControlVisible(std::string_view control, bool visible) override {
+        calls.push_back(std::string(visible ? "show " : "hide ") + std::string(control));
+        shown[std::string(control)] = visible;
+    }
+    void usePictures(int drawingScale) override {
+        calls.push_back("pictures @" + std::to_string(drawingScale));
+    }
+    void beep() override { calls.push_back("beep"); }
+
+    Point windowPosition() const override { return position; }
+    void moveWindowTo(Point topLeft) override {
+        position = topLeft;
+        calls.push_back("move " + std::to_string(topLeft.x) + "," + std::to_string(topLeft.y));
+    }
+    bool startSystemMove(MouseButton, Point pointer) override {
+        calls.push_back("system move from " + std::to_string(pointer.x) + "," +
+                        std::to_string(pointer.y));
+        return systemMoves;
+    }
+    void cancelSystemMove() override { calls.push_back("cancel system move"); }
+
+    std::string caption(const std::string& control) const {
+        const auto found = captions.find(control);
+        return found == captions.end() ? "" : toUtf8(found->second);
+    }
+
+    std::vector<std::string> calls;
+    std::map<std::string, std::u16string> captions;
+    std::map<std::string, double> sizes;
+    std::map<std::string, bool> shown;
+    int captionsSet = 0;
+    double widthPerPoint = 1;
+    Point position{100, 100};
+    bool systemMoves = true;
+};
+
+class FakeForm1View : public FakeCardView, public Form1View {
+  public:
+    void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override {
+        const auto i = static_cast<std::size_t>(box);
+        boxes[i] = text;
+        carets[i] = caret;
+        calls.push_back("box " + std::string(boxName(box)) + " " + toUtf8(text) + " caret " +
+                        std::to_string(caret));
+    }
+    std::u16string boxes[3];
+    std::size_t carets[3] = {0, 0, 0};
+};
+
+class FakeClock : public ClockSource {
+  public:
+    std::u16string timeText() override {
+        readings.push_back("time");
+        return time;
+    }
+    std::u16string dateText() override {
+        readings.push_back("date");
+        return date;
+    }
+    std::u16string time = u"12:00:00";
+    std::u16string date = u"08/12/2026";
+    std::vector<std::string> readings;
+};
+
+} // namespace velkorn::test

@@ -1,0 +1,231 @@
+#include "fakes.h"
+
+#include "velkorn/captionfit.h"
+
+#include <gtest/gtest.h>
+
+namespace velkorn::test {
+namespace {
+
+// The main window's presenter over fake views, loaded at 100%.
+struct MainWindow {
+    MainWindow() {
+        presenter.load(1.0);
+        view.calls.clear();
+    }
+
+    void clicks(std::initializer_list<const char*> controls) {
+        for (const char* control : controls) {
+            presenter.click(control);
+        }
+    }
+    std::string box(BoxId id) const { return toUtf8(presenter.boxText(id)); }
+
+    FakeHost host;
+    FakeForm1View view;
+    FakeClock clock;
+    Form1Presenter presenter{host, view, clock, {}};
+};
+
+class Form1PresenterTest : public ::testing::Test, public MainWindow {};
+
+struct ClickCase {
+    const char* name;
+    std::vector<const char*> clicks;
+    std::string text1, text2, text3;
+    std::vector<std::string> hostCalls;
+};
+
+TEST_F(Form1PresenterTest, ClicksDriveTheEngineAndTheApplication) {
+    const ClickCase table[] = {
+        {"typical", {"Image1", "Image2", "Image13", "Image21"}, "12", "3", "15", {}},
+        {"clear", {"Image9", "Image11", "Image23", "Image25"}, "", "", "", {}},
+        {"keypads", {"Image10", "Image3", "Image20", "Image14"}, "03", "04", "", {}},
+        {"minus", {"Image5", "Image17", "Image22"}, "5", "7", "-2", {}},
+        {"divide", {"Image7", "Image12", "Image24"}, "7", "2", "4", {}},
+        {"window buttons",
+         {"Image26", "Image27", "Label2"},
+         "",
+         "",
+         "",
+         {"show About", "show Help", "end"}},
+        {"no action", {"Label1", "Label5", "Text1", "Label11", "Form1"}, "", "", "", {}},
+    };
+    for (const ClickCase& row : table) {
+        SCOPED_TRACE(row.name);
+        MainWindow fresh;
+        for (const char* control : row.clicks) {
+            fresh.presenter.click(control);
+        }
+        EXPECT_EQ(fresh.box(BoxId::Text1), row.text1);
+        EXPECT_EQ(fresh.box(BoxId::Text2), row.text2);
+        EXPECT_EQ(fresh.box(BoxId::Text3), row.text3);
+        EXPECT_EQ(fresh.host.calls, row.hostCalls);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(toUtf8(fresh.view.boxes[i]), toUtf8(fresh.presenter.boxText(BoxId(i))));
+        }
+    }
+}
+
+TEST_F(Form1PresenterTest, ABoxChangedByAClickHasItsCaretAtTheEnd) {
+    presenter.boxEdited(BoxId::Text1, u"12");
+    presenter.click("Image3"); // the first keypad's 3
+    presenter.boxEdited(BoxId::Text2, u"9");
+    presenter.click("Image21");
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"box Text1 123 caret 3",
+                                                    "box Text3 132 caret 3"}));
+    // A box whose text did not change is left alone, its caret too.
+    view.calls.clear();
+    presenter.click("Image21");
+    EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(Form1PresenterTest, AnErrorIsReportedOnceOverTheMainWindowAndTheBoxesStay) {
+    struct Case {
+        std::u16string text1, text2;
+        const char* button;
+        std::string message;
+    };
+    const Case table[] = {
+        {u"", u"", "Image21", "Type mismatch"},
+        {u"5", u"0", "Image24", "Division by zero"},
+        {u"0", u"0", "Image24", "Overflow"},
+        {u"200", u"200", "Image23", "Overflow"},
+    };
+    for (const Case& row : table) {
+        MainWindow fresh;
+        SCOPED_TRACE(row.button);
+        fresh.presenter.boxEdited(BoxId::Text1, row.text1);
+        fresh.presenter.boxEdited(BoxId::Text2, row.text2);
+        fresh.presenter.boxEdited(BoxId::Text3, u"before");
+        fresh.presenter.click(row.button);
+        EXPECT_EQ(fresh.host.calls, std::vector<std::string>{"error Main: " + row.message});
+        EXPECT_EQ(fresh.box(BoxId::Text3), "before");
+        EXPECT_TRUE(fresh.view.calls.empty()) << fresh.view.calls.front();
+    }
+}
+
+// A screen reader presses keys through their accessible action, which the
+// modal message box does not stop: while it is up, clicks do nothing.
+TEST_F(Form1PresenterTest, NoClickIsTakenWhileAnErrorIsShown) {
+    host.duringReport = [this] { clicks({"Image21", "Image1", "Image26", "Label2"}); };
+    presenter.click("Image21");
+    EXPECT_EQ(host.calls, std::vector<std::string>{"error Main: Type mismatch"});
+    EXPECT_EQ(box(BoxId::Text1), "");
+    presenter.click("Image1");
+    EXPECT_EQ(box(BoxId::Text1), "1");
+}
+
+TEST_F(Form1PresenterTest, TheClockShowsTheTimeThenTheDateAndTheTimeAloneOnAClick) {
+    EXPECT_EQ(view.caption("Label12"), "");
+    EXPECT_EQ(view.caption("Label11"), "");
+    presenter.tick();
+    EXPECT_EQ(clock.readings, (std::vector<std::string>{"time", "date"}));
+    EXPECT_EQ(view.caption("Label12"), "12:00:00");
+    EXPECT_EQ(view.caption("Label11"), "08/12/2026");
+
+    clock.readings.clear();
+    clock.time = u"12:00:01";
+    clock.date = u"09/12/2026";
+    presenter.click("Label12");
+    EXPECT_EQ(clock.readings, std::vector<std::string>{"time"});
+    EXPECT_EQ(view.caption("Label12"), "12:00:01");
+    EXPECT_EQ(view.caption("Label11"), "08/12/2026");
+}
+
+TEST_F(Form1PresenterTest, ATickThatChangesNothingDrawsNothing) {
+    presenter.tick();
+    const int drawn = view.captionsSet;
+    presenter.tick();
+    EXPECT_EQ(view.captionsSet, drawn);
+    clock.time = u"12:00:01";
+    presenter.tick();
+    EXPECT_EQ(view.captionsSet, drawn + 1);
+}
+
+TEST_F(Form1PresenterTest, ALongClockTextIsDrawnSmallerNeverCut) {
+    clock.time = u"23:59:58 o'clock"; // 16 characters: 132 units at 8.25 points
+    presenter.tick();
+    const double size = view.sizes["Label12"];
+    EXPECT_DOUBLE_EQ(size, 6.25);
+    EXPECT_LE(view.captionWidth(clock.time, size), 100);
+    EXPECT_DOUBLE_EQ(view.sizes["Label11"], 8.25);
+}
+
+TEST_F(Form1PresenterTest, BackgroundPressDragsAnyButtonClicksDoNot) {
+    presenter.backgroundPressed(MouseButton::Right, {150, 140});
+    presenter.pointerMoved({190, 165}, true);
+    EXPECT_EQ(view.position, (Point{140, 125}));
+    EXPECT_EQ(presenter.windowDrag().state(), WindowDrag::State::MovingByHand);
+    presenter.buttonReleased(MouseButton::Right);
+    presenter.pointerMoved({100, 100}, false);
+    EXPECT_EQ(view.position, (Point{140, 125}));
+}
+
+TEST_F(Form1PresenterTest, KeysAndTheCloseCommand) {
+    EXPECT_TRUE(presenter.keyPressed(Key::F1));
+    EXPECT_FALSE(presenter.keyPressed(Key::Escape));
+    presenter.closeCommand();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"show Help", "end"}));
+}
+
+struct EditCase {
+    const char* name;
+    std::u16string before;
+    std::u16string after;
+    std::size_t caret;
+    EditVerdict verdict;
+    std::size_t from, to;
+    std::u16string inserted;
+};
+
+TEST_F(Form1PresenterTest, EditsOfTheBoxesKeepFifteenCharacters) {
+    const std::u16string smile = u"\U0001F600";
+    const std::u16string full = u"123456789012345";
+    const EditCase table[] = {
+        {"typing fits", u"12", u"123", 3, EditVerdict::Accept, 0, 0, u""},
+        {"delete", full, u"12345678901234", 14, EditVerdict::Accept, 0, 0, u""},
+        {"16th keystroke", full, full + u"6", 16, EditVerdict::Refuse, 0, 0, u""},
+        {"keystroke in the middle", full, u"127" + full.substr(2), 3, EditVerdict::Refuse, 0, 0,
+         u""},
+        {"paste cut where it went in", u"1234567890123", u"123412" + std::u16string(u"34567890123"),
+         6, EditVerdict::Cut, 2, 2, u"34"},
+        {"paste over a selection", u"1234567890123", u"1" + std::u16string(20, u'9') + u"890123",
+         21, EditVerdict::Cut, 1, 7, u"99999999"},
+        {"wide characters", u"", std::u16string(20, u'\u4E2D'), 20, EditVerdict::Cut, 0, 0,
+         std::u16string(15, u'\u4E2D')},
+        {"outside the basic plane, cut on a character", u"12345678901234", u"12345678901234" +
+         smile + smile, 18, EditVerdict::Cut, 14, 14, smile},
+        {"a character outside the basic plane into a full box", full, full + smile, 17,
+         EditVerdict::Refuse, 0, 0, u""},
+    };
+    for (const EditCase& row : table) {
+        SCOPED_TRACE(row.name);
+        MainWindow fresh;
+        fresh.presenter.boxEdited(BoxId::Text2, row.before);
+        const BoxEditDecision decision =
+            fresh.presenter.boxEditing(BoxId::Text2, row.after, row.caret);
+        EXPECT_EQ(decision.verdict, row.verdict);
+        const bool beeped = !fresh.view.calls.empty() && fresh.view.calls.back() == "beep";
+        EXPECT_EQ(beeped, row.verdict == EditVerdict::Refuse);
+        if (row.verdict == EditVerdict::Cut) {
+            EXPECT_EQ(decision.from, row.from);
+            EXPECT_EQ(decision.to, row.to);
+            EXPECT_EQ(toUtf8(decision.inserted), toUtf8(row.inserted));
+            EXPECT_EQ(decision.caret(), row.from + row.inserted.size());
+        }
+    }
+}
+
+TEST_F(Form1PresenterTest, AnOverlongEditThatSlipsPastTheRuleIsCutInTheBox) {
+    presenter.boxEdited(BoxId::Text1, u"12345678901234567890");
+    EXPECT_EQ(box(BoxId::Text1), "123456789012345");
+    EXPECT_EQ(view.calls.back(), "box Text1 123456789012345 caret 15");
+    view.calls.clear();
+    presenter.boxEdited(BoxId::Text1, u"-12");
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(box(BoxId::Text1), "-12");
+}
+
+} // namespace
+} // namespace velkorn::test
