@@ -6,20 +6,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-namespace {
-
-class NoReporter : public velkorn::ui::ErrorReporter {
-  public:
-    void report(const std::exception&, QWidget*) override {}
-};
-
-} // namespace
-
 class Form1Benchmark : public QObject {
     Q_OBJECT
 
   private:
-    NoReporter reporter;
     std::unique_ptr<velkorn::app::ApplicationFrame> frame;
     int second = 0;
 
@@ -27,7 +17,7 @@ class Form1Benchmark : public QObject {
 
   private slots:
     void initTestCase() {
-        frame = std::make_unique<velkorn::app::ApplicationFrame>(reporter, [this] {
+        frame = std::make_unique<velkorn::app::ApplicationFrame>([this] {
             return QDateTime(QDate(2026, 12, 7), QTime(12, 0, 0).addSecs(second));
         });
         frame->start();

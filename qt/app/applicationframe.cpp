@@ -1,34 +1,28 @@
 #include "applicationframe.h"
 
-#include "form2.h"
-#include "form3.h"
+#include "secondarywindows.h"
+
+#include "velkorn/form2description.h"
+#include "velkorn/form3description.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
 
 namespace velkorn::app {
 
-
-ApplicationFrame::ApplicationFrame(ui::ErrorReporter& reporter, ui::Form1::Clock clock)
-    : form1(std::make_unique<ui::Form1>(reporter, std::move(clock))) {
-    connect(form1.get(), &ui::Form1::windowRequested, this, &ApplicationFrame::showWindow);
-    connect(form1.get(), &ui::Form1::exitRequested, this, &ApplicationFrame::endProgram);
-    // The main window has no close button of its own; a close command from
-    // the window manager ends the program like the exit label.
-    connect(form1.get(), &ui::PictureCard::closeRequested, this, &ApplicationFrame::endProgram);
-    setFactory(WindowId::Help, [] { return std::make_unique<ui::Form2>(); });
-    setFactory(WindowId::About, [] { return std::make_unique<ui::Form3>(); });
+ApplicationFrame::ApplicationFrame(ui::Form1::Clock clock) : clock(std::move(clock)) {
+    setFactory(WindowId::Help, [](FormHost& host) {
+        return std::make_unique<ui::Form2>(form2Description(), host);
+    });
+    setFactory(WindowId::About, [](FormHost& host) {
+        return std::make_unique<ui::Form3>(form3Description(), host);
+    });
 }
 
 ApplicationFrame::~ApplicationFrame() = default;
 
 void ApplicationFrame::setFactory(WindowId id, Factory factory) {
     factories[id] = std::move(factory);
-}
-
-void ApplicationFrame::start() {
-    form1->centreOnScreen();
-    form1->show();
-    form1->activateWindow();
 }
 
 ui::PictureCard* ApplicationFrame::window(WindowId id) const {
@@ -39,41 +33,41 @@ ui::PictureCard* ApplicationFrame::window(WindowId id) const {
     return found == secondary.end() ? nullptr : found->second.get();
 }
 
+void ApplicationFrame::createWindow(WindowId id) {
+    if (id == WindowId::Main) {
+        form1 = std::make_unique<ui::Form1>(application, clock);
+    } else {
+        secondary[id] = factories.at(id)(application);
+    }
+}
+
+void ApplicationFrame::centreWindow(WindowId id) {
+    window(id)->centreOnScreen();
+}
+
 void ApplicationFrame::showWindow(WindowId id) {
     ui::PictureCard* card = window(id);
-    if (card == nullptr) {
-        const auto factory = factories.find(id);
-        if (factory == factories.end()) {
-            return;
-        }
-        auto created = factory->second();
-        card = created.get();
-        secondary[id] = std::move(created);
-        card->centreOnScreen();
-        // Closing a secondary window only hides it.
-        connect(card, &ui::PictureCard::closeRequested, this, [this, id] { hideWindow(id); });
-    }
     card->show();
     card->raise();
     card->activateWindow();
 }
 
 void ApplicationFrame::hideWindow(WindowId id) {
-    if (id == WindowId::Main) {
-        return; // the main window is shown until the program ends
-    }
-    if (ui::PictureCard* card = window(id)) {
-        card->hide();
-    }
+    window(id)->hide();
 }
 
-void ApplicationFrame::endProgram() {
-    for (auto& [id, card] : secondary) {
-        card->hide();
-    }
-    form1->hide();
+void ApplicationFrame::showErrorBox(WindowId owner, const std::u16string& title,
+                                    const std::u16string& message) {
+    const QString text = QString::fromStdU16String(message);
+    QMessageBox box(QMessageBox::Critical, QString::fromStdU16String(title), text,
+                    QMessageBox::Ok, window(owner));
+    emit errorShown(owner, text);
+    box.exec();
+}
+
+void ApplicationFrame::quit(int exitCode) {
     emit programEnded();
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(exitCode);
 }
 
 } // namespace velkorn::app

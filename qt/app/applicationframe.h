@@ -1,12 +1,13 @@
-// The application's frame: creates the main window at start-up, creates the
-// Help and About windows the first time they are asked for and afterwards
-// only hides and shows them, and ends the program. Windows reach it through
-// their signals; they never include it.
+// The Linux program's frame: makes the windows the ApplicationPresenter
+// asks for, shows, hides and centres them, shows the error box and leaves
+// the event loop. When windows are made, and what ending the program
+// means, is the presenter's; the windows reach it through FormHost.
 #pragma once
 
 #include "form1.h"
 #include "picturecard.h"
-#include "velkorn/windowid.h"
+
+#include "velkorn/applicationpresenter.h"
 
 #include <QObject>
 
@@ -16,14 +17,13 @@
 
 namespace velkorn::app {
 
-class ApplicationFrame : public QObject {
+class ApplicationFrame : public QObject, private FrameView {
     Q_OBJECT
 
   public:
-    using Factory = std::function<std::unique_ptr<ui::PictureCard>()>;
+    using Factory = std::function<std::unique_ptr<ui::PictureCard>(FormHost&)>;
 
-    explicit ApplicationFrame(ui::ErrorReporter& reporter,
-                              ui::Form1::Clock clock = &QDateTime::currentDateTime);
+    explicit ApplicationFrame(ui::Form1::Clock clock = &QDateTime::currentDateTime);
     ~ApplicationFrame() override;
 
     // How a secondary window is made when it is first shown (the Help and
@@ -31,21 +31,29 @@ class ApplicationFrame : public QObject {
     void setFactory(WindowId id, Factory factory);
 
     // Shows the main window, centred on the screen.
-    void start();
+    void start() { application.start(); }
 
-    void showWindow(WindowId id);
-    void hideWindow(WindowId id);
-    // Closes every window and leaves the event loop.
-    void endProgram();
-
+    FormHost& host() { return application; }
     ui::Form1& mainWindow() { return *form1; }
-    // A window once created, or nullptr before its first showWindow.
+    // A window once made, or nullptr before its first showWindow.
     ui::PictureCard* window(WindowId id) const;
 
   signals:
     void programEnded();
+    // The message box is about to show; tests answer it from here.
+    void errorShown(velkorn::WindowId owner, const QString& message);
 
   private:
+    void createWindow(WindowId id) override;
+    void centreWindow(WindowId id) override;
+    void showWindow(WindowId id) override;
+    void hideWindow(WindowId id) override;
+    void showErrorBox(WindowId owner, const std::u16string& title,
+                      const std::u16string& message) override;
+    void quit(int exitCode) override;
+
+    ApplicationPresenter application{*this};
+    ui::Form1::Clock clock;
     std::unique_ptr<ui::Form1> form1;
     std::map<WindowId, Factory> factories;
     std::map<WindowId, std::unique_ptr<ui::PictureCard>> secondary;

@@ -1,6 +1,5 @@
 #include "applicationframe.h"
 #include "formbuilder.h"
-#include "messageboxreporter.h"
 
 #include <QApplication>
 
@@ -32,8 +31,7 @@ int main(int, char* argv[]) {
     // the boxes' and message boxes' default.
     QApplication::setFont(velkorn::ui::sansSerifFont(8.25));
 
-    velkorn::app::MessageBoxReporter reporter;
-    velkorn::app::ApplicationFrame frame(reporter);
+    velkorn::app::ApplicationFrame frame;
     frame.start();
     return QApplication::exec();
 }

@@ -2,43 +2,17 @@
 
 #include "formbuilder.h"
 
-#include <QFontMetricsF>
-#include <QMetaMethod>
 #include <QMouseEvent>
 
-#include <algorithm>
-
 namespace velkorn::ui {
-namespace {
-
-constexpr double kSmallestPointSize = 6.0;
-
-} // namespace
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void ClickLabel::setFittedText(const QString& text, double pointSize) {
-    // The clock sets the same text on most ticks: nothing to measure or paint.
-    if (text == this->text() && pointSize == fittedPointSize) {
-        return;
-    }
-    fittedPointSize = pointSize;
-    const QFont& font = sansSerifFont(pointSize);
-    const double needed = QFontMetricsF(font).horizontalAdvance(text);
-    if (needed > width()) {
-        QFont smaller = font;
-        smaller.setPointSizeF(std::max(pointSize * width() / needed, kSmallestPointSize));
-        setFont(smaller);
-    } else {
-        setFont(font);
-    }
+void ClickLabel::setCaption(const QString& text, double pointSize) {
+    setFont(sansSerifFont(pointSize));
     setText(text);
-}
-
-bool ClickLabel::isClickable() const {
-    return isSignalConnected(QMetaMethod::fromSignal(&ClickLabel::clicked));
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

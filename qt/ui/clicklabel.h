@@ -15,13 +15,12 @@ class ClickLabel : public QLabel {
   public:
     explicit ClickLabel(QWidget* parent = nullptr);
 
-    // Shows a caption in the sans-serif face at the given size, drawn
-    // smaller when it would not fit the label's width (a long regional time
-    // format, a wider fallback font), so that it is never cut off.
-    void setFittedText(const QString& text, double pointSize);
+    // Shows a caption in the sans-serif face at the given point size.
+    void setCaption(const QString& text, double pointSize);
 
-    // Whether a click does anything: something listens to clicked().
-    bool isClickable() const;
+    // Whether a click does anything: a button to screen readers.
+    bool isClickable() const { return clickable; }
+    void setClickable(bool clicks) { clickable = clicks; }
 
   signals:
     void clicked();
@@ -33,7 +32,7 @@ class ClickLabel : public QLabel {
 
   private:
     Qt::MouseButton pressedButton = Qt::NoButton;
-    double fittedPointSize = 0;
+    bool clickable = false;
 };
 
 } // namespace velkorn::ui

@@ -1,69 +1,59 @@
-// The main window: a view of the CalculatorEngine it owns. Clicks on its
-// controls and presses on its background go through the button map; engine
-// actions run on the engine and the boxes show its texts afterwards, window
-// actions leave as signals for the application (another window, exit) or
-// are done here (the time, dragging). Engine errors go to the ErrorReporter
-// and the boxes keep what they showed.
+// The main window as a humble view: its card, three number boxes and the
+// clock timer. What it does is Form1Presenter's: clicks, the boxes' edit
+// rule, the clock; the window shows what the presenter asks.
 #pragma once
 
 #include "clockformat.h"
-#include "errorreporter.h"
 #include "picturecard.h"
-#include "velkorn/windowid.h"
 
-#include "velkorn/button_map.h"
-#include "velkorn/calculator_engine.h"
+#include "velkorn/form1presenter.h"
 
 #include <QDateTime>
 
 #include <array>
 #include <functional>
-#include <string_view>
 
-class QLineEdit;
 class QTimer;
 
 namespace velkorn::ui {
 
-class Form1 : public PictureCard {
+class TextBox;
+
+// The clock's readings in the user's regional formats.
+class LocalClock : public ClockSource {
+  public:
+    using Now = std::function<QDateTime()>;
+    explicit LocalClock(Now now) : now(std::move(now)) {}
+
+    std::u16string timeText() override { return format.time(now().time()).toStdU16String(); }
+    std::u16string dateText() override { return format.date(now().date()).toStdU16String(); }
+
+  private:
+    Now now;
+    ClockFormat format;
+};
+
+class Form1 final : public PictureCard, public Form1View {
     Q_OBJECT
 
   public:
-    using Clock = std::function<QDateTime()>;
+    using Clock = LocalClock::Now;
 
-    explicit Form1(ErrorReporter& reporter, Clock clock = &QDateTime::currentDateTime,
+    explicit Form1(FormHost& host, Clock clock = &QDateTime::currentDateTime,
                    QWidget* parent = nullptr);
 
-    const CalculatorEngine& engine() const { return calculator; }
+    Form1Presenter& presenter() override { return form; }
+    const CalculatorEngine& engine() const { return form.engine(); }
 
-    // Shows the time, then the date, as each tick of Timer1 does.
-    void updateClock();
-
-  signals:
-    void windowRequested(velkorn::WindowId window);
-    void exitRequested();
-
-  protected:
-    void backgroundPressed(QMouseEvent* event) override;
+    void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override;
 
   private:
-    void connectControls();
     void connectBoxes();
-    void takeEdit(BoxId id, const QString& edited);
-    void handle(std::string_view control, ControlEvent event, const QMouseEvent* press = nullptr);
-    void carryOutWindowAction(ButtonAction action, const QMouseEvent* press);
-    void showBoxes();
-    void showTime();
 
-    CalculatorEngine calculator;
-    ErrorReporter& reporter;
-    Clock clock;
-    ClockFormat clockFormat;
+    LocalClock clock;
+    Form1Presenter form;
     QTimer* timer;
-    std::array<QLineEdit*, 3> boxes{};
-    ClickLabel* dateLabel;
-    ClickLabel* timeLabel;
-    double clockPointSize;
+    std::array<TextBox*, 3> boxes{};
 };
 
 } // namespace velkorn::ui

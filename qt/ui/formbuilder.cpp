@@ -2,6 +2,7 @@
 
 #include "clicklabel.h"
 #include "textbox.h"
+#include "velkorn/picturescale.h"
 #include "velkorn/twips.h"
 
 #include <QIcon>
@@ -16,22 +17,14 @@
 namespace velkorn::ui {
 namespace {
 
-// From this device pixel ratio up, pictures come from their twice-size
-// drawings (name@2x.jpg).
-constexpr qreal kTwiceSizeFrom = 1.5;
-
-QString twiceSizeName(const QString& path) {
-    const qsizetype dot = path.lastIndexOf(u'.');
-    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
-}
-
 QRect toQRect(const PixelRect& rect) {
     return QRect(rect.x, rect.y, rect.width, rect.height);
 }
 
 // The pictures are built into the program under this prefix.
-QString resourcePath(const char* picture) {
-    return QStringLiteral(":/velkorn/") + QString::fromUtf8(picture);
+QString resourcePath(std::string_view picture) {
+    return QStringLiteral(":/velkorn/") +
+           QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size()));
 }
 
 QPalette::ColorRole colorRole(TextRole role) {
@@ -46,13 +39,13 @@ QWidget* createTextBox(QWidget* window, const ControlDescription& entry) {
 
 QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
     auto* label = new ClickLabel(window);
+    label->setClickable(entry.clicks);
     if (entry.picture != nullptr) {
         // The window sets the picture, for its screen.
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    label->resize(toQRect(twipsToRect(entry.left, entry.top, entry.width, entry.height)).size());
-    label->setFittedText(QString::fromUtf8(entry.caption), entry.pointSize);
+    // The caption is the presenter's to set, fitted to the label.
     label->setAlignment((entry.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
                         Qt::AlignTop);
     // Text is drawn in the label's foreground role; the system colour named
@@ -101,21 +94,17 @@ void buildForm(QWidget* window, const FormDescription& description) {
     }
 }
 
-QPixmap loadPicture(const char* picture, qreal devicePixelRatio) {
-    const QString path = resourcePath(picture);
+QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScale) {
+    const QString path = resourcePath(pictureFile(picture, drawingScale));
     const QString key = path + u'@' + QString::number(devicePixelRatio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) {
         return pixmap;
     }
-    qreal drawnScale = 1;
-    QImage image;
-    if (devicePixelRatio >= kTwiceSizeFrom) {
-        image.load(twiceSizeName(path));
-        drawnScale = 2;
-    }
+    qreal drawnScale = drawingScale;
+    QImage image(path);
     if (image.isNull()) {
-        image.load(path);
+        image.load(resourcePath(picture));
         drawnScale = 1;
     }
     // Exactly the screen's pixels: nothing is scaled again when drawn.

@@ -19,11 +19,11 @@ namespace velkorn::ui {
 // named after the description.
 void buildForm(QWidget* window, const FormDescription& description);
 
-// A picture built into the program, by resource path, for a screen of the
-// given device pixel ratio: from 1.5 up the picture drawn at twice the size
-// (name@2x) is used, so it stays sharp; the pixmap has exactly the screen's
-// pixels. Each picture is decoded once per ratio; the keypads share faces.
-QPixmap loadPicture(const char* picture, qreal devicePixelRatio);
+// A picture built into the program, from its drawing at the given scale
+// (1: name.jpg, 2: name@2x.jpg), for a screen of the given device pixel
+// ratio: the pixmap has exactly the screen's pixels. Each picture is
+// decoded once per ratio; the keypads share faces.
+QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScale);
 
 // A control or window name from a description, as Qt's object name.
 inline QLatin1StringView latin1(std::string_view name) {

@@ -4,19 +4,81 @@
 #include "clicklabelaccessible.h"
 #include "formbuilder.h"
 
+#ifdef VELKORN_HAVE_X11_MOVE
+#include "x11windowmove.h"
+#endif
+
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
+
+#include <optional>
 
 namespace velkorn::ui {
+namespace {
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+std::optional<MouseButton> mouseButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
+Qt::MouseButton qtButton(MouseButton button) {
+    switch (button) {
+    case MouseButton::Left:
+        return Qt::LeftButton;
+    case MouseButton::Right:
+        return Qt::RightButton;
+    case MouseButton::Middle:
+        return Qt::MiddleButton;
+    }
+    return Qt::NoButton;
+}
+
+Point globalPoint(const QMouseEvent* event) {
+    const QPoint point = event->globalPosition().toPoint();
+    return {point.x(), point.y()};
+}
+
+} // namespace
 
 PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), description(description) {
     installClickLabelAccessibility();
     buildForm(this, description);
-    loadPictures();
     // The picture covers the whole window: nothing needs filling under it.
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureCard::present() {
+    CardPresenter& card = presenter();
+    for (const ControlDescription& entry : description.controls) {
+        if (entry.clicks) {
+            const std::string_view name = entry.name;
+            connect(label(name), &ClickLabel::clicked, this, [&card, name] { card.click(name); });
+        }
+    }
+    card.load(devicePixelRatioF());
+}
+
+DragSettings PictureCard::dragSettings() {
+    const int distance = QApplication::startDragDistance();
+    return {.distance = {distance, distance}, .systemMoveOnPress = onWayland()};
 }
 
 QWidget* PictureCard::control(std::string_view name) const {
@@ -33,27 +95,71 @@ void PictureCard::centreOnScreen() {
          available.y() + (available.height() - height()) / 2);
 }
 
-void PictureCard::makeCloseLabel(std::string_view name) {
-    connect(label(name), &ClickLabel::clicked, this, &PictureCard::closeRequested);
+void PictureCard::setCaption(std::string_view name, const std::u16string& text,
+                             double pointSize) {
+    label(name)->setCaption(QString::fromStdU16String(text), pointSize);
 }
 
-void PictureCard::backgroundPressed(QMouseEvent* event) {
-    beginDrag(event);
+double PictureCard::captionWidth(const std::u16string& text, double pointSize) const {
+    return QFontMetricsF(sansSerifFont(pointSize)).horizontalAdvance(QString::fromStdU16String(text));
 }
 
-void PictureCard::loadPictures() {
+double PictureCard::controlWidth(std::string_view name) const {
+    return control(name)->width();
+}
+
+void PictureCard::setControlVisible(std::string_view name, bool visible) {
+    control(name)->setVisible(visible);
+}
+
+void PictureCard::usePictures(int drawingScale) {
     const qreal ratio = devicePixelRatioF();
-    if (ratio == picturesRatio) {
+    if (drawingScale == drawing && ratio == picturesRatio) {
         return;
     }
+    drawing = drawingScale;
     picturesRatio = ratio;
-    background = loadPicture(description.background, ratio);
+    background = loadPicture(description.background, ratio, drawing);
     for (const ControlDescription& entry : description.controls) {
         if (entry.picture != nullptr) {
-            label(entry.name)->setPixmap(loadPicture(entry.picture, ratio));
+            label(entry.name)->setPixmap(loadPicture(entry.picture, ratio, drawing));
         }
     }
     update();
+}
+
+void PictureCard::beep() {
+    QApplication::beep();
+}
+
+Point PictureCard::windowPosition() const {
+    return {pos().x(), pos().y()};
+}
+
+void PictureCard::moveWindowTo(Point topLeft) {
+    move(topLeft.x, topLeft.y);
+}
+
+bool PictureCard::startSystemMove(MouseButton, Point pointer) {
+    if (onWayland()) {
+        // The compositor knows the button and needs the press to move.
+        QWindow* handle = windowHandle();
+        return handle != nullptr && handle->startSystemMove();
+    }
+#ifdef VELKORN_HAVE_X11_MOVE
+    return startX11WindowMove(this, QPoint(pointer.x, pointer.y));
+#else
+    Q_UNUSED(pointer);
+    return false;
+#endif
+}
+
+void PictureCard::cancelSystemMove() {
+#ifdef VELKORN_HAVE_X11_MOVE
+    if (!onWayland()) {
+        cancelX11WindowMove(this);
+    }
+#endif
 }
 
 bool PictureCard::event(QEvent* event) {
@@ -64,14 +170,18 @@ bool PictureCard::event(QEvent* event) {
         || event->type() == QEvent::DevicePixelRatioChange
 #endif
     ) {
-        loadPictures();
+        presenter().scaleChanged(devicePixelRatioF());
+        usePictures(drawing); // the same drawing, for the new ratio
     }
     return QWidget::event(event);
 }
 
 void PictureCard::paintEvent(QPaintEvent*) {
     // A change of scale that came without an event of its own.
-    loadPictures();
+    if (devicePixelRatioF() != picturesRatio) {
+        presenter().scaleChanged(devicePixelRatioF());
+        usePictures(drawing);
+    }
     // Drawn whole: the painter is clipped to the area asked for, and any
     // other source rectangle would fall between pixels at fractional scales.
     QPainter painter(this);
@@ -80,15 +190,20 @@ void PictureCard::paintEvent(QPaintEvent*) {
 
 void PictureCard::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    backgroundPressed(event);
+    if (const auto button = mouseButton(event->button())) {
+        presenter().backgroundPressed(*button, globalPoint(event));
+    }
 }
 
 void PictureCard::mouseMoveEvent(QMouseEvent* event) {
-    dragger.move(event);
+    const bool held = event->buttons() & qtButton(presenter().windowDrag().button());
+    presenter().pointerMoved(globalPoint(event), held);
 }
 
 void PictureCard::mouseReleaseEvent(QMouseEvent* event) {
-    dragger.release(event);
+    if (const auto button = mouseButton(event->button())) {
+        presenter().buttonReleased(*button);
+    }
 }
 
 void PictureCard::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -96,9 +211,20 @@ void PictureCard::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }
 
+void PictureCard::keyPressEvent(QKeyEvent* event) {
+    const std::optional<Key> key = event->key() == Qt::Key_F1       ? std::optional(Key::F1)
+                                   : event->key() == Qt::Key_Escape ? std::optional(Key::Escape)
+                                                                    : std::nullopt;
+    if (key && presenter().keyPressed(*key)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void PictureCard::closeEvent(QCloseEvent* event) {
     event->ignore();
-    emit closeRequested();
+    presenter().closeCommand();
 }
 
 } // namespace velkorn::ui

@@ -1,14 +1,14 @@
-// The borderless card all three windows are made of: a background picture
-// drawn once at the top left at its own size, controls built from a
-// FormDescription, and a background that drags the window when pressed.
-// A close command from the window manager becomes closeRequested(); the
-// application decides what closing means for each window. When the window
-// moves to a screen of another scale, its pictures are loaded again for it
-// rather than resampled.
+// The borderless card all three windows are made of, as a humble view: a
+// background picture drawn once at the top left at its own size, controls
+// built from the window's FormDescription, and every event handed to the
+// window's presenter, which decides what it does (clicks, the drag, keys,
+// the close command, the pictures' drawing for the screen's scale). The
+// card does what the presenter asks through CardView.
 #pragma once
 
+#include "velkorn/cardpresenter.h"
+#include "velkorn/cardview.h"
 #include "velkorn/formdescription.h"
-#include "windowdragger.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -19,11 +19,13 @@ namespace velkorn::ui {
 
 class ClickLabel;
 
-class PictureCard : public QWidget {
+class PictureCard : public QWidget, public virtual CardView {
     Q_OBJECT
 
   public:
     explicit PictureCard(const FormDescription& description, QWidget* parent = nullptr);
+
+    virtual CardPresenter& presenter() = 0;
 
     // A control built from the description, by name.
     QWidget* control(std::string_view name) const;
@@ -34,16 +36,24 @@ class PictureCard : public QWidget {
     // Places the window in the middle of its screen's available area.
     void centreOnScreen();
 
-  signals:
-    void closeRequested();
+    // CardView
+    void setCaption(std::string_view control, const std::u16string& text,
+                    double pointSize) override;
+    double captionWidth(const std::u16string& text, double pointSize) const override;
+    double controlWidth(std::string_view control) const override;
+    void setControlVisible(std::string_view control, bool visible) override;
+    void usePictures(int drawingScale) override;
+    void beep() override;
+    Point windowPosition() const override;
+    void moveWindowTo(Point topLeft) override;
+    bool startSystemMove(MouseButton button, Point pointer) override;
+    void cancelSystemMove() override;
 
   protected:
-    // A press on the background; the default starts a drag.
-    virtual void backgroundPressed(QMouseEvent* event);
-    void beginDrag(const QMouseEvent* press) { dragger.begin(press); }
-    // A label whose click closes the window, as the window manager's close
-    // command does.
-    void makeCloseLabel(std::string_view name);
+    // Called by each window once its presenter exists: clicks connected,
+    // captions and pictures shown, the load handler run.
+    void present();
+    static DragSettings dragSettings();
 
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -51,17 +61,27 @@ class PictureCard : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Loads the background and the picture controls for the window's
-    // present device pixel ratio, unless they already are.
-    void loadPictures();
-
     const FormDescription& description;
+    int drawing = 0;
     qreal picturesRatio = 0;
     QPixmap background;
-    WindowDragger dragger{this};
+};
+
+// A window whose presenter needs nothing but the card: Help and About.
+template <typename Presenter> class PresentedCard final : public PictureCard {
+  public:
+    PresentedCard(const FormDescription& description, FormHost& host)
+        : PictureCard(description), cardPresenter(host, *this, dragSettings()) {
+        present();
+    }
+    Presenter& presenter() override { return cardPresenter; }
+
+  private:
+    Presenter cardPresenter;
 };
 
 } // namespace velkorn::ui

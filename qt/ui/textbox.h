@@ -1,13 +1,15 @@
-// A number box on a card: a single-line edit that holds at most 15
-// characters, counted as code points (QLineEdit's own limit counts UTF-16
-// units). An edit that would go past the limit is refused by Qt, which puts
-// the box back as it was, and then done again with the insertion cut to what
-// fits, as one ordinary edit: the box holds exactly what a 15-character box
-// would, and undo steps back over the edit as over any other.
+// A number box on a card: a single-line edit whose edits are checked by the
+// window's edit rule before they take effect. An edit the rule cuts is
+// refused (Qt puts the box back as it was) and then done again, cut, as
+// one ordinary edit, so undo steps back over it as over any other; an edit
+// the rule refuses leaves the box, its caret and its undo history alone.
 #pragma once
+
+#include "velkorn/boxedit.h"
 
 #include <QLineEdit>
 
+#include <functional>
 #include <optional>
 
 namespace velkorn::ui {
@@ -16,28 +18,23 @@ class TextBox : public QLineEdit {
     Q_OBJECT
 
   public:
+    // The text an edit would leave and the caret after it (UTF-16 units).
+    using EditRule = std::function<BoxEditDecision(const QString& after, int caret)>;
+
     explicit TextBox(QWidget* parent = nullptr);
+
+    void setEditRule(EditRule rule) { editRule = std::move(rule); }
 
   protected:
     bool event(QEvent* event) override;
 
   private:
-    class LengthValidator;
-
-    // The refused edit, cut to fit: a span of the box's text (UTF-16
-    // offsets) and what replaces it.
-    struct CutEdit {
-        int from;
-        int to;
-        QString inserted;
-    };
+    class RuleValidator;
 
     void redoCutEdit();
 
-    // The text before the edit being checked; QLineEdit has already changed
-    // its own by then.
-    QString accepted;
-    std::optional<CutEdit> cutEdit;
+    EditRule editRule;
+    std::optional<BoxEditDecision> cutEdit;
 };
 
 } // namespace velkorn::ui

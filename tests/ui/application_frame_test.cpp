@@ -2,11 +2,12 @@
 
 #include "applicationframe.h"
 
+#include <QApplication>
 #include <QSignalSpy>
+#include <QTimer>
 
 using velkorn::app::ApplicationFrame;
 using velkorn::test::click;
-using velkorn::test::CountingReporter;
 using velkorn::FormDescription;
 using velkorn::ui::PictureCard;
 using velkorn::WindowId;
@@ -21,28 +22,61 @@ const FormDescription kPlainCard{.name = "Form2",
                                  .icon = "",
                                  .controls = {}};
 
+// A card with no controls, hidden by what hides Help.
+class PlainPresenter : public velkorn::CardPresenter {
+  public:
+    PlainPresenter(velkorn::FormHost& host, velkorn::CardView& view, velkorn::DragSettings drag)
+        : CardPresenter(kPlainCard, WindowId::Help, host, view, drag) {}
+    void click(std::string_view) override {}
+};
+
 } // namespace
 
 class ApplicationFrameTest : public QObject {
     Q_OBJECT
 
   private:
-    CountingReporter reporter;
     std::unique_ptr<ApplicationFrame> frame;
     int created = 0;
 
   private slots:
     void init() {
         created = 0;
-        frame = std::make_unique<ApplicationFrame>(reporter);
-        frame->setFactory(WindowId::Help, [this] {
+        frame = std::make_unique<ApplicationFrame>();
+        frame->setFactory(WindowId::Help, [this](velkorn::FormHost& host) {
             ++created;
-            return std::make_unique<PictureCard>(kPlainCard);
+            return std::make_unique<velkorn::ui::PresentedCard<PlainPresenter>>(kPlainCard, host);
         });
         frame->start();
         QVERIFY(QTest::qWaitForWindowExposed(&frame->mainWindow()));
     }
     void cleanup() { frame.reset(); }
+
+    // First: once a test has ended the program, QCoreApplication::exit
+    // makes every later event loop (the box's) return at once.
+    // The error box is over the main window, titled with the program's
+    // name; once it is closed the program goes on.
+    void anErrorShowsAMessageBoxAndTheProgramGoesOn() {
+        QSignalSpy shown(frame.get(), &ApplicationFrame::errorShown);
+        QString title;
+        QWidget* parent = nullptr;
+        connect(frame.get(), &ApplicationFrame::errorShown, this, [&] {
+            QTimer::singleShot(0, this, [&] {
+                QWidget* box = QApplication::activeModalWidget();
+                QVERIFY(box != nullptr);
+                title = box->windowTitle();
+                parent = box->parentWidget();
+                box->close();
+            });
+        });
+        click(frame->mainWindow(), "Image21");
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0][1].toString(), QStringLiteral("Type mismatch"));
+        QCOMPARE(title, QStringLiteral("Velkorn Calculator"));
+        QCOMPARE(parent, &frame->mainWindow());
+        click(frame->mainWindow(), "Image1");
+        QCOMPARE(frame->mainWindow().engine().text(velkorn::BoxId::Text1), "1");
+    }
 
     void startShowsTheMainWindowCentred() {
         auto& form = frame->mainWindow();
@@ -62,11 +96,11 @@ class ApplicationFrameTest : public QObject {
         const QPoint moved = help->pos();
 
         click(frame->mainWindow(), "Image27", Qt::RightButton);
-        frame->hideWindow(WindowId::Help);
+        frame->host().hideWindow(WindowId::Help);
         QVERIFY(!help->isVisible());
         QVERIFY(frame->mainWindow().isVisible());
-        frame->hideWindow(WindowId::Help);
-        frame->showWindow(WindowId::Help);
+        frame->host().hideWindow(WindowId::Help);
+        frame->host().showWindow(WindowId::Help);
 
         QCOMPARE(created, 1);
         QCOMPARE(frame->window(WindowId::Help), help);
@@ -75,7 +109,7 @@ class ApplicationFrameTest : public QObject {
     }
 
     void windowManagerCloseHidesASecondaryWindow() {
-        frame->showWindow(WindowId::Help);
+        frame->host().showWindow(WindowId::Help);
         PictureCard* help = frame->window(WindowId::Help);
         QSignalSpy ended(frame.get(), &ApplicationFrame::programEnded);
         QVERIFY(!help->close());
@@ -84,7 +118,7 @@ class ApplicationFrameTest : public QObject {
     }
 
     void exitLabelEndsTheProgramAndClosesEveryWindow() {
-        frame->showWindow(WindowId::Help);
+        frame->host().showWindow(WindowId::Help);
         QSignalSpy ended(frame.get(), &ApplicationFrame::programEnded);
         click(frame->mainWindow(), "Label2");
         QCOMPARE(ended.size(), 1);
@@ -97,6 +131,7 @@ class ApplicationFrameTest : public QObject {
         frame->mainWindow().close();
         QCOMPARE(ended.size(), 1);
     }
+
 };
 
 QTEST_MAIN(ApplicationFrameTest)

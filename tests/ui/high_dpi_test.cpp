@@ -8,7 +8,6 @@
 
 using velkorn::app::ApplicationFrame;
 using velkorn::test::child;
-using velkorn::test::CountingReporter;
 using velkorn::ui::ClickLabel;
 using velkorn::ui::PictureCard;
 using velkorn::WindowId;
@@ -17,20 +16,19 @@ class HighDpiTest : public QObject {
     Q_OBJECT
 
   private:
-    CountingReporter reporter;
     std::unique_ptr<ApplicationFrame> frame;
     qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
 
     std::vector<PictureCard*> windows() {
-        frame->showWindow(WindowId::Help);
-        frame->showWindow(WindowId::About);
+        frame->host().showWindow(WindowId::Help);
+        frame->host().showWindow(WindowId::About);
         return {&frame->mainWindow(), frame->window(WindowId::Help),
                 frame->window(WindowId::About)};
     }
 
   private slots:
     void init() {
-        frame = std::make_unique<ApplicationFrame>(reporter);
+        frame = std::make_unique<ApplicationFrame>();
         frame->start();
     }
     void cleanup() { frame.reset(); }

@@ -2,13 +2,15 @@
 
 #include "velkorn/aboutwarning.h"
 #include "applicationframe.h"
-#include "form2.h"
-#include "form3.h"
+#include "secondarywindows.h"
+
+#include "velkorn/form2description.h"
+#include "velkorn/form3description.h"
 
 using velkorn::app::ApplicationFrame;
 using velkorn::test::child;
 using velkorn::test::click;
-using velkorn::test::CountingReporter;
+using velkorn::test::RecordingHost;
 using velkorn::ui::Form2;
 using velkorn::ui::Form3;
 using velkorn::ui::PictureCard;
@@ -18,7 +20,6 @@ class SecondaryWindowsTest : public QObject {
     Q_OBJECT
 
   private:
-    CountingReporter reporter;
     std::unique_ptr<ApplicationFrame> frame;
     std::map<WindowId, int> created;
 
@@ -40,14 +41,14 @@ class SecondaryWindowsTest : public QObject {
   private slots:
     void init() {
         created.clear();
-        frame = std::make_unique<ApplicationFrame>(reporter);
-        frame->setFactory(WindowId::Help, [this] {
+        frame = std::make_unique<ApplicationFrame>();
+        frame->setFactory(WindowId::Help, [this](velkorn::FormHost& host) {
             ++created[WindowId::Help];
-            return std::make_unique<Form2>();
+            return std::make_unique<Form2>(velkorn::form2Description(), host);
         });
-        frame->setFactory(WindowId::About, [this] {
+        frame->setFactory(WindowId::About, [this](velkorn::FormHost& host) {
             ++created[WindowId::About];
-            return std::make_unique<Form3>();
+            return std::make_unique<Form3>(velkorn::form3Description(), host);
         });
         frame->start();
     }
@@ -75,7 +76,7 @@ class SecondaryWindowsTest : public QObject {
         auto& about = static_cast<Form3&>(open(WindowId::About));
         QVERIFY(!child(about, "Image1")->isVisible());
         QVERIFY(!child(about, "Image2")->isVisible());
-        QCOMPARE(about.language(), Form3::Language::English);
+        QCOMPARE(about.presenter().language(), velkorn::Language::English);
     }
 
     void languageLabelsSwitchTheWarning_data() {
@@ -134,10 +135,15 @@ class SecondaryWindowsTest : public QObject {
         QVERIFY(!frame->window(closed)->isVisible());
         QVERIFY(frame->window(other)->isVisible());
         QVERIFY(frame->mainWindow().isVisible());
-        // The window manager's close command hides it the same way.
+        // The window manager's close command hides it the same way, and so
+        // does Escape.
         open(closed);
         QVERIFY(!frame->window(closed)->close());
         QVERIFY(!frame->window(closed)->isVisible());
+        open(closed);
+        QTest::keyClick(frame->window(closed), Qt::Key_Escape);
+        QVERIFY(!frame->window(closed)->isVisible());
+        QVERIFY(frame->window(other)->isVisible());
         QVERIFY(frame->mainWindow().isVisible());
     }
 

@@ -21,7 +21,7 @@
 using velkorn::BoxId;
 using velkorn::CalculatorEngine;
 using velkorn::ErrorKind;
-using velkorn::test::CountingReporter;
+using velkorn::test::RecordingHost;
 using velkorn::ui::Form1;
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -55,7 +55,7 @@ class SoakTest : public QObject {
 
   private:
     std::mt19937 random;
-    CountingReporter reporter;
+    RecordingHost reporter;
     std::unique_ptr<Form1> form;
     int second = 0;
 
@@ -205,7 +205,7 @@ class SoakTest : public QObject {
                 break;
             case 2:
                 second += pick(3);
-                form->updateClock();
+                form->presenter().tick();
                 break;
             default:
                 clickSomewhere();

@@ -1,29 +1,44 @@
 // Helpers shared by the window tests.
 #pragma once
 
-#include "errorreporter.h"
 #include "picturecard.h"
 
 #include "velkorn/calculator_engine.h"
+#include "velkorn/formhost.h"
 
 #include <QLineEdit>
 #include <QTest>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace velkorn::test {
 
-// Counts reports instead of showing a message box.
-class CountingReporter : public ui::ErrorReporter {
+// Stands in for the application: records what the windows ask, and counts
+// error reports instead of showing a message box.
+class RecordingHost : public FormHost {
   public:
-    void report(const std::exception& error, QWidget* origin) override {
-        const auto* calculatorError = dynamic_cast<const CalculatorError*>(&error);
-        kinds.push_back(calculatorError ? std::optional(calculatorError->kind()) : std::nullopt);
+    void showWindow(WindowId id) override { shown.push_back(id); }
+    void hideWindow(WindowId id) override { hidden.push_back(id); }
+    void endProgram() override { ++ended; }
+    void reportError(WindowId origin, std::string_view message) override {
+        std::optional<ErrorKind> kind;
+        for (ErrorKind candidate :
+             {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::DivisionByZero}) {
+            if (message == errorMessage(candidate)) {
+                kind = candidate;
+            }
+        }
+        kinds.push_back(kind);
         origins.push_back(origin);
     }
+
+    std::vector<WindowId> shown;
+    std::vector<WindowId> hidden;
+    int ended = 0;
     std::vector<std::optional<ErrorKind>> kinds;
-    std::vector<QWidget*> origins;
+    std::vector<WindowId> origins;
 };
 
 inline QWidget* child(const ui::PictureCard& card, const char* name) {

@@ -15,11 +15,6 @@
 
 namespace {
 
-class SilentReporter : public velkorn::ui::ErrorReporter {
-  public:
-    void report(const std::exception&, QWidget*) override {}
-};
-
 // A left click in the middle of a control, as a person makes it.
 void click(const velkorn::ui::PictureCard& card, const char* name) {
     QWidget* control = card.control(name);
@@ -52,17 +47,16 @@ int main(int argc, char* argv[]) {
         suffix = QString::fromLocal8Bit(argv[2]);
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    SilentReporter reporter;
     using velkorn::WindowId;
     velkorn::app::ApplicationFrame frame(
-        reporter, [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9)); });
+        [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9)); });
     frame.start();
     auto& form1 = frame.mainWindow();
     for (const char* control : {"Image1", "Image2", "Image13", "Image21"}) {
         click(form1, control);
     }
-    frame.showWindow(WindowId::Help);
-    frame.showWindow(WindowId::About);
+    frame.host().showWindow(WindowId::Help);
+    frame.host().showWindow(WindowId::About);
     settle();
     bool ok = save(form1, folder, "main-window");
     ok = save(*frame.window(WindowId::Help), folder, "help-window") && ok;
