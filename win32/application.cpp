@@ -1,22 +1,46 @@
 #include "application.h"
 
 #include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "widetext.h"
+
+#include "velkorn/form2description.h"
+#include "velkorn/form2presenter.h"
+#include "velkorn/form3description.h"
+#include "velkorn/form3presenter.h"
 
 namespace velkorn::win32 {
+namespace {
+
+std::wstring wide(const std::u16string& text) {
+    return {text.begin(), text.end()};
+}
+
+// Keys that a window may answer whatever control has the focus.
+bool isCardKey(const MSG& message) {
+    return message.message == WM_KEYDOWN &&
+           (message.wParam == VK_F1 || message.wParam == VK_ESCAPE);
+}
+
+} // namespace
 
 Application::Application() = default;
-Application::~Application() = default;
+
+// The secondary windows first: they were made after the main window.
+Application::~Application() {
+    for (int i = 2; i >= 0; --i) {
+        windows[i].reset();
+    }
+}
 
 int Application::run() {
-    form1 = std::make_unique<Form1>(*this);
-    form1->show();
+    application.start();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab moves between the boxes of the window.
         HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        if (root != nullptr && isCardKey(message) &&
+            SendMessageW(root, kCardKey, message.wParam, 0) != 0) {
+            continue;
+        }
+        // Tab moves between the boxes of the window.
         if (root != nullptr && IsDialogMessageW(root, &message)) {
             continue;
         }
@@ -26,50 +50,45 @@ int Application::run() {
     return static_cast<int>(message.wParam);
 }
 
-CardWindow* Application::window(WindowId id) const {
+CardWindow& Application::window(WindowId id) const {
+    return *windows[static_cast<int>(id)];
+}
+
+void Application::createWindow(WindowId id) {
+    auto& slot = windows[static_cast<int>(id)];
     switch (id) {
     case WindowId::Main:
-        return form1.get();
+        slot = std::make_unique<Form1>(application);
+        break;
     case WindowId::Help:
-        return help.get();
+        slot = std::make_unique<PresentedCard<Form2Presenter>>(form2Description(), application);
+        break;
     case WindowId::About:
-        return about.get();
+        slot = std::make_unique<PresentedCard<Form3Presenter>>(form3Description(), application);
+        break;
     }
-    return nullptr;
+}
+
+void Application::centreWindow(WindowId id) {
+    window(id).centre();
 }
 
 void Application::showWindow(WindowId id) {
-    if (id == WindowId::Help && !help) {
-        help = std::make_unique<Form2>(*this);
-    } else if (id == WindowId::About && !about) {
-        about = std::make_unique<Form3>(*this);
-    }
-    if (CardWindow* card = window(id)) {
-        card->show();
-    }
+    window(id).show();
 }
 
 void Application::hideWindow(WindowId id) {
-    if (id == WindowId::Main) {
-        return; // the main window is shown until the program ends
-    }
-    if (CardWindow* card = window(id)) {
-        card->hide();
-    }
+    window(id).hide();
 }
 
-void Application::endProgram() {
-    for (CardWindow* card :
-         {window(WindowId::Help), window(WindowId::About), static_cast<CardWindow*>(form1.get())}) {
-        if (card != nullptr) {
-            card->hide();
-        }
-    }
-    PostQuitMessage(0);
+void Application::showErrorBox(WindowId owner, const std::u16string& title,
+                               const std::u16string& message) {
+    MessageBoxW(window(owner).handle(), wide(message).c_str(), wide(title).c_str(),
+                MB_OK | MB_ICONERROR);
 }
 
-void Application::reportError(const std::exception& error, HWND owner) {
-    MessageBoxW(owner, widen(error.what()).c_str(), L"Velkorn Calculator", MB_OK | MB_ICONERROR);
+void Application::quit(int exitCode) {
+    PostQuitMessage(exitCode);
 }
 
 } // namespace velkorn::win32

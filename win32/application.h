@@ -1,19 +1,18 @@
-// The Windows program's frame: creates the main window at start-up, creates
-// the Help and About windows the first time they are asked for and
-// afterwards only hides and shows them, reports errors in a message box,
-// and ends the program. The windows reach it through FormHost.
+// The Windows program's frame: makes the windows the ApplicationPresenter
+// asks for, shows, hides and centres them, shows the error box and ends
+// the message loop. When windows are made, and what ending the program
+// means, is the presenter's; the windows reach it through FormHost.
 #pragma once
 
-#include "formhost.h"
+#include "velkorn/applicationpresenter.h"
 
 #include <memory>
 
 namespace velkorn::win32 {
 
 class CardWindow;
-class Form1;
 
-class Application final : public FormHost {
+class Application final : private FrameView {
   public:
     Application();
     ~Application() override;
@@ -22,17 +21,19 @@ class Application final : public FormHost {
     // ends; returns the exit code.
     int run();
 
+  private:
+    void createWindow(WindowId id) override;
+    void centreWindow(WindowId id) override;
     void showWindow(WindowId id) override;
     void hideWindow(WindowId id) override;
-    void endProgram() override;
-    void reportError(const std::exception& error, HWND owner) override;
+    void showErrorBox(WindowId owner, const std::u16string& title,
+                      const std::u16string& message) override;
+    void quit(int exitCode) override;
 
-  private:
-    CardWindow* window(WindowId id) const;
+    CardWindow& window(WindowId id) const;
 
-    std::unique_ptr<Form1> form1;
-    std::unique_ptr<CardWindow> help;
-    std::unique_ptr<CardWindow> about;
+    ApplicationPresenter application{*this};
+    std::unique_ptr<CardWindow> windows[3];
 };
 
 } // namespace velkorn::win32

@@ -1,105 +1,109 @@
-// The borderless card all three windows are made of: a WS_POPUP window of
-// the described client size whose background picture is drawn once at the
-// top left at its own size, and whose controls are built from the shared
-// FormDescription by one builder: EDIT boxes; labels and pictures drawn by
-// the card, transparent over the background; and, for the controls that
-// react to clicks, push buttons (see clickbutton.h). A press of any button
-// on the background drags the window. Geometry, fonts and pictures follow
-// the window's DPI. One window class per form; the static window procedure
-// hands each message to the form object, whose handlers are named after
-// control and event.
+// The borderless card all three windows are made of, as a humble view: a
+// WS_POPUP window of the described client size whose background picture is
+// drawn once at the top left at its own size, with controls built from the
+// shared FormDescription (cardcontrols.h). One window class per form; the
+// static window procedure hands each message to the card, which forwards
+// it to the window's presenter (clicks, presses, keys, the close command,
+// a change of DPI) and does what the presenter asks through CardView.
 #pragma once
 
-#include "formhost.h"
+#include "accessibility.h"
+#include "cardcontrols.h"
 #include "pictures.h"
 
+#include "velkorn/cardpresenter.h"
 #include "velkorn/formdescription.h"
 
 #include <windows.h>
 
-#include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
 namespace velkorn::win32 {
 
-class CardWindow {
+// Sent by the message loop to a card for a key the windows may answer
+// (F1, Escape): nonzero when the card's presenter took it.
+inline constexpr UINT kCardKey = WM_APP + 2;
+
+class CardWindow : public virtual CardView {
   public:
-    // `clickable` names the controls that react to clicks.
-    CardWindow(const FormDescription& description, FormHost& host,
-               std::span<const std::string_view> clickable);
+    explicit CardWindow(const FormDescription& description);
     virtual ~CardWindow();
     CardWindow(const CardWindow&) = delete;
     CardWindow& operator=(const CardWindow&) = delete;
 
+    virtual CardPresenter& presenter() = 0;
+
     HWND handle() const { return window; }
     HWND control(std::string_view name) const;
 
-    // Shows the window, centred on its monitor's work area the first time.
+    // Places the window in the middle of its monitor's work area.
+    void centre();
     void show();
     void hide();
 
+    // CardView
+    void setCaption(std::string_view control, const std::u16string& text,
+                    double pointSize) override;
+    double captionWidth(const std::u16string& text, double pointSize) const override;
+    double controlWidth(std::string_view control) const override;
+    void setControlVisible(std::string_view control, bool visible) override;
+    void usePictures(int drawingScale) override;
+    void beep() override;
+    Point windowPosition() const override;
+    void moveWindowTo(Point topLeft) override;
+    bool startSystemMove(MouseButton button, Point pointer) override;
+    void cancelSystemMove() override {}
+
   protected:
-    virtual void Control_Click(std::string_view name) = 0;
-    virtual void Form_Close() = 0;
-    // A change of an EDIT box's text.
-    virtual void Box_Change(HWND) {}
-    virtual void Form_Timer(UINT_PTR) {}
+    // Called by each window once its presenter exists: captions, pictures
+    // and the load handler.
+    void present();
+    static DragSettings dragSettings();
+    double scale() const { return dpi / 96.0; }
 
-    // A label's new caption, drawn at once.
-    void setCaption(std::string_view name, const std::wstring& caption);
-
-    FormHost& host;
+    // Messages a window handles beyond the card's own; false: not handled.
+    virtual bool Form_Message(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
   private:
-    struct Control {
-        const ControlDescription* entry = nullptr;
-        HWND window = nullptr;
-        std::wstring caption;
-        std::wstring toolTip;
-        bool named = false; // the caption is also its name for screen readers
-        // Set by layout() for the window's DPI: where the control lies in
-        // the card, its picture, and the transparent labels behind it that
-        // it overlaps (their captions show through it).
-        RECT area{};
-        const Picture* picture = nullptr;
-        std::vector<const Control*> labelsBehind;
-    };
-
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createWindow();
-    void buildControls(std::span<const std::string_view> clickable);
-    void addToolTip(Control& control);
-    void nameBoxes();
     void layout();
     void paint();
-    void drawControl(const DRAWITEMSTRUCT& item);
-    void drawCaption(HDC dc, const Control& control, RECT area);
-    const Control* find(HWND child) const;
+    const CardControl* find(HWND child) const;
 
-    void Form_MouseDown(UINT message);
+    void Control_Click(HWND child);
+    void Form_MouseDown(MouseButton button);
     void Form_MouseMove(WPARAM buttons);
-    void Form_MouseUp();
-    void beginWindowDrag();
+    void Form_MouseUp(MouseButton button);
+    void Form_Activate(WPARAM state);
     void Form_DpiChanged(UINT newDpi, const RECT& suggested);
 
     const FormDescription& description;
+    Annotations annotations;
     HWND window = nullptr;
     HWND toolTips = nullptr;
     HWND lastFocus = nullptr;
-    std::vector<Control> controls;
+    std::vector<CardControl> controls;
     const Picture* background = nullptr;
     UINT dpi = 96;
-    bool placed = false;
-    // A press on the background, until the drag distance is passed.
-    UINT pressedButton = 0;
-    bool movingByHand = false;
-    POINT pressedAt{};
-    POINT grabOffset{};
+    int drawing = 1;
+};
+
+// A window whose presenter needs nothing but the card: Help and About.
+template <typename Presenter> class PresentedCard final : public CardWindow {
+  public:
+    PresentedCard(const FormDescription& description, FormHost& host)
+        : CardWindow(description), cardPresenter(host, *this, dragSettings()) {
+        present();
+    }
+    Presenter& presenter() override { return cardPresenter; }
+
+  private:
+    Presenter cardPresenter;
 };
 
 } // namespace velkorn::win32

@@ -1,37 +1,41 @@
-// The main window: a view of the CalculatorEngine it owns. Clicks on its
-// controls go through the core's button map: engine actions run on the
-// engine and the boxes show its texts afterwards; window actions go to the
-// application (another window, exit) or are done here (the time). Engine
-// errors are reported over this window and the boxes keep what they showed.
+// The main window as a humble view: its card, three number boxes and the
+// clock timer. What it does is Form1Presenter's: clicks, the boxes' edit
+// rule, the clock; the window shows what the presenter asks.
 #pragma once
 
 #include "cardwindow.h"
 
-#include "velkorn/calculator_engine.h"
+#include "velkorn/form1presenter.h"
 
 #include <array>
 
 namespace velkorn::win32 {
 
-class Form1 final : public CardWindow {
+// The clock's readings in the user's regional formats.
+class LocalClock : public ClockSource {
+  public:
+    std::u16string timeText() override;
+    std::u16string dateText() override;
+};
+
+class Form1 final : public CardWindow, public Form1View {
   public:
     explicit Form1(FormHost& host);
 
+    Form1Presenter& presenter() override { return form; }
+
+    void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override;
+
   protected:
-    void Control_Click(std::string_view name) override;
-    void Box_Change(HWND box) override;
-    void Form_Timer(UINT_PTR timer) override;
-    void Form_Close() override { host.endProgram(); }
+    bool Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
-    void Timer1_Timer();
-    void showTime();
-    void showBoxes();
-    void takeEdit(BoxId id, HWND box);
+    void connectBoxes();
+    void Box_Change(HWND box);
 
-    CalculatorEngine calculator;
+    LocalClock clock;
+    Form1Presenter form;
     std::array<HWND, 3> boxes{};
-    bool showingBoxes = false;
 };
 
 } // namespace velkorn::win32

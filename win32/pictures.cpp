@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "velkorn/picturescale.h"
+
 #include "widetext.h"
 
 #include <wincodec.h>
@@ -8,13 +10,13 @@
 #include <cctype>
 #include <cmath>
 #include <map>
+#include <tuple>
 #include <string>
 #include <utility>
 
 namespace velkorn::win32 {
 namespace {
 
-constexpr UINT kTwiceSizeFrom = 144;
 
 // Releases a COM interface when it goes out of scope.
 template <typename Interface> class ComPointer {
@@ -44,10 +46,6 @@ IWICImagingFactory* imagingFactory() {
         return created;
     }();
     return factory;
-}
-
-std::string twiceSizeName(std::string name) {
-    return name.insert(name.rfind('.'), "@2x");
 }
 
 // The resource's bytes, or an empty span when there is none.
@@ -118,18 +116,14 @@ Picture decode(const BYTE* bytes, DWORD size, double scale) {
 
 } // namespace
 
-const Picture& loadPicture(const char* name, UINT dpi) {
-    static std::map<std::pair<std::string, UINT>, Picture> cache;
-    const auto key = std::make_pair(std::string(name), dpi);
+const Picture& loadPicture(const char* name, UINT dpi, int drawingScale) {
+    static std::map<std::tuple<std::string, UINT, int>, Picture> cache;
+    const auto key = std::make_tuple(std::string(name), dpi, drawingScale);
     if (const auto found = cache.find(key); found != cache.end()) {
         return found->second;
     }
-    double drawnScale = 1;
-    auto bytes = std::make_pair<const BYTE*, DWORD>(nullptr, 0);
-    if (dpi >= kTwiceSizeFrom) {
-        bytes = resourceBytes(twiceSizeName(name));
-        drawnScale = 2;
-    }
+    double drawnScale = drawingScale;
+    auto bytes = resourceBytes(pictureFile(name, drawingScale));
     if (bytes.first == nullptr) {
         bytes = resourceBytes(name);
         drawnScale = 1;

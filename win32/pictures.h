@@ -1,7 +1,7 @@
 // The pictures built into the executable (RCDATA resources named after their
-// files in assets/), decoded with WIC once for each DPI. From 144 DPI (150%)
-// up the drawing at twice the size (name@2x.jpg) is used, so pictures stay
-// sharp; each is made exactly its own size at the window's DPI.
+// files in assets/), decoded with WIC once for each DPI, from the drawing
+// the presenter chose (name.jpg or name@2x.jpg); each is made exactly its
+// own size at the window's DPI.
 #pragma once
 
 #include <windows.h>
@@ -15,7 +15,7 @@ struct Picture {
 };
 
 // Needs COM initialised on the calling thread.
-const Picture& loadPicture(const char* name, UINT dpi);
+const Picture& loadPicture(const char* name, UINT dpi, int drawingScale);
 
 // Draws a picture at the given position of a device context.
 void drawPicture(HDC target, const Picture& picture, int x, int y);

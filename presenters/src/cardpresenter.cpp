@@ -11,12 +11,13 @@ CardPresenter::CardPresenter(const FormDescription& description, WindowId id, Fo
     : host(host), form(description), windowId(id), view(view), drag(view, dragSettings) {}
 
 void CardPresenter::load(double scale) {
+    // Pictures first: on some platforms they lay the controls out.
+    scaleChanged(scale);
     for (const ControlDescription& entry : form.controls) {
         if (entry.kind == ControlKind::Label && entry.picture == nullptr) {
             showCaption(entry.name, toUtf16(entry.caption));
         }
     }
-    scaleChanged(scale);
     formLoad();
 }
 

@@ -1,0 +1,83 @@
+#include "cardpainting.h"
+
+#include <cmath>
+#include <map>
+#include <utility>
+
+namespace velkorn::win32 {
+namespace {
+
+int textColour(TextRole role) {
+    return role == TextRole::HighlightedText ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT;
+}
+
+void drawCaption(HDC dc, const CardControl& control, RECT area, UINT dpi) {
+    const ControlDescription& entry = *control.entry;
+    const std::wstring& text = control.caption;
+    HGDIOBJ previous = SelectObject(dc, sansSerifFont(control.pointSize, dpi));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(textColour(entry.textRole)));
+    const UINT alignment = entry.alignment == Alignment::Centre ? DT_CENTER : DT_LEFT;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+              alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+}
+
+} // namespace
+
+HFONT sansSerifFont(double pointSize, UINT dpi) {
+    static std::map<std::pair<int, UINT>, HFONT> fonts;
+    const int hundredths = static_cast<int>(std::lround(pointSize * 100));
+    const auto key = std::make_pair(hundredths, dpi);
+    if (const auto found = fonts.find(key); found != fonts.end()) {
+        return found->second;
+    }
+    const int height = -MulDiv(hundredths, static_cast<int>(dpi), 7200);
+    const wchar_t* face = dpi == 96 ? L"MS Sans Serif" : L"Microsoft Sans Serif";
+    HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                             DEFAULT_PITCH | FF_SWISS, face);
+    return fonts.emplace(key, font).first->second;
+}
+
+double textWidth(HWND window, const std::wstring& text, double pointSize, UINT dpi) {
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, sansSerifFont(pointSize, dpi));
+    SIZE needed{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &needed);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return needed.cx;
+}
+
+void drawControl(const DRAWITEMSTRUCT& item, const std::vector<CardControl>& controls,
+                 std::size_t index, const Picture& background, UINT dpi) {
+    const CardControl& control = controls[index];
+    // Labels are transparent: what lies under the control shows through,
+    // the card's picture and the captions of labels behind it ("Date:"
+    // under the date's right-hand end).
+    const RECT& area = control.area;
+    drawPicture(item.hDC, background, -area.left, -area.top);
+    for (std::size_t behind : control.labelsBehind) {
+        const CardControl& label = controls[behind];
+        if (IsWindowVisible(label.window)) {
+            const RECT& other = label.area;
+            drawCaption(item.hDC, label,
+                        {other.left - area.left, other.top - area.top, other.right - area.left,
+                         other.bottom - area.top},
+                        dpi);
+        }
+    }
+    if (control.picture != nullptr) {
+        drawPicture(item.hDC, *control.picture, 0, 0);
+        return;
+    }
+    if (const auto& fill = control.entry->background) {
+        HBRUSH brush = CreateSolidBrush(RGB(fill->red, fill->green, fill->blue));
+        FillRect(item.hDC, &item.rcItem, brush);
+        DeleteObject(brush);
+    }
+    drawCaption(item.hDC, control, item.rcItem, dpi);
+}
+
+} // namespace velkorn::win32
