@@ -2,7 +2,10 @@
 # lacks, then configure and build with CMake; tests run through CTest.
 
 JOBS ?= $(shell nproc)
+# Running and packaging build in build/, testing in build-test/: a folder
+# configured without its tests never leaves old test programs behind.
 BUILD ?= build
+TEST_BUILD ?= build-test
 SANITIZE_BUILD ?= build-sanitize
 TOOLS_BUILD ?= build-tools
 FUZZ_SECONDS ?= 30
@@ -15,15 +18,17 @@ PACKAGE_PACKAGES := dpkg-dev file
 TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) libgtest-dev clang \
 	libclang-rt-dev xclip imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream \
 	at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland
-# The Windows program, cross-built; its tests run under Wine.
+# The Windows program, cross-built; its tests run under Wine, in a folder
+# of their own.
 WINDOWS_BUILD ?= build-windows
+WINDOWS_TEST_BUILD ?= build-windows-test
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 WINDOWS_RELEASE_PACKAGES := $(WINDOWS_PACKAGES) nsis
 WINDOWS_TEST_PACKAGES := $(WINDOWS_RELEASE_PACKAGES) googletest wine wine64 $(DISPLAY_PACKAGES) \
 	xclip imagemagick icoutils
 
-.PHONY: run test build package bench sanitize-test windows windows-package windows-test assets \
-	screenshots clean
+.PHONY: run test check build package bench sanitize-test windows windows-package windows-test \
+	assets screenshots clean
 
 run:
 	tools/ensure-packages $(BUILD_PACKAGES)
@@ -34,16 +39,24 @@ run:
 
 test:
 	tools/ensure-packages $(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES)
-	$(MAKE) build TESTING=ON
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cmake -S . -B $(TEST_BUILD) -DBUILD_TESTING=ON
+	cmake --build $(TEST_BUILD) -j$(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) windows-test
 	$(MAKE) sanitize-test
 
-# The tests are configured only by `make test`: running and packaging need
-# none of the test-only packages (GoogleTest and the rest).
-TESTING ?= OFF
+# The inner loop, in seconds once built: the core's and the presenters'
+# tests and the Qt windows' tests on the offscreen platform.
+check:
+	tools/ensure-packages $(BUILD_PACKAGES) libgtest-dev
+	cmake -S . -B $(TEST_BUILD) -DBUILD_TESTING=ON
+	cmake --build $(TEST_BUILD) -j$(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS) -L 'native|window'
+
+# Running and packaging need none of the test-only packages (GoogleTest
+# and the rest).
 build:
-	cmake -S . -B $(BUILD) -DBUILD_TESTING=$(TESTING)
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The Windows program: build-windows/Velkorn Calculator.exe, one file that
@@ -51,7 +64,7 @@ build:
 windows:
 	tools/ensure-packages $(WINDOWS_PACKAGES)
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTING)
+	    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
 
 # The Windows release in build-windows/: a portable zip and an installer.
@@ -65,9 +78,11 @@ windows-package:
 # release installed and removed, under Wine.
 windows-test:
 	tools/ensure-packages $(WINDOWS_TEST_PACKAGES)
-	$(MAKE) windows TESTING=ON
-	cmake --build $(WINDOWS_BUILD) --target windows-package
-	cd $(WINDOWS_BUILD) && ctest --output-on-failure
+	cmake -S . -B $(WINDOWS_TEST_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+	cmake --build $(WINDOWS_TEST_BUILD) -j$(JOBS)
+	cmake --build $(WINDOWS_TEST_BUILD) --target windows-package
+	cd $(WINDOWS_TEST_BUILD) && ctest --output-on-failure
 
 # A Debian package (build/velkorn-calculator_*.deb) with its dependencies
 # computed from the executable.
@@ -120,4 +135,5 @@ screenshots:
 	    $(TOOLS_BUILD)/tools/screenshots/velkorn-screenshots docs/screenshots @2x
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD) \
+	    $(WINDOWS_BUILD) $(WINDOWS_TEST_BUILD)

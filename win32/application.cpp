@@ -6,6 +6,7 @@
 #include "velkorn/form2presenter.h"
 #include "velkorn/form3description.h"
 #include "velkorn/form3presenter.h"
+#include "velkorn/presentedcard.h"
 
 namespace velkorn::win32 {
 namespace {
@@ -61,10 +62,10 @@ void Application::createWindow(WindowId id) {
         slot = std::make_unique<Form1>(application);
         break;
     case WindowId::Help:
-        slot = std::make_unique<PresentedCard<Form2Presenter>>(form2Description(), application);
+        slot = std::make_unique<PresentedCard<CardWindow, Form2Presenter>>(form2Description(), application);
         break;
     case WindowId::About:
-        slot = std::make_unique<PresentedCard<Form3Presenter>>(form3Description(), application);
+        slot = std::make_unique<PresentedCard<CardWindow, Form3Presenter>>(form3Description(), application);
         break;
     }
 }

@@ -93,17 +93,4 @@ class CardWindow : public virtual CardView {
     int drawing = 1;
 };
 
-// A window whose presenter needs nothing but the card: Help and About.
-template <typename Presenter> class PresentedCard final : public CardWindow {
-  public:
-    PresentedCard(const FormDescription& description, FormHost& host)
-        : CardWindow(description), cardPresenter(host, *this, dragSettings()) {
-        present();
-    }
-    Presenter& presenter() override { return cardPresenter; }
-
-  private:
-    Presenter cardPresenter;
-};
-
 } // namespace velkorn::win32

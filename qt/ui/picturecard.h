@@ -71,17 +71,4 @@ class PictureCard : public QWidget, public virtual CardView {
     QPixmap background;
 };
 
-// A window whose presenter needs nothing but the card: Help and About.
-template <typename Presenter> class PresentedCard final : public PictureCard {
-  public:
-    PresentedCard(const FormDescription& description, FormHost& host)
-        : PictureCard(description), cardPresenter(host, *this, dragSettings()) {
-        present();
-    }
-    Presenter& presenter() override { return cardPresenter; }
-
-  private:
-    Presenter cardPresenter;
-};
-
 } // namespace velkorn::ui

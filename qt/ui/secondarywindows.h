@@ -6,10 +6,11 @@
 
 #include "velkorn/form2presenter.h"
 #include "velkorn/form3presenter.h"
+#include "velkorn/presentedcard.h"
 
 namespace velkorn::ui {
 
-using Form2 = PresentedCard<Form2Presenter>;
-using Form3 = PresentedCard<Form3Presenter>;
+using Form2 = PresentedCard<PictureCard, Form2Presenter>;
+using Form3 = PresentedCard<PictureCard, Form3Presenter>;
 
 } // namespace velkorn::ui

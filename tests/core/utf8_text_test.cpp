@@ -121,9 +121,9 @@ TEST(Utf16, ConvertsBothWaysAndRepairsWhatIsIllFormed) {
         EXPECT_EQ(toUtf8(row.utf16), row.back) << row.utf8;
     }
     // Lone surrogates, high or low, anywhere.
-    const std::u16string lone[] = {std::u16string(1, char16_t(0xD83D)),
-                                   std::u16string(1, char16_t(0xDE00)) + u"7",
-                                   u"7" + std::u16string(1, char16_t(0xD83D))};
+    const char16_t high = 0xD83D;
+    const char16_t low = 0xDE00;
+    const std::u16string lone[] = {{high}, {low, u'7'}, {u'7', high}};
     for (const std::u16string& text : lone) {
         const std::string utf8 = toUtf8(text);
         EXPECT_TRUE(isValidUtf8(utf8));

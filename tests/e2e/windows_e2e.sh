@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # End to end: the Windows program under Wine on Xvfb with openbox, driven as
-# a person would with xdotool. Checks the window's size, centring, frame and
-# title; computes 12 + 3 and reads it back through the clipboard; a double
-# click enters one digit and a right click one; an error shows its message
-# box and the program goes on with its boxes as they were; left and right
-# drags on the background move the window, a plain click and a press on a
-# label do not; Help and About open with their titles, About keeps Chinese
-# and its place after closing; X ends the process with code 0. Then the same
-# window at 144 DPI: its size, and that the twice-size pictures are used.
+# a person would with xdotool, and as a screen reader would through MSAA
+# (the probe, cross-built beside the program). Checks the window's size,
+# centring, frame and title; computes 12 + 3 by clicks and by accessible
+# actions; typing after a keypad click goes on at the end; a refused 16th
+# keystroke leaves the undo history alone; a double click enters one digit
+# and a right click one; an error shows its message box, a screen reader's
+# press meanwhile opens no second one, and the program goes on; drags; Help
+# opens by its button and F1 and closes with Escape; About keeps Chinese
+# and its place; a change of DPI redraws the window as a fresh start at
+# that DPI would; X ends the process with code 0. Then fresh starts at 120
+# and 144 DPI: the size, and that the twice-size pictures are used.
 set -euo pipefail
 
 executable=$1
+probe=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/virtual-display.sh"
 . "$here/../../tools/wine-prefix.sh"
@@ -58,6 +62,7 @@ box_is() {
 }
 TEXT1="40 76"
 TEXT3="224 108"
+probe() { timeout 60 wine "$probe" "$@" 2>&1 | tr -d '\r'; }
 
 start_program() {
     wine "$executable" >/dev/null 2>&1 &
@@ -80,6 +85,48 @@ click_at 196 168 # Image21: plus
 eventually box_is $TEXT3 15 || fail "12 + 3 shows '$(timeout 2 xclip -o -selection clipboard)'"
 echo "ok: 12 + 3 = 15"
 
+# The keys and labels as a screen reader lists them, and 12 + 3 by their
+# default actions.
+listing=$(probe list)
+for name in "1|" "Plus|" "Exit Application|" "Velkorn On Screen Keyboard 2|"; do
+    grep -q "^$name" <<<"$listing" || fail "no accessible child named ${name%|}: $listing"
+done
+[ "$(grep -c '^1|' <<<"$listing")" = 2 ] || fail "not two keys named 1: $listing"
+[ "$(grep -c '|text|' <<<"$listing")" = 3 ] || fail "not three text boxes: $listing"
+click_at 236 208 # Image25: clear
+pressed=
+for key in "1" "2" "3 2" "Plus"; do
+    # shellcheck disable=SC2086
+    pressed+=$(probe press $key) || fail "the accessible press of $key failed: $pressed"
+done
+# Wine's oleacc names no box, so the values are compared as a set, and the
+# result's box is read as a person would.
+boxes_read() { [ "$(probe boxes | tr '|' '\n' | sort | paste -sd'|')" = "12|15|3" ]; }
+eventually boxes_read || fail "accessible presses of 1, 2, 3 and Plus give boxes '$(probe boxes)'"
+eventually box_is $TEXT3 15 || fail "accessible presses left Output '$(timeout 2 xclip -o -selection clipboard)'"
+note=
+[ -z "$pressed" ] || note=" (no default action for push buttons in Wine: BM_CLICK sent instead)"
+echo "ok: 12 + 3 = 15 by accessible actions$note"
+
+# Typing goes on after the digits a keypad entered.
+click_at 236 208 # clear
+click_at 40 76
+xdotool type --window "$win" 12
+click_at 24 208 # Image3
+xdotool type --window "$win" 4
+eventually box_is $TEXT1 1234 || fail "typing after a keypad click gave '$(timeout 2 xclip -o -selection clipboard)'"
+echo "ok: typing after a keypad click appends: 1234"
+
+# A 16th keystroke is refused; the undo history still holds the typing.
+click_at 40 76
+xdotool key --window "$win" End shift+Home
+xdotool type --window "$win" 123456789012345
+xdotool type --window "$win" 9
+eventually box_is $TEXT1 123456789012345 || fail "a 16th keystroke changed the box: '$(timeout 2 xclip -o -selection clipboard)'"
+xdotool key --window "$win" ctrl+z
+eventually box_is $TEXT1 1234 || fail "undo after a refused keystroke gave '$(timeout 2 xclip -o -selection clipboard)'"
+echo "ok: a refused 16th keystroke leaves the text and the undo history"
+
 click_at 236 208 # Image25: clear
 xdotool mousemove --window "$win" 24 168 click --repeat 2 --delay 80 1
 click_at 64 168 3 # a right click on Image2
@@ -90,6 +137,10 @@ click_at 196 168 # plus with Input 2 empty: Type mismatch
 box=
 message_box() { box=$(visible_windows '^Velkorn Calculator$' | grep -vx "$win" | head -n1); [ -n "$box" ]; }
 eventually message_box || fail "no message box for an empty box"
+# A screen reader's press on Plus while the box is up: no second box.
+probe press Plus >/dev/null || fail "the program did not answer a press while its message box was up"
+[ "$(visible_windows '^Velkorn Calculator$' | grep -vxc "$win")" = 1 ] ||
+    fail "a press while the message box was up opened another"
 # Its OK button has the focus.
 xdotool key Return
 box_closed() { ! visible_windows '^Velkorn Calculator$' | grep -qx "$box"; }
@@ -114,6 +165,12 @@ click_at 236 272 # H
 help=$(find_window '^Help$')
 [ -n "$help" ] || fail "no Help window"
 eventually title_is "$help" "Help" || fail "Help's title: $(xprop -id "$help" _NET_WM_NAME)"
+xdotool key Escape
+eventually hidden '^Help$' || fail "Escape did not close the Help window"
+click_at 40 76
+xdotool key --window "$win" F1
+[ -n "$(find_window '^Help$')" ] || fail "F1 did not open the Help window"
+echo "ok: Help opens by its button and by F1, and Escape closes it"
 drag_by "$help" 1 150 16 -320 0 # beside the main window, which it covers
 click_at 196 272 # A
 about=$(find_window '^About$')
@@ -137,7 +194,21 @@ same() { warning "$work/now.png"; [ "$(compare -metric AE "$work/now.png" "$work
 eventually same || fail "the About window lost its language"
 echo "ok: Help and About open; About keeps Chinese and its place after closing"
 
-click_at 280 16 # X
+# Moved to a monitor of 144 DPI: the main window as a fresh start there.
+# The boxes and the clock differ from a fresh start; the title strip and
+# the buttons must not.
+click_at 288 16 1 "$about" # X: About would lie over the larger window
+eventually hidden '^About$' || fail "X did not hide the About window"
+probe dpi "Velkorn Calculator" 144 || fail "no DPI change"
+at_144() { read_geometry "$win"; [ "$WIDTH" = 447 ] && [ "$HEIGHT" = 536 ]; }
+eventually at_144 || fail "after a change to 144 DPI the window is ${WIDTH}x${HEIGHT}"
+still_parts() {
+    timeout 10 import -window "$1" -crop 447x50+0+0 +repage "$2-strip.png" &&
+        timeout 10 import -window "$1" -crop 447x250+0+200 +repage "$2-keys.png"
+}
+still_parts "$win" "$work/changed"
+
+click_at 420 24 # X, at 144 DPI; Help is still open
 exited() { ! kill -0 "$app"; }
 eventually exited || fail "the program still runs after X"
 status=0
@@ -146,22 +217,36 @@ app=
 [ "$status" = 0 ] || fail "the program exited with $status"
 echo "ok: X ends the program with code 0"
 
-# 144 DPI (150%): the window scales by edges, and uses the twice-size faces.
-wine_setting 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 144
-timeout 60 wineserver -k || true
-start_program
-eventually window_at "$win" $(((1024 - 447) / 2)) $(((768 - 536) / 2)) || true
-read_geometry "$win"
-[ "$WIDTH" = 447 ] && [ "$HEIGHT" = 536 ] || fail "at 144 DPI the window is ${WIDTH}x${HEIGHT}, not 447x536"
-# Image1 at (8, 152) pixels at 96 DPI: (12, 228) at 144, 48 pixels a side.
-timeout 10 import -window "$win" -crop 48x48+12+228 +repage "$work/face.png"
-convert "$here/../../assets/face-1@2x.jpg" -resize 48x48 "$work/twice.png"
-convert "$here/../../assets/face-1.jpg" -resize 48x48 "$work/once.png"
+# Fresh starts at 120 DPI (125%) and 144 DPI (150%): the window scales by
+# edges, and its faces come from the twice-size drawings at both.
 # compare exits 1 when the pictures differ, as they do here.
 distance() { { compare -metric RMSE "$work/face.png" "$1" null: 2>&1 || true; } | cut -d' ' -f1; }
-twice=$(distance "$work/twice.png")
-once=$(distance "$work/once.png")
-awk -v t="$twice" -v o="$once" 'BEGIN { exit !(t < o) }' ||
-    fail "the face at 144 DPI is no closer to the twice-size drawing ($twice) than to the plain one ($once)"
-echo "ok: at 144 DPI the window is 447x536 and its faces come from the twice-size drawings" \
-    "(distance $twice against $once)"
+identical() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+# DPI, window size, and Image1's place and size there (8, 152, 32 at 96).
+for setting in "120 373 446 10 190 40" "144 447 536 12 228 48"; do
+    read -r dpi width height x y side <<<"$setting"
+    wine_setting 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
+    timeout 60 wineserver -k || true
+    start_program
+    eventually window_at "$win" $(((1024 - width) / 2)) $(((768 - height) / 2)) || true
+    read_geometry "$win"
+    [ "$WIDTH" = "$width" ] && [ "$HEIGHT" = "$height" ] ||
+        fail "at $dpi DPI the window is ${WIDTH}x${HEIGHT}, not ${width}x${height}"
+    timeout 10 import -window "$win" -crop "${side}x${side}+$x+$y" +repage "$work/face.png"
+    convert "$here/../../assets/face-1@2x.jpg" -resize "${side}x${side}" "$work/twice.png"
+    convert "$here/../../assets/face-1.jpg" -resize "${side}x${side}" "$work/once.png"
+    twice=$(distance "$work/twice.png")
+    once=$(distance "$work/once.png")
+    awk -v t="$twice" -v o="$once" 'BEGIN { exit !(t < o) }' ||
+        fail "the face at $dpi DPI is no closer to the twice-size drawing ($twice) than to the plain one ($once)"
+    echo "ok: at $dpi DPI the window is ${width}x${height} and its faces come from the" \
+        "twice-size drawings (distance $twice against $once)"
+done
+fresh_matches() {
+    still_parts "$win" "$work/fresh" &&
+        identical "$work/fresh-strip.png" "$work/changed-strip.png" &&
+        identical "$work/fresh-keys.png" "$work/changed-keys.png"
+}
+eventually fresh_matches || fail "after a change to 144 DPI the window differs from a fresh start" \
+    "at 144 DPI: $(compare -metric AE "$work/fresh-keys.png" "$work/changed-keys.png" null: 2>&1)"
+echo "ok: a change to 144 DPI draws the window as a fresh start at 144 DPI does"

@@ -2,6 +2,8 @@
 
 #include "applicationframe.h"
 
+#include "velkorn/presentedcard.h"
+
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTimer>
@@ -45,7 +47,8 @@ class ApplicationFrameTest : public QObject {
         frame = std::make_unique<ApplicationFrame>();
         frame->setFactory(WindowId::Help, [this](velkorn::FormHost& host) {
             ++created;
-            return std::make_unique<velkorn::ui::PresentedCard<PlainPresenter>>(kPlainCard, host);
+            return std::make_unique<velkorn::PresentedCard<PictureCard, PlainPresenter>>(kPlainCard,
+                                                                                    host);
         });
         frame->start();
         QVERIFY(QTest::qWaitForWindowExposed(&frame->mainWindow()));

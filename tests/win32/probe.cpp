@@ -1,0 +1,233 @@
+// A small Windows client for the end-to-end tests, cross-built like the
+// program and run beside it under Wine. It reaches the program the way
+// assistive technology and the system do:
+//   probe list                  the main window's accessible children, one a
+//                               line: name, role, default action, description
+//   probe press NAME [INDEX]    the default action of the INDEX-th (from 1)
+//                               accessible child named NAME; where the
+//                               system's accessibility has none for it (Wine's
+//                               has no push button proxy), the BM_CLICK that
+//                               Windows' own proxy sends, said on stdout, and
+//                               waited for
+//   probe boxes                 the values of the text boxes, "|" between
+//   probe dpi TITLE DPI         sends the window titled TITLE the DPI change
+//                               that a move to a monitor of that DPI brings
+// Exits 0 on success, 1 with a message on standard error otherwise.
+#include <windows.h>
+
+// The interfaces' GUIDs are defined here: the import library's would
+// resolve to code, not to the GUIDs.
+#include <initguid.h>
+
+#include <oleacc.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+int fail(const char* what) {
+    std::fprintf(stderr, "probe: %s\n", what);
+    return 1;
+}
+
+std::string utf8(const wchar_t* text) {
+    if (text == nullptr) {
+        return "";
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
+    bytes.resize(static_cast<std::size_t>(size > 0 ? size - 1 : 0));
+    return bytes;
+}
+
+std::wstring wide(const char* text) {
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, result.data(), size);
+    result.resize(static_cast<std::size_t>(size > 0 ? size - 1 : 0));
+    return result;
+}
+
+struct Child {
+    IAccessible* object = nullptr;
+    VARIANT id{};
+};
+
+// The accessible children of the main window's client area, in the order
+// the window lists them.
+std::vector<Child> children(IAccessible* parent) {
+    long count = 0;
+    parent->get_accChildCount(&count);
+    std::vector<VARIANT> found(static_cast<std::size_t>(count));
+    long obtained = 0;
+    AccessibleChildren(parent, 0, count, found.data(), &obtained);
+    std::vector<Child> result;
+    for (long i = 0; i < obtained; ++i) {
+        Child child;
+        if (found[i].vt == VT_DISPATCH && found[i].pdispVal != nullptr) {
+            // A child window: what a screen reader reads is its client.
+            IAccessible* window = nullptr;
+            found[i].pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&window));
+            found[i].pdispVal->Release();
+            HWND handle = nullptr;
+            if (window != nullptr && SUCCEEDED(WindowFromAccessibleObject(window, &handle))) {
+                AccessibleObjectFromWindow(handle, static_cast<DWORD>(OBJID_CLIENT),
+                                           IID_IAccessible,
+                                           reinterpret_cast<void**>(&child.object));
+            }
+            if (window != nullptr) {
+                window->Release();
+            }
+            child.id.vt = VT_I4;
+            child.id.lVal = CHILDID_SELF;
+        } else if (found[i].vt == VT_I4) {
+            parent->AddRef();
+            child.object = parent;
+            child.id = found[i];
+        }
+        if (child.object != nullptr) {
+            result.push_back(child);
+        }
+    }
+    return result;
+}
+
+std::string text(IAccessible* object, VARIANT id,
+                 HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+    BSTR value = nullptr;
+    if (FAILED((object->*get)(id, &value)) || value == nullptr) {
+        return "";
+    }
+    std::string result = utf8(value);
+    SysFreeString(value);
+    return result;
+}
+
+std::string role(long id) {
+    wchar_t name[128] = L"";
+    GetRoleTextW(static_cast<DWORD>(id), name, 128);
+    return utf8(name);
+}
+
+std::string role(IAccessible* object, VARIANT id) {
+    VARIANT value;
+    VariantInit(&value);
+    if (FAILED(object->get_accRole(id, &value)) || value.vt != VT_I4) {
+        return "";
+    }
+    return role(value.lVal);
+}
+
+IAccessible* mainWindow() {
+    HWND window = FindWindowW(L"Velkorn.Form1", nullptr);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    IAccessible* object = nullptr;
+    const HRESULT result = AccessibleObjectFromWindow(
+        window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, reinterpret_cast<void**>(&object));
+    if (FAILED(result)) {
+        std::fprintf(stderr, "probe: AccessibleObjectFromWindow: 0x%08lx\n",
+                     static_cast<unsigned long>(result));
+    }
+    return object;
+}
+
+Child* named(std::vector<Child>& all, const std::string& name, int index) {
+    for (Child& child : all) {
+        if (text(child.object, child.id, &IAccessible::get_accName) == name && --index == 0) {
+            return &child;
+        }
+    }
+    return nullptr;
+}
+
+int sendDpiChange(const char* title, int dpi) {
+    HWND window = FindWindowW(nullptr, wide(title).c_str());
+    if (window == nullptr) {
+        return fail("no such window");
+    }
+    RECT area;
+    GetWindowRect(window, &area);
+    // The suggested rectangle lives in the program's memory, where the
+    // message's pointer is read.
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HANDLE target = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process);
+    if (target == nullptr) {
+        return fail("cannot open the program's process");
+    }
+    void* remote = VirtualAllocEx(target, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(target, remote, &area, sizeof(area), nullptr);
+    DWORD_PTR result = 0;
+    const bool sent = SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                                          reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
+                                          10000, &result) != 0;
+    VirtualFreeEx(target, remote, 0, MEM_RELEASE);
+    CloseHandle(target);
+    return sent ? 0 : fail("the DPI change was not delivered");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        return fail("usage: probe list | press NAME [INDEX] | boxes | dpi TITLE DPI");
+    }
+    const std::string command = argv[1];
+    if (command == "dpi" && argc == 4) {
+        return sendDpiChange(argv[2], std::atoi(argv[3]));
+    }
+    CoInitialize(nullptr);
+    IAccessible* window = mainWindow();
+    if (window == nullptr) {
+        return fail("no accessible main window");
+    }
+    std::vector<Child> all = children(window);
+    if (command == "list") {
+        for (Child& child : all) {
+            std::printf("%s|%s|%s|%s\n",
+                        text(child.object, child.id, &IAccessible::get_accName).c_str(),
+                        role(child.object, child.id).c_str(),
+                        text(child.object, child.id, &IAccessible::get_accDefaultAction).c_str(),
+                        text(child.object, child.id, &IAccessible::get_accDescription).c_str());
+        }
+        return 0;
+    }
+    if (command == "boxes") {
+        std::string values;
+        for (Child& child : all) {
+            if (role(child.object, child.id) == role(ROLE_SYSTEM_TEXT)) {
+                values += (values.empty() ? "" : "|") +
+                          text(child.object, child.id, &IAccessible::get_accValue);
+            }
+        }
+        std::printf("%s\n", values.c_str());
+        return 0;
+    }
+    if (command == "press" && argc >= 3) {
+        Child* child = named(all, argv[2], argc >= 4 ? std::atoi(argv[3]) : 1);
+        if (child == nullptr) {
+            return fail("no accessible child of that name");
+        }
+        if (SUCCEEDED(child->object->accDoDefaultAction(child->id))) {
+            return 0;
+        }
+        HWND button = nullptr;
+        if (FAILED(WindowFromAccessibleObject(child->object, &button)) || button == nullptr) {
+            return fail("no default action and no window");
+        }
+        std::printf("no default action: BM_CLICK\n");
+        // Sent, not posted, so that the click has been handled on return;
+        // a handler that opened a message box would keep it from returning.
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &result) != 0
+                   ? 0
+                   : fail("the program did not answer the click");
+    }
+    return fail("unknown command");
+}
