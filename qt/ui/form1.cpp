@@ -18,6 +18,14 @@ Form1::Form1(FormHost& host, Clock now, QWidget* parent)
     timer->start();
 }
 
+// The boxes outlive the presenter (QWidget deletes its children last), and
+// a box that loses the focus as it goes asks its edit rule again.
+Form1::~Form1() {
+    for (TextBox* box : boxes) {
+        box->setEditRule({});
+    }
+}
+
 void Form1::connectBoxes() {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const auto id = static_cast<BoxId>(i);

@@ -41,6 +41,7 @@ class Form1 final : public PictureCard, public Form1View {
 
     explicit Form1(FormHost& host, Clock clock = &QDateTime::currentDateTime,
                    QWidget* parent = nullptr);
+    ~Form1() override;
 
     Form1Presenter& presenter() override { return form; }
     const CalculatorEngine& engine() const { return form.engine(); }
