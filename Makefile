@@ -15,7 +15,7 @@ BUILD_PACKAGES := cmake make g++ pkgconf qt6-base-dev libxcb1-dev fonts-liberati
 # Xvfb, openbox and xdotool are also what `make run` uses without a display.
 DISPLAY_PACKAGES := xvfb xauth openbox xdotool x11-utils
 PACKAGE_PACKAGES := dpkg-dev file
-TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) libgtest-dev clang \
+TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) lintian libgtest-dev clang \
 	libclang-rt-dev xclip imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream \
 	at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland
 # The Windows program, cross-built; its tests run under Wine, in a folder
@@ -23,11 +23,11 @@ TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) libgt
 WINDOWS_BUILD ?= build-windows
 WINDOWS_TEST_BUILD ?= build-windows-test
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-WINDOWS_RELEASE_PACKAGES := $(WINDOWS_PACKAGES) nsis
+WINDOWS_RELEASE_PACKAGES := $(WINDOWS_PACKAGES) nsis zip
 WINDOWS_TEST_PACKAGES := $(WINDOWS_RELEASE_PACKAGES) googletest wine wine64 $(DISPLAY_PACKAGES) \
 	xclip imagemagick icoutils
 
-.PHONY: run test check build package bench sanitize-test windows windows-package windows-test \
+.PHONY: run test check reproducible-test build package bench sanitize-test windows windows-package windows-test \
 	assets screenshots clean
 
 run:
@@ -43,6 +43,7 @@ test:
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) windows-test
+	$(MAKE) reproducible-test
 	$(MAKE) sanitize-test
 
 # The inner loop, in seconds once built: the core's and the presenters'
@@ -53,10 +54,16 @@ check:
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS) -L 'native|window'
 
+# The Debian package and the Windows files built twice, in two other
+# folders, must be the same bytes (a few minutes: two release builds).
+reproducible-test:
+	tools/ensure-packages $(BUILD_PACKAGES) $(PACKAGE_PACKAGES) $(WINDOWS_RELEASE_PACKAGES)
+	tests/package/reproducible_test.sh . build-reproducible
+
 # Running and packaging need none of the test-only packages (GoogleTest
 # and the rest).
 build:
-	cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The Windows program: build-windows/Velkorn Calculator.exe, one file that
@@ -135,5 +142,5 @@ screenshots:
 	    $(TOOLS_BUILD)/tools/screenshots/velkorn-screenshots docs/screenshots @2x
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD) \
+	rm -rf $(BUILD) $(TEST_BUILD) build-reproducible $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD) \
 	    $(WINDOWS_BUILD) $(WINDOWS_TEST_BUILD)

@@ -1,11 +1,14 @@
 ; The Windows installer: installs the calculator for the current user
 ; without administrator rights, adds a Start-menu shortcut and an entry
 ; under "Apps" to remove it again; /S installs and removes silently.
-; makensis gets VERSION (from the project), PROGRAM (the .exe), ASSETS and
-; OUTFILE on its command line.
+; makensis gets VERSION (from the project), PROGRAM (the .exe), NOTICES
+; (what the .exe owes others), ASSETS and OUTFILE on its command line.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; The files' own times stay out of the installer: two builds of one commit
+; give the same bytes.
+SetDateSave off
 
 !include "FileFunc.nsh"
 
@@ -39,6 +42,7 @@ Section "Install"
     SetShellVarContext current
     SetOutPath "$INSTDIR"
     File "/oname=${EXE}" "${PROGRAM}"
+    File "/oname=third-party-notices.txt" "${NOTICES}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0
 
@@ -58,6 +62,7 @@ SectionEnd
 Section "Uninstall"
     SetShellVarContext current
     Delete "$INSTDIR\${EXE}"
+    Delete "$INSTDIR\third-party-notices.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${NAME}.lnk"

@@ -22,7 +22,7 @@ int main(int, char* argv[]) {
     // Qt appends the display name to every window title that lacks it
     // ("Help — ..."); the titles are exactly the windows' captions.
     QApplication::setApplicationDisplayName(QString());
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(VELKORN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKORN_APP_ID));
     // Closing the Help or About window only hides it; the program ends by
     // its exit label (or a close command on the main window).

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a fresh directory tree, checks
-# what it installs and that apt can satisfy its dependencies, and starts the
-# installed executable on Xvfb until its window shows.
+# Builds the Debian package, checks it with lintian (no error, no warning),
+# unpacks it into a fresh directory tree, checks what it installs and that
+# apt can satisfy its dependencies, and starts the installed executable on
+# Xvfb until its window shows.
 set -euo pipefail
 
 build=$1
@@ -22,6 +23,12 @@ trap cleanup EXIT
 deb=$(ls "$work"/out/*.deb)
 echo "ok: built $(basename "$deb")"
 
+# Information tags are listed; each is explained in the README.
+tags=$(timeout 300 lintian -I --pedantic "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+echo "lintian: ${tags:-no tags}"
+! grep -qE '^(E|W): ' <<<"$tags" || fail "lintian reports errors or warnings"
+echo "ok: lintian -I --pedantic: no error, no warning"
+
 dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || fail "no Qt dependency computed"
 timeout 60 apt-get install --simulate --no-install-recommends "$deb" >/dev/null ||
     fail "apt cannot satisfy the package's dependencies"
@@ -31,7 +38,8 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 id=com.example.VelkornCalculator
 for file in usr/bin/velkorn-calculator usr/share/applications/$id.desktop \
-    usr/share/metainfo/$id.metainfo.xml; do
+    usr/share/metainfo/$id.metainfo.xml usr/share/man/man1/velkorn-calculator.1.gz \
+    usr/share/doc/velkorn-calculator/copyright usr/share/doc/velkorn-calculator/changelog.gz; do
     [ -f "$root/$file" ] || fail "package lacks /$file"
 done
 for size in 16 32 48 64 128 256; do
@@ -39,7 +47,13 @@ for size in 16 32 48 64 128 256; do
     [ -f "$icon" ] || fail "package lacks the ${size}px icon"
     file "$icon" | grep -q "$size x $size" || fail "the ${size}px icon has another size"
 done
-echo "ok: executable, desktop entry, metainfo and six icon sizes installed"
+echo "ok: executable, desktop entry, metainfo, manual page, copyright, changelog and six icon sizes installed"
+version=$(dpkg-deb --field "$deb" Version)
+grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$root/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo's release is not $version"
+zcat "$root/usr/share/doc/velkorn-calculator/changelog.gz" | head -n1 | grep -q "($version)" ||
+    fail "the changelog is not of $version"
+echo "ok: the metainfo and the changelog name version $version"
 
 start_virtual_display 1024x768x24
 "$root/usr/bin/velkorn-calculator" 2>/dev/null &

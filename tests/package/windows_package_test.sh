@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The Windows release: the .exe imports only system DLLs, and its version
-# block and icon read back as the resource script gives them; the zip holds
-# the .exe and its readme; the installer, run silently under Wine in a
+# The Windows release: the .exe imports only system DLLs, declares ASLR,
+# DEP and terminal-server awareness and carries no link time, and its
+# version block and icon read back as the resource script gives them; the
+# zip holds the .exe, its readme and the notices of what it contains; the installer, run silently under Wine in a
 # fresh prefix, installs the program (which starts and shows its window),
 # a Start-menu shortcut and an Uninstall key with its values, and the silent
 # uninstall leaves none of them behind.
@@ -40,6 +41,14 @@ for dll in $imports; do
 done
 echo "ok: imports $imports"
 
+# ASLR (high entropy too), DEP and terminal-server awareness; no link time.
+header=$(x86_64-w64-mingw32-objdump -p "$exe")
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE; do
+    grep -q "$flag" <<<"$header" || fail "the program does not declare $flag"
+done
+grep -q '^Time/Date.*1970' <<<"$header" || fail "the program carries a link time: $(grep Time/Date <<<"$header")"
+echo "ok: ASLR, high-entropy ASLR, DEP, terminal-server aware, no time stamp"
+
 # The version block's strings and numbers, and the program's icon.
 wrestool -x --raw --type=version "$exe" >"$work/version.bin"
 IFS=. read -r major minor patch <<<"$version"
@@ -65,7 +74,15 @@ cmp -n "$(stat -c %s "$icon")" "$work/icon.ico" "$icon" >/dev/null || fail "the 
 echo "ok: version block (file version $version.0) and icon"
 
 entries=$(/usr/bin/python3 -c 'import sys, zipfile; print(" ".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$zip")
-[ "$entries" = "Velkorn Calculator.exe readme.txt" ] || fail "the zip holds: $entries"
+[ "$entries" = "Velkorn Calculator.exe readme.txt third-party-notices.txt" ] ||
+    fail "the zip holds: $entries"
+/usr/bin/python3 - "$zip" <<'PYTHON' || fail "the notices in the zip"
+import sys, zipfile
+text = zipfile.ZipFile(sys.argv[1]).read("third-party-notices.txt").decode("utf-8")
+for part in ("winpthreads", "Permission is hereby granted", "ZPL-2.1", "Runtime Library Exception"):
+    if part not in text:
+        sys.exit(f"no {part!r} in the notices")
+PYTHON
 echo "ok: the zip holds $entries"
 
 start_virtual_display 1024x768x24
@@ -88,7 +105,8 @@ done
 query QuietUninstallString | grep -q 'uninstall.exe" /S$' || fail "QuietUninstallString: $(query QuietUninstallString)"
 [ "$(query NoModify)" = 0x1 ] && [ "$(query NoRepair)" = 0x1 ] || fail "NoModify/NoRepair"
 [ "$(query EstimatedSize)" != 0x0 ] && [ -n "$(query EstimatedSize)" ] || fail "no EstimatedSize"
-echo "ok: installed per user with a Start-menu shortcut and an Uninstall key"
+[ -f "$(dirname "$installed")/third-party-notices.txt" ] || fail "no notices beside the installed program"
+echo "ok: installed per user with its notices, a Start-menu shortcut and an Uninstall key"
 
 wine "$installed" >/dev/null 2>&1 &
 app=$!

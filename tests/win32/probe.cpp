@@ -202,8 +202,10 @@ int main(int argc, char* argv[]) {
         std::string values;
         for (Child& child : all) {
             if (role(child.object, child.id) == role(ROLE_SYSTEM_TEXT)) {
-                values += (values.empty() ? "" : "|") +
-                          text(child.object, child.id, &IAccessible::get_accValue);
+                if (!values.empty()) {
+                    values += '|';
+                }
+                values += text(child.object, child.id, &IAccessible::get_accValue);
             }
         }
         std::printf("%s\n", values.c_str());
