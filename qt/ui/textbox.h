@@ -25,6 +25,9 @@ class TextBox : public QLineEdit {
 
     void setEditRule(EditRule rule) { editRule = std::move(rule); }
 
+    // Where the caret is drawn, for screen readers' character positions.
+    QRect caretRect() const { return cursorRect(); }
+
   protected:
     bool event(QEvent* event) override;
 

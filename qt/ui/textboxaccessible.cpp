@@ -1,0 +1,227 @@
+#include "textboxaccessible.h"
+
+#include "textbox.h"
+
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace velkorn::ui {
+namespace {
+
+// A span of characters, or none (-1, -1) as Qt writes it.
+struct Span {
+    int start = -1;
+    int end = -1;
+};
+
+bool isSpace(char32_t c) {
+    return c == U' ' || c == U'\t' || c == U'\u00A0' || c == U'\u3000';
+}
+
+// The text cut into the units of a boundary, each from its start to the
+// next unit's start: characters, or words with the spaces after them (a
+// space run before the first word is a unit of its own).
+std::vector<Span> units(const std::u32string& text, QAccessible::TextBoundaryType boundary) {
+    const int count = static_cast<int>(text.size());
+    std::vector<Span> result;
+    if (boundary == QAccessible::CharBoundary) {
+        for (int i = 0; i < count; ++i) {
+            result.push_back({i, i + 1});
+        }
+        return result;
+    }
+    if (boundary != QAccessible::WordBoundary) {
+        if (count > 0) {
+            result.push_back({0, count}); // one line, sentence, paragraph
+        }
+        return result;
+    }
+    int start = 0;
+    for (int i = 1; i <= count; ++i) {
+        const bool wordStarts = i < count && !isSpace(text[i]) && isSpace(text[i - 1]);
+        if (wordStarts || i == count) {
+            result.push_back({start, i});
+            start = i;
+        }
+    }
+    return result;
+}
+
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+  public:
+    explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        if (type == QAccessible::EditableTextInterface) {
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+
+    void setText(QAccessible::Text kind, const QString& text) override {
+        if (kind == QAccessible::Value) {
+            replaceText(0, characterCount(), text);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = true;
+        state.selectableText = true;
+        return state;
+    }
+
+    // QAccessibleTextInterface, in characters.
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = toCharacters(box()->selectionStart());
+            *end = toCharacters(box()->selectionStart() + box()->selectionLength());
+        }
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { box()->deselect(); }
+    void setSelection(int, int start, int end) override {
+        box()->setSelection(toUnits(start), toUnits(end) - toUnits(start));
+    }
+    int cursorPosition() const override { return toCharacters(box()->cursorPosition()); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(toUnits(position)); }
+    QString text(int start, int end) const override {
+        const std::u32string all = characters();
+        start = std::clamp(start, 0, static_cast<int>(all.size()));
+        end = std::clamp(end < 0 ? static_cast<int>(all.size()) : end, start,
+                         static_cast<int>(all.size()));
+        return QString::fromStdU32String(all.substr(start, end - start));
+    }
+    int characterCount() const override { return static_cast<int>(characters().size()); }
+
+    QRect characterRect(int offset) const override {
+        const QString text = box()->text();
+        const QFontMetrics metrics(box()->font());
+        const int units = toUnits(offset);
+        const int cursor = box()->cursorPosition();
+        const QRect caret = box()->caretRect();
+        const int x = caret.x() + metrics.horizontalAdvance(text.left(units)) -
+                      metrics.horizontalAdvance(text.left(cursor));
+        const int width = metrics.horizontalAdvance(text.mid(units, toUnits(offset + 1) - units));
+        const QRect local(x, caret.y(), std::max(width, 1), caret.height());
+        return QRect(box()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return toCharacters(box()->cursorPositionAt(box()->mapFromGlobal(point)));
+    }
+    void scrollToSubstring(int, int) override {}
+
+    // The whole text is one run: the box has one font and one colour.
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                         int* end) const override {
+        return unitAround(offset, boundary, 0, start, end);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                             int* end) const override {
+        return unitAround(offset, boundary, -1, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                            int* end) const override {
+        return unitAround(offset, boundary, +1, start, end);
+    }
+
+    // QAccessibleEditableTextInterface: edits as the user's own, through the
+    // box's edit rule.
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        box()->setSelection(toUnits(start), toUnits(end) - toUnits(start));
+        box()->insert(text);
+    }
+
+  private:
+    TextBox* box() const { return static_cast<TextBox*>(widget()); }
+    std::u32string characters() const { return box()->text().toStdU32String(); }
+
+    int toCharacters(int units) const {
+        return static_cast<int>(box()->text().left(units).toStdU32String().size());
+    }
+    int toUnits(int characters) const {
+        const std::u32string all = this->characters();
+        characters = std::clamp(characters, 0, static_cast<int>(all.size()));
+        return static_cast<int>(QString::fromStdU32String(all.substr(0, characters)).size());
+    }
+
+    // The unit at the offset (step 0), or the one before (-1) or after it
+    // (+1). At the end of the text the unit at the offset is the last one,
+    // so that "the word at the caret" after typing is the word just typed.
+    QString unitAround(int offset, QAccessible::TextBoundaryType boundary, int step, int* start,
+                       int* end) const {
+        const std::u32string all = characters();
+        const std::vector<Span> spans = units(all, boundary);
+        *start = *end = -1;
+        const int count = static_cast<int>(all.size());
+        if (offset < 0 || offset > count) {
+            return {};
+        }
+        int index = -1;
+        for (int i = 0; i < static_cast<int>(spans.size()); ++i) {
+            if (spans[i].start <= offset && offset < spans[i].end) {
+                index = i;
+            }
+        }
+        if (index < 0) { // the end of the text
+            if (boundary == QAccessible::CharBoundary || spans.empty()) {
+                index = static_cast<int>(spans.size()); // past the last
+                if (step == 0) {
+                    *start = *end = count;
+                    return {};
+                }
+            } else {
+                index = static_cast<int>(spans.size()) - 1;
+            }
+        }
+        index += step;
+        if (index < 0 || index >= static_cast<int>(spans.size())) {
+            return {};
+        }
+        *start = spans[index].start;
+        *end = spans[index].end;
+        return QString::fromStdU32String(all.substr(*start, *end - *start));
+    }
+};
+
+QAccessibleInterface* textBoxFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("velkorn::ui::TextBox")) {
+        return nullptr;
+    }
+    return new TextBoxAccessible(static_cast<TextBox*>(object));
+}
+
+} // namespace
+
+void installTextBoxAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&textBoxFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace velkorn::ui
