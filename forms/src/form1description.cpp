@@ -38,8 +38,10 @@ constexpr ControlDescription label(const char* name, const char* caption, int le
             .toolTip = toolTip};
 }
 
-constexpr ControlDescription clockLabel(const char* name, int top, const char* description,
-                                        bool clicks) {
+// Named by what they show: a name that changed with every second would
+// flood screen readers; the time and the date are their text.
+constexpr ControlDescription clockLabel(const char* name, int top, const char* accessible,
+                                        const char* description, bool clicks) {
     return {.name = name,
             .kind = Label,
             .left = 3000,
@@ -47,6 +49,7 @@ constexpr ControlDescription clockLabel(const char* name, int top, const char* d
             .width = 1095,
             .height = 255,
             .alignment = Alignment::Centre,
+            .accessibleName = accessible,
             .accessibleDescription = description,
             .clicks = clicks};
 }
@@ -77,8 +80,8 @@ constexpr std::array kControls{
     box(BoxId::Text3, 2400, 1440, "Output"),
     box(BoxId::Text2, 2400, 960, "Input 2"),
     box(BoxId::Text1, 160, 960, "Input 1"),
-    clockLabel("Label12", 4920, "Current time", true),
-    clockLabel("Label11", 4560, "Current date", false),
+    clockLabel("Label12", 4920, "Time", "Current time", true),
+    clockLabel("Label11", 4560, "Date", "Current date", false),
     label("Label10", "Time:", 2700, 4920, 375, 255, nullptr),
     label("Label9", "Date:", 2700, 4560, 375, 255, nullptr),
     button("Image27", 3300, 3840, VELKORN_FACE("help"), "Help"),

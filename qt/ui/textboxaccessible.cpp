@@ -1,5 +1,6 @@
 #include "textboxaccessible.h"
 
+#include "accessibletext.h"
 #include "textbox.h"
 
 #include <QAccessibleWidget>
@@ -7,49 +8,9 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 namespace velkorn::ui {
 namespace {
-
-// A span of characters, or none (-1, -1) as Qt writes it.
-struct Span {
-    int start = -1;
-    int end = -1;
-};
-
-bool isSpace(char32_t c) {
-    return c == U' ' || c == U'\t' || c == U'\u00A0' || c == U'\u3000';
-}
-
-// The text cut into the units of a boundary, each from its start to the
-// next unit's start: characters, or words with the spaces after them (a
-// space run before the first word is a unit of its own).
-std::vector<Span> units(const std::u32string& text, QAccessible::TextBoundaryType boundary) {
-    const int count = static_cast<int>(text.size());
-    std::vector<Span> result;
-    if (boundary == QAccessible::CharBoundary) {
-        for (int i = 0; i < count; ++i) {
-            result.push_back({i, i + 1});
-        }
-        return result;
-    }
-    if (boundary != QAccessible::WordBoundary) {
-        if (count > 0) {
-            result.push_back({0, count}); // one line, sentence, paragraph
-        }
-        return result;
-    }
-    int start = 0;
-    for (int i = 1; i <= count; ++i) {
-        const bool wordStarts = i < count && !isSpace(text[i]) && isSpace(text[i - 1]);
-        if (wordStarts || i == count) {
-            result.push_back({start, i});
-            start = i;
-        }
-    }
-    return result;
-}
 
 class TextBoxAccessible : public QAccessibleWidget,
                           public QAccessibleTextInterface,
@@ -135,15 +96,15 @@ class TextBoxAccessible : public QAccessibleWidget,
 
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
                          int* end) const override {
-        return unitAround(offset, boundary, 0, start, end);
+        return textUnit(characters(), offset, boundary, 0, start, end);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
                              int* end) const override {
-        return unitAround(offset, boundary, -1, start, end);
+        return textUnit(characters(), offset, boundary, -1, start, end);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
                             int* end) const override {
-        return unitAround(offset, boundary, +1, start, end);
+        return textUnit(characters(), offset, boundary, +1, start, end);
     }
 
     // QAccessibleEditableTextInterface: edits as the user's own, through the
@@ -168,43 +129,6 @@ class TextBoxAccessible : public QAccessibleWidget,
         return static_cast<int>(QString::fromStdU32String(all.substr(0, characters)).size());
     }
 
-    // The unit at the offset (step 0), or the one before (-1) or after it
-    // (+1). At the end of the text the unit at the offset is the last one,
-    // so that "the word at the caret" after typing is the word just typed.
-    QString unitAround(int offset, QAccessible::TextBoundaryType boundary, int step, int* start,
-                       int* end) const {
-        const std::u32string all = characters();
-        const std::vector<Span> spans = units(all, boundary);
-        *start = *end = -1;
-        const int count = static_cast<int>(all.size());
-        if (offset < 0 || offset > count) {
-            return {};
-        }
-        int index = -1;
-        for (int i = 0; i < static_cast<int>(spans.size()); ++i) {
-            if (spans[i].start <= offset && offset < spans[i].end) {
-                index = i;
-            }
-        }
-        if (index < 0) { // the end of the text
-            if (boundary == QAccessible::CharBoundary || spans.empty()) {
-                index = static_cast<int>(spans.size()); // past the last
-                if (step == 0) {
-                    *start = *end = count;
-                    return {};
-                }
-            } else {
-                index = static_cast<int>(spans.size()) - 1;
-            }
-        }
-        index += step;
-        if (index < 0 || index >= static_cast<int>(spans.size())) {
-            return {};
-        }
-        *start = spans[index].start;
-        *end = spans[index].end;
-        return QString::fromStdU32String(all.substr(*start, *end - *start));
-    }
 };
 
 QAccessibleInterface* textBoxFactory(const QString& className, QObject* object) {

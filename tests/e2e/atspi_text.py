@@ -5,7 +5,8 @@ every boundary, on texts that matter (Qt's bridge has no GetStringAtOffset,
 so the boundary queries are what screen readers use with it), each under a deadline (a query the
 program does not answer in time fails the test, and a program stuck in one
 answers none after it). Also the attribute run at the caret, which must
-cover the whole text, so that a screen reader reads all of it on focus."""
+cover the whole text, so that a screen reader reads all of it on focus;
+and the clock, whose name stays while its text, the time, changes."""
 
 import sys
 import time
@@ -32,6 +33,44 @@ BOUNDARIES = [
 def fail(message):
     print(f"FAIL: {message}", file=sys.stderr)
     sys.exit(1)
+
+
+def find_named(name, deadline):
+    while time.monotonic() < deadline:
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is None or app.get_name() != APPLICATION:
+                continue
+            stack = [app]
+            while stack:
+                node = stack.pop()
+                if node.get_name() == name:
+                    return node
+                stack.extend(c for c in (node.get_child_at_index(j)
+                                         for j in range(node.get_child_count())) if c)
+        time.sleep(0.1)
+    fail(f"nothing named {name!r} on the accessibility bus")
+
+
+def check_clock():
+    """The clock is named by what it is; the time is its text, and the name
+    stays while the text changes."""
+    clock = find_named("Time", time.monotonic() + 10)
+    first = timed("the clock's text", lambda: clock.get_text(0, -1))
+    deadline = time.monotonic() + 5
+    while time.monotonic() < deadline:
+        now = timed("the clock's text", lambda: clock.get_text(0, -1))
+        if now and now != first:
+            break
+        time.sleep(0.1)
+    else:
+        fail(f"the clock's text stays {first!r}")
+    if not any(c.isdigit() for c in now):
+        fail(f"the clock's text is {now!r}")
+    if clock.get_name() != "Time":
+        fail(f"the clock is named {clock.get_name()!r}")
+    print(f"ok: the clock is named Time; its text went from {first!r} to {now!r}")
 
 
 def find_boxes(deadline):
@@ -109,6 +148,7 @@ def main():
             if count and (start, end) != (0, count):
                 fail(f"the attribute run at {where} is [{start}, {end}]")
     print(f"ok: {checked} text queries on {len(TEXTS)} texts answered at once and right")
+    check_clock()
 
 
 if __name__ == "__main__":
