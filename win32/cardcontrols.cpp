@@ -39,6 +39,10 @@ HWND createControl(HWND card, const ControlDescription& entry, const std::wstrin
         makeClickButton(button);
         return button;
     }
+    if (entry.kind == ControlKind::PictureText) {
+        // Without SS_NOTIFY a static lets presses through to the card.
+        return createChild(card, L"STATIC", text, shown | SS_OWNERDRAW, id);
+    }
     // SS_NOTIFY: the label takes the presses on it, so they never reach
     // the card and drag it.
     return createChild(card, L"STATIC", text, shown | SS_OWNERDRAW | SS_NOTIFY, id);

@@ -72,6 +72,9 @@ void drawControl(const DRAWITEMSTRUCT& item, const std::vector<CardControl>& con
         drawPicture(item.hDC, *control.picture, 0, 0);
         return;
     }
+    if (control.entry->kind == ControlKind::PictureText) {
+        return; // the picture shows it
+    }
     if (const auto& fill = control.entry->background) {
         HBRUSH brush = CreateSolidBrush(RGB(fill->red, fill->green, fill->blue));
         FillRect(item.hDC, &item.rcItem, brush);

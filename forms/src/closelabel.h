@@ -1,4 +1,5 @@
-// The white "X" at the right-hand end of a card's title strip.
+// What the cards share: the white "X" at the right-hand end of a card's
+// title strip, and the texts of their pictures.
 #pragma once
 
 #include "velkorn/formdescription.h"
@@ -17,6 +18,19 @@ constexpr ControlDescription closeLabel(const char* name, int left, const char* 
             .textRole = TextRole::HighlightedText,
             .toolTip = toolTip,
             .clicks = true};
+}
+
+// Text of the card's picture at its place there, in pixels of the picture
+// at 100% (15 twips each).
+constexpr ControlDescription pictureText(const char* name, const char* text, int left, int top,
+                                         int width, int height) {
+    return {.name = name,
+            .kind = ControlKind::PictureText,
+            .left = left * 15,
+            .top = top * 15,
+            .width = width * 15,
+            .height = height * 15,
+            .caption = text};
 }
 
 } // namespace velkorn

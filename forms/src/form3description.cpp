@@ -2,6 +2,7 @@
 
 #include "closelabel.h"
 #include "velkorn/aboutwarning.h"
+#include "velkorn/cardtexts.h"
 
 #include <array>
 
@@ -25,6 +26,8 @@ constexpr ControlDescription languageLabel(const char* name, const char* caption
             .clicks = true};
 }
 
+// Named by what it says, in its language, as the English paragraph it
+// covers is.
 constexpr ControlDescription warningPicture(const char* name, int left, int top,
                                             const char* picture, const char* language,
                                             const char* text) {
@@ -35,12 +38,13 @@ constexpr ControlDescription warningPicture(const char* name, int left, int top,
             .width = 3540,
             .height = 1170,
             .picture = picture,
-            .accessibleName = language,
-            .accessibleDescription = text};
+            .accessibleName = text,
+            .accessibleDescription = language};
 }
 
-// Front to back, in the order the window lists them; only the two warning
-// pictures overlap, and they are never shown together.
+// Front to back, in the order the window lists them; of the controls that
+// are seen, only the two warning pictures overlap, and they are never shown
+// together. The English warning's text lies under them.
 constexpr std::array kControls{
     ControlDescription{.name = "Label2",
                        .kind = ControlKind::Label,
@@ -57,6 +61,12 @@ constexpr std::array kControls{
     languageLabel("Label4", "Bengali", 4440, "Bengali Language"),
     languageLabel("Label3", "English", 4080, "English Language"),
     closeLabel("Label1", 4200, "Close"),
+    // The picture's texts, behind everything, bottom first (see Form2).
+    pictureText("Warning", kWarningEnglish, 11, 276, 218, 62),
+    pictureText("Rights", kAboutRights, 7, 201, 280, 48),
+    pictureText("Product", kAboutProduct, 7, 137, 280, 45),
+    pictureText("Credit", kAboutCredit, 7, 67, 280, 50),
+    pictureText("Heading", kAboutHeading, 7, 43, 280, 15),
 };
 
 constexpr FormDescription kForm3{

@@ -7,6 +7,8 @@ namespace {
 
 constexpr const char* kBengali = "Image1";
 constexpr const char* kChinese = "Image2";
+// The English warning's text, for screen readers: there while it is shown.
+constexpr const char* kEnglish = "Warning";
 
 } // namespace
 
@@ -16,6 +18,7 @@ Form3Presenter::Form3Presenter(FormHost& host, CardView& view, DragSettings drag
 void Form3Presenter::formLoad() {
     view.setControlVisible(kBengali, false);
     view.setControlVisible(kChinese, false);
+    view.setControlVisible(kEnglish, true);
     shown = Language::English;
 }
 
@@ -48,6 +51,7 @@ void Form3Presenter::showLanguage(Language language) {
         view.setControlVisible(kBengali, false);
         break;
     }
+    view.setControlVisible(kEnglish, language == Language::English);
     shown = language;
 }
 

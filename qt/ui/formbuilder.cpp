@@ -61,6 +61,32 @@ QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
     return label;
 }
 
+QWidget* createPictureText(QWidget* window, const ControlDescription& entry) {
+    auto* text = new ClickLabel(window);
+    text->setText(QString::fromUtf8(entry.caption));
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The picture shows the text: the label draws nothing and lets presses
+    // through to the card, which drags.
+    text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::WindowText, Qt::transparent);
+    text->setPalette(palette);
+    return text;
+}
+
+QWidget* createControl(QWidget* window, const ControlDescription& entry) {
+    switch (entry.kind) {
+    case ControlKind::TextBox:
+        return createTextBox(window, entry);
+    case ControlKind::Label:
+    case ControlKind::Picture:
+        return createLabel(window, entry);
+    case ControlKind::PictureText:
+        return createPictureText(window, entry);
+    }
+    return nullptr;
+}
+
 void describe(QWidget* control, const ControlDescription& entry) {
     control->setObjectName(latin1(entry.name));
     control->setGeometry(toQRect(twipsToRect(entry.left, entry.top, entry.width, entry.height)));
@@ -88,9 +114,7 @@ void buildForm(QWidget* window, const FormDescription& description) {
     // Created back to front: a later sibling lies over an earlier one.
     const auto& controls = description.controls;
     for (auto entry = controls.rbegin(); entry != controls.rend(); ++entry) {
-        QWidget* control = entry->kind == ControlKind::TextBox ? createTextBox(window, *entry)
-                                                               : createLabel(window, *entry);
-        describe(control, *entry);
+        describe(createControl(window, *entry), *entry);
     }
 }
 

@@ -4,10 +4,12 @@
 # a client presses "1", "2", the second keypad's "3" and "Plus" as push
 # buttons and reads the boxes: the same as clicks give. Then every text
 # query a screen reader makes of a box, on texts that matter, each answered
-# at once and right.
+# at once and right; and the texts of the Help and About cards, read in
+# order as they are shown.
 set -euo pipefail
 
 executable=$1
+card_texts=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/virtual-display.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -20,7 +22,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export VELKORN_EXECUTABLE=$executable VELKORN_HERE=$here VELKORN_OUT=$work/boxes
+"$card_texts" >"$work/cards" || fail "no card texts"
+export VELKORN_EXECUTABLE=$executable VELKORN_HERE=$here VELKORN_OUT=$work/boxes \
+    VELKORN_CARDS=$work/cards
 # The session bus and what it started (the AT-SPI bus) end with the session;
 # the program is stopped inside it on every path.
 timeout 90 dbus-run-session -- bash -c '
@@ -28,7 +32,9 @@ timeout 90 dbus-run-session -- bash -c '
     app=$!
     status=0
     timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_keypad.py" "$VELKORN_OUT" &&
-        timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_text.py" >"$VELKORN_OUT.text" ||
+        timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_text.py" >"$VELKORN_OUT.text" &&
+        timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_cards.py" "$VELKORN_CARDS" \
+            >>"$VELKORN_OUT.text" ||
         status=$?
     kill "$app" 2>/dev/null
     wait "$app" 2>/dev/null

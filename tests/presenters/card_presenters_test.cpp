@@ -73,6 +73,9 @@ struct LanguageCase {
     bool bengali, chinese;
 };
 
+// The English warning's text is there for screen readers exactly when
+// neither picture covers it.
+
 TEST(Form3Presenter, LanguageLabelsSwitchTheWarning) {
     const LanguageCase table[] = {
         {"at load", {}, Language::English, false, false},
@@ -100,6 +103,7 @@ TEST(Form3Presenter, LanguageLabelsSwitchTheWarning) {
         EXPECT_EQ(about.language(), row.language);
         EXPECT_EQ(view.shown["Image1"], row.bengali);
         EXPECT_EQ(view.shown["Image2"], row.chinese);
+        EXPECT_EQ(view.shown["Warning"], row.language == Language::English);
         EXPECT_TRUE(host.calls.empty());
     }
 }
@@ -112,7 +116,8 @@ TEST(Form3Presenter, ANewLanguageIsShownBeforeTheOldIsHidden) {
     about.click("Label4");
     view.calls.clear();
     about.click("Label5");
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"show Image2", "hide Image1"}));
+    EXPECT_EQ(view.calls,
+              (std::vector<std::string>{"show Image2", "hide Image1", "hide Warning"}));
 }
 
 TEST(CardPresenters, CloseLabelEscapeF1AndTheCloseCommand) {

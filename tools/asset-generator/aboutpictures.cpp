@@ -1,4 +1,5 @@
 #include "velkorn/aboutwarning.h"
+#include "velkorn/cardtexts.h"
 #include "icowriter.h"
 #include "painting.h"
 #include "pictures.h"
@@ -9,32 +10,19 @@ namespace {
 
 constexpr QSize kWarningSize(236, 78);
 
-QStringList warningLines(const char* text) { return QString::fromUtf8(text).split(u'\n'); }
-
 void aboutCard(QPainter& painter) {
     titleStrip(painter, 301, QStringLiteral("About"), 5);
-    drawLines(painter, {QStringLiteral("About This Calculator")}, sans(12, QFont::Bold), 7, 43, 0);
+    drawLines(painter, lines(velkorn::kAboutHeading), sans(12, QFont::Bold), 7, 43, 0);
     const QFont text = sans(11);
-    drawLines(painter,
-              {QStringLiteral("Designed and programmed by"),
-               QStringLiteral("the Velkorn Calculator team,"),
-               QStringLiteral("software design and programming,"), QStringLiteral("Velkorn")},
-              text, 7, 67, 12);
-    drawLines(painter,
-              {QStringLiteral("Velkorn Calculator"), QStringLiteral("Version 1.0.0"),
-               QStringLiteral("Product ID: VKC-100-2026-0001")},
-              text, 7, 137, 15);
-    drawLines(painter,
-              {QStringLiteral("Copyright \u00A9 2025\u20132026 Velkorn."),
-               QStringLiteral("All rights reserved. Velkorn Calculator"),
-               QStringLiteral("is a product of Velkorn.")},
-              text, 7, 201, 16);
-    drawLines(painter, warningLines(velkorn::kWarningEnglish), sans(10), 11, 276, 12);
+    drawLines(painter, lines(velkorn::kAboutCredit), text, 7, 67, 12);
+    drawLines(painter, lines(velkorn::kAboutProduct), text, 7, 137, 15);
+    drawLines(painter, lines(velkorn::kAboutRights), text, 7, 201, 16);
+    drawLines(painter, lines(velkorn::kWarningEnglish), sans(10), 11, 276, 12);
 }
 
 // Black text on white, five lines filling the 236 x 78 picture.
 Drawing warning(const char* text, const QString& family) {
-    return [lines = warningLines(text), family](QPainter& painter) {
+    return [lines = lines(text), family](QPainter& painter) {
         const QFont font = fittingFont(family, lines, kWarningSize.width() - 6,
                                        kWarningSize.height());
         const int step = kWarningSize.height() / int(lines.size());

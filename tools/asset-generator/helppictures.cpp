@@ -1,3 +1,4 @@
+#include "velkorn/cardtexts.h"
 #include "icowriter.h"
 #include "painting.h"
 #include "pictures.h"
@@ -10,27 +11,12 @@ namespace {
 
 void helpCard(QPainter& painter) {
     titleStrip(painter, 301, QStringLiteral("Help"), 7);
-    const QStringList glossary{
-        QStringLiteral("Input 1 = Number 1"),
-        QStringLiteral("Input 2 = Number 2"),
-        QStringLiteral("Output = Result"),
-        QStringLiteral("VOSB 1 = Velkorn On Screen Button 1"),
-        QStringLiteral("VOSB 2 = Velkorn On Screen Button 2"),
-        QStringLiteral("VAOB = Velkorn Arithmetic Operator Button"),
-        QStringLiteral("VOB = Velkorn Other Button"),
-    };
-    drawLines(painter, glossary, sans(11), 8, 45, 16);
+    drawLines(painter, lines(velkorn::kHelpGlossary), sans(11), 8, 45, 16);
     painter.setPen(QPen(kRed, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(4.5, 166.5, 292, 46)); // one pixel, (4, 166) to (296, 212)
-    drawLines(painter,
-              {QStringLiteral("Type a number in Input 1, then a number in"),
-               QStringLiteral("Input 2, then click +, -, * or / for the result.")},
-              sans(11), 9, 174, 16);
-    drawLines(painter,
-              {QStringLiteral("E-mail: help@example.com"),
-               QStringLiteral("Web: https://www.example.com/velkorn")},
-              sans(11), 8, 230, 16);
+    drawLines(painter, lines(velkorn::kHelpSteps), sans(11), 9, 174, 16);
+    drawLines(painter, lines(velkorn::kHelpContact), sans(11), 8, 230, 16);
 }
 
 // A white question mark on a glossy dark red disc with a light rim,

@@ -29,6 +29,11 @@ QFont sans(int pixelSize, QFont::Weight weight = QFont::Normal);
 // The dark red title strip with the title in white, starting at titleLeft.
 void titleStrip(QPainter& painter, int width, const QString& title, int titleLeft);
 
+// A text of the descriptions, split at its newlines.
+inline QStringList lines(const char* text) {
+    return QString::fromUtf8(text).split(u'\n');
+}
+
 // Lines of text, the first one's top at `top`, one every lineStep pixels.
 void drawLines(QPainter& painter, const QStringList& lines, const QFont& font, int left, int top,
                int lineStep);

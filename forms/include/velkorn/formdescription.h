@@ -12,7 +12,10 @@
 
 namespace velkorn {
 
-enum class ControlKind { TextBox, Label, Picture };
+// PictureText: text that the window's background picture shows, laid over
+// it where it shows it, for screen readers only: nothing draws it and it
+// takes no presses.
+enum class ControlKind { TextBox, Label, Picture, PictureText };
 
 // The system colour a label's text is drawn in.
 enum class TextRole { ButtonText, HighlightedText };

@@ -1,0 +1,103 @@
+#!/usr/bin/python3
+"""Reads the Help window, and the About window with its warning in Chinese,
+through the accessibility bus (AT-SPI) as a screen reader's object
+navigation meets them: the texts that are showing and visible, in order,
+must be the cards' texts (the file given, from card_texts.cpp). Opens the
+windows and chooses Chinese with the push buttons' press actions. Every
+wait has a deadline."""
+
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+APPLICATION = "velkorn-calculator"
+TEXT_ROLES = (Atspi.Role.LABEL, Atspi.Role.STATIC, Atspi.Role.IMAGE)
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def application():
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_name() == APPLICATION:
+            return app
+    return None
+
+
+def descendants(node):
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def window(title, deadline):
+    while time.monotonic() < deadline:
+        app = application()
+        for i in range(app.get_child_count() if app else 0):
+            frame = app.get_child_at_index(i)
+            if frame is not None and frame.get_name() == title:
+                return frame
+        time.sleep(0.1)
+    fail(f"no window titled {title!r} on the accessibility bus")
+
+
+def press(frame, name):
+    for node in descendants(frame):
+        if node.get_role() == Atspi.Role.PUSH_BUTTON and node.get_name() == name:
+            node.do_action(0)
+            return
+    fail(f"no push button named {name!r}")
+
+
+def read(frame):
+    """The names of the texts and pictures that are showing and visible."""
+    shown = []
+    for node in descendants(frame):
+        states = node.get_state_set()
+        if (node.get_role() in TEXT_ROLES and states.contains(Atspi.StateType.SHOWING)
+                and states.contains(Atspi.StateType.VISIBLE)):
+            shown.append(node.get_name())
+    return shown
+
+
+def matches(frame, expected, deadline):
+    while time.monotonic() < deadline:
+        texts = [t for t in read(frame) if t in expected]
+        if texts == expected:
+            return
+        time.sleep(0.1)
+    fail(f"{frame.get_name()} reads {read(frame)}, not {expected}")
+
+
+def main():
+    expected = {"Help": [], "About": []}
+    with open(sys.argv[1], encoding="utf-8") as texts:
+        for line in texts:
+            window_name, text = line.rstrip("\n").split("|", 1)
+            expected[window_name].append(text.replace("\\n", "\n"))
+    deadline = time.monotonic() + 30
+    while application() is None and time.monotonic() < deadline:
+        time.sleep(0.1)
+    main_window = window("Velkorn Calculator", deadline)
+    press(main_window, "Help")
+    matches(window("Help", deadline), expected["Help"], deadline)
+    press(main_window, "About")
+    about = window("About", deadline)
+    press(about, "Chinese Language")
+    matches(about, expected["About"], deadline)
+    print(f"ok: Help reads its {len(expected['Help'])} texts, and About in Chinese its "
+          f"{len(expected['About'])}, in order, all showing and visible")
+
+
+if __name__ == "__main__":
+    main()
