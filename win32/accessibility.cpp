@@ -5,7 +5,17 @@
 
 #include <oleacc.h>
 
+// UI Automation's LiveSetting property, set through MSAA's annotation.
+DEFINE_GUID(kLiveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d,
+            0x58, 0xeb);
+
 namespace velkorn::win32 {
+namespace {
+
+constexpr LONG kPolite = 1;
+
+} // namespace
+
 
 Annotations::Annotations() {
     void* found = nullptr;
@@ -33,6 +43,22 @@ void Annotations::setDescription(HWND control, const std::wstring& description) 
         services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                  PROPID_ACC_DESCRIPTION, description.c_str());
     }
+}
+
+void Annotations::makeLiveRegion(HWND control) {
+    if (services != nullptr) {
+        VARIANT polite;
+        VariantInit(&polite);
+        polite.vt = VT_I4;
+        polite.lVal = kPolite;
+        services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              kLiveSettingProperty, polite);
+    }
+}
+
+void Annotations::announce(HWND liveRegion, const std::wstring& text) {
+    SetWindowTextW(liveRegion, text.c_str());
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, liveRegion, OBJID_CLIENT, CHILDID_SELF);
 }
 
 } // namespace velkorn::win32

@@ -21,6 +21,10 @@ class Annotations {
 
     void setName(HWND control, const std::wstring& name);
     void setDescription(HWND control, const std::wstring& description);
+    // A polite live region: a screen reader speaks its name when told that
+    // it changed (announce), without moving the focus.
+    void makeLiveRegion(HWND control);
+    static void announce(HWND liveRegion, const std::wstring& text);
 
   private:
     ::IAccPropServices* services = nullptr; // null without accessibility support

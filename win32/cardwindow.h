@@ -61,6 +61,7 @@ class CardWindow : public virtual CardView {
     void present();
     static DragSettings dragSettings();
     double scale() const { return dpi / 96.0; }
+    Annotations& accessibility() { return annotations; }
 
     // Messages a window handles beyond the card's own; false: not handled.
     virtual bool Form_Message(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

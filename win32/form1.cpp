@@ -31,6 +31,9 @@ std::u16string LocalClock::dateText() {
 Form1::Form1(FormHost& host)
     : CardWindow(form1Description()), form(host, *this, clock, dragSettings()) {
     connectBoxes();
+    announcer = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle(),
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    accessibility().makeLiveRegion(announcer);
     present();
     SetTimer(handle(), kTimer1, Form1Presenter::kClockIntervalMs, nullptr);
 }
@@ -80,6 +83,10 @@ void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret
     HWND edit = boxes[static_cast<std::size_t>(box)];
     SetWindowTextW(edit, std::wstring(text.begin(), text.end()).c_str());
     SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+}
+
+void Form1::announce(const std::u16string& text) {
+    Annotations::announce(announcer, std::wstring(text.begin(), text.end()));
 }
 
 } // namespace velkorn::win32

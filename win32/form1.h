@@ -25,6 +25,7 @@ class Form1 final : public CardWindow, public Form1View {
     Form1Presenter& presenter() override { return form; }
 
     void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override;
+    void announce(const std::u16string& text) override;
 
   protected:
     bool Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -36,6 +37,8 @@ class Form1 final : public CardWindow, public Form1View {
     LocalClock clock;
     Form1Presenter form;
     std::array<HWND, 3> boxes{};
+    HWND announcer = nullptr; // a live region of no size
+
 };
 
 } // namespace velkorn::win32

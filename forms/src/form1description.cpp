@@ -123,6 +123,18 @@ constexpr std::array kControls{
 
 #undef VELKORN_FACE
 
+// Row by row, keypad by keypad: the boxes with their labels, the first
+// keypad's keys 1 2 / 3 4 / ... / 9 0, the second's, the operators, the
+// other buttons, the clock, and the exit label last.
+constexpr std::string_view kReadingOrder[] = {
+    "Label3",  "Text1",   "Label4",  "Text2",   "Label1",  "Text3",   "Label5",  "Image1",
+    "Image2",  "Image3",  "Image4",  "Image5",  "Image6",  "Image7",  "Image8",  "Image9",
+    "Image10", "Label6",  "Image11", "Image12", "Image13", "Image14", "Image15", "Image16",
+    "Image17", "Image18", "Image19", "Image20", "Label7",  "Image21", "Image22", "Image23",
+    "Image24", "Image25", "Label8",  "Image26", "Image27", "Label9",  "Label11", "Label10",
+    "Label12", "Label2",
+};
+
 constexpr FormDescription kForm1{
     .name = "Form1",
     .caption = "Velkorn Calculator",
@@ -131,6 +143,7 @@ constexpr FormDescription kForm1{
     .background = "form1-background.jpg",
     .icon = "velkorn-calculator.ico",
     .controls = kControls,
+    .readingOrder = kReadingOrder,
 };
 
 } // namespace

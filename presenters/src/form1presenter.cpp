@@ -73,6 +73,10 @@ void Form1Presenter::runOnEngine(const MappedAction& mapped) {
         return;
     }
     showBoxes(before);
+    if (mapped.action != ButtonAction::EnterDigit && mapped.action != ButtonAction::Clear) {
+        // The result box changed without the focus: heard all the same.
+        view.announce(u"Output " + boxText(BoxId::Text3));
+    }
 }
 
 void Form1Presenter::showBoxes(const std::u16string (&before)[3]) {

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "announcer.h"
 #include "textbox.h"
 #include "velkorn/form1description.h"
 
@@ -9,7 +10,8 @@ namespace velkorn::ui {
 
 Form1::Form1(FormHost& host, Clock now, QWidget* parent)
     : PictureCard(form1Description(), parent), clock(std::move(now)),
-      form(host, *this, clock, dragSettings()), timer(new QTimer(this)) {
+      form(host, *this, clock, dragSettings()), timer(new QTimer(this)),
+      announcer(new Announcer(this)) {
     connectBoxes();
     present();
     timer->setObjectName(QStringLiteral("Timer1"));
@@ -47,6 +49,10 @@ void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret
     TextBox* edit = boxes[static_cast<std::size_t>(box)];
     edit->setText(QString::fromStdU16String(text));
     edit->setCursorPosition(static_cast<int>(caret));
+}
+
+void Form1::announce(const std::u16string& text) {
+    announcer->announce(QString::fromStdU16String(text));
 }
 
 } // namespace velkorn::ui

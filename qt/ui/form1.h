@@ -17,6 +17,7 @@ class QTimer;
 
 namespace velkorn::ui {
 
+class Announcer;
 class TextBox;
 
 // The clock's readings in the user's regional formats.
@@ -47,6 +48,7 @@ class Form1 final : public PictureCard, public Form1View {
     const CalculatorEngine& engine() const { return form.engine(); }
 
     void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override;
+    void announce(const std::u16string& text) override;
 
   private:
     void connectBoxes();
@@ -54,6 +56,7 @@ class Form1 final : public PictureCard, public Form1View {
     LocalClock clock;
     Form1Presenter form;
     QTimer* timer;
+    Announcer* announcer;
     std::array<TextBox*, 3> boxes{};
 };
 

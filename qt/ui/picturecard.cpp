@@ -1,5 +1,6 @@
 #include "picturecard.h"
 
+#include "cardaccessible.h"
 #include "clicklabel.h"
 #include "clicklabelaccessible.h"
 #include "formbuilder.h"
@@ -62,6 +63,7 @@ PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), description(description) {
     installClickLabelAccessibility();
     installTextBoxAccessibility();
+    installCardAccessibility();
     buildForm(this, description);
     // The picture covers the whole window: nothing needs filling under it.
     setAttribute(Qt::WA_OpaquePaintEvent);

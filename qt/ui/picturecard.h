@@ -32,6 +32,7 @@ class PictureCard : public QWidget, public virtual CardView {
     ClickLabel* label(std::string_view name) const;
 
     const QPixmap& backgroundPicture() const { return background; }
+    const FormDescription& form() const { return description; }
 
     // Places the window in the middle of its screen's available area.
     void centreOnScreen();

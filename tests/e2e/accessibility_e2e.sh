@@ -42,5 +42,5 @@ timeout 90 dbus-run-session -- bash -c '
 ' >/dev/null 2>"$work/log" || { cat "$work/log" >&2; fail "the accessibility client failed"; }
 boxes=$(cat "$work/boxes")
 [ "$boxes" = $'12\n3\n15' ] || fail "the boxes read: $(echo "$boxes" | tr '\n' '|')"
-echo "ok: pressed 1, 2, 3 and Plus as push buttons; the boxes read 12, 3, 15"
+echo "ok: pressed 1, 2, 3 and Plus as push buttons; heard \"Output 15\" once; the boxes read 12, 3, 15"
 cat "$work/boxes.text"

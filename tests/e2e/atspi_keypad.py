@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Drives the calculator through the accessibility bus (AT-SPI), as a screen
 reader user would: finds its picture buttons as push buttons by name,
-performs their press action, and reads the boxes back. Writes the three
-box texts, one a line, to the file given. Every wait has a deadline."""
+performs their press action, hears the result announced (a notification
+that shows, as screen readers speak it), and reads the boxes back. Writes
+the three box texts, one a line, to the file given. Every wait has a
+deadline."""
 
 import sys
 import time
@@ -10,7 +12,7 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 APPLICATION = "velkorn-calculator"
 
@@ -65,10 +67,36 @@ def main():
             fail(f"button {name!r} takes keyboard focus")
         button.do_action(actions.index("Press"))
 
+    # Met as a sighted user reads them: row by row, keypad by keypad.
+    order = [b.get_name() for b in buttons]
+    keypad = ["1", "2", "3", "4", "5", "6", "7", "8", "9", "0"]
+    expected = keypad + keypad + ["Plus", "Minus", "Multiplication", "Division", "Clear",
+                                  "About", "Help", "Time", "Exit Application"]
+    if order != expected:
+        fail(f"the push buttons come in the order {order}")
+
+    heard = []
+
+    def on_showing(event):
+        source = event.source
+        if event.detail1 and source is not None and source.get_role() == Atspi.Role.NOTIFICATION:
+            heard.append(source.get_name())
+
+    listener = Atspi.EventListener.new(on_showing)
+    listener.register("object:state-changed:showing")
+
     # The keypads share faces: the first "1" and "2" feed Input 1, the
     # second "3" feeds Input 2.
     for name, nth in (("1", 0), ("2", 0), ("3", 1), ("Plus", 0)):
         press(name, nth)
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + 10
+    while "Output 15" not in heard and time.monotonic() < deadline:
+        context.iteration(False)
+        time.sleep(0.02)
+    if heard != ["Output 15"]:
+        fail(f"after 1, 2, 3 and Plus the notifications heard were {heard}, not once 'Output 15'")
+    listener.deregister("object:state-changed:showing")
     texts = []
     for name in ("Input 1", "Input 2", "Output"):
         if name not in boxes:

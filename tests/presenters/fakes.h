@@ -100,6 +100,9 @@ class FakeForm1View : public FakeCardView, public Form1View {
         calls.push_back("box " + std::string(boxName(box)) + " " + toUtf8(text) + " caret " +
                         std::to_string(caret));
     }
+    void announce(const std::u16string& text) override {
+        calls.push_back("announce " + toUtf8(text));
+    }
     std::u16string boxes[3];
     std::size_t carets[3] = {0, 0, 0};
 };

@@ -73,11 +73,30 @@ TEST_F(Form1PresenterTest, ABoxChangedByAClickHasItsCaretAtTheEnd) {
     presenter.boxEdited(BoxId::Text2, u"9");
     presenter.click("Image21");
     EXPECT_EQ(view.calls, (std::vector<std::string>{"box Text1 123 caret 3",
-                                                    "box Text3 132 caret 3"}));
-    // A box whose text did not change is left alone, its caret too.
+                                                    "box Text3 132 caret 3", "announce Output 132"}));
+    // A box whose text did not change is left alone, its caret too; the
+    // result is heard again.
     view.calls.clear();
     presenter.click("Image21");
-    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(view.calls, std::vector<std::string>{"announce Output 132"});
+}
+
+// Operations are heard; digits and clearing show in the box being typed
+// into or need no word.
+TEST_F(Form1PresenterTest, OnlyTheResultOfAnOperationIsAnnounced) {
+    const std::pair<const char*, bool> table[] = {
+        {"Image1", false}, {"Image11", false}, {"Image21", true}, {"Image22", true},
+        {"Image23", true}, {"Image24", true},  {"Image25", false}, {"Label12", false},
+    };
+    for (const auto& [control, heard] : table) {
+        MainWindow fresh;
+        fresh.presenter.boxEdited(BoxId::Text1, u"8");
+        fresh.presenter.boxEdited(BoxId::Text2, u"2");
+        fresh.presenter.click(control);
+        const bool announced = !fresh.view.calls.empty() &&
+                               fresh.view.calls.back().starts_with("announce Output ");
+        EXPECT_EQ(announced, heard) << control;
+    }
 }
 
 TEST_F(Form1PresenterTest, AnErrorIsReportedOnceOverTheMainWindowAndTheBoxesStay) {

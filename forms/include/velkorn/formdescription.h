@@ -61,6 +61,9 @@ struct FormDescription {
     // Front to back: a control earlier in the list lies over later ones and
     // takes the mouse press where they overlap.
     std::span<const ControlDescription> controls;
+    // The order in which screen readers meet the controls, as a sighted
+    // user reads the window; empty: the order of the list, back to front.
+    std::span<const std::string_view> readingOrder = {};
 
     // The control of that name; the descriptions are fixed, so asking for
     // one that is not there is a programming error.

@@ -4,7 +4,8 @@
 // window action goes to the application; an engine error is reported over
 // the window while the boxes keep what they showed, and no click is taken
 // while the report is up. The user's own edits of the boxes are kept to 15
-// characters by the box edit rule and handed to the engine. Each tick of
+// characters by the box edit rule and handed to the engine. The result of
+// an operation is announced to screen readers. Each tick of
 // Timer1 shows the time, then the date, as the platform formats them.
 #pragma once
 
@@ -22,6 +23,8 @@ class Form1View : public virtual CardView {
     // Shows a box's new text with the caret at `caret` (UTF-16 units). A
     // text set this way starts the box's undo history afresh.
     virtual void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) = 0;
+    // Tells screen readers, once and politely, without moving the focus.
+    virtual void announce(const std::u16string& text) = 0;
 };
 
 // The clock's readings as the user's regional formats write them: the

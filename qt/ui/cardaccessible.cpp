@@ -1,0 +1,72 @@
+#include "cardaccessible.h"
+
+#include "formbuilder.h"
+#include "picturecard.h"
+
+#include <QAccessibleWidget>
+
+#include <algorithm>
+
+namespace velkorn::ui {
+namespace {
+
+class CardAccessible : public QAccessibleWidget {
+  public:
+    explicit CardAccessible(PictureCard* card) : QAccessibleWidget(card, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(ordered().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> children = ordered();
+        return index >= 0 && index < children.size()
+                   ? QAccessible::queryAccessibleInterface(children[index])
+                   : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr ? static_cast<int>(ordered().indexOf(child->object())) : -1;
+    }
+
+  private:
+    // The card's controls: those the reading order names, in its order,
+    // then the rest in the order they were made.
+    QList<QWidget*> ordered() const {
+        QList<QWidget*> children;
+        for (QObject* object : widget()->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (child != nullptr && !child->isWindow()) {
+                children.append(child);
+            }
+        }
+        const auto& order = static_cast<PictureCard*>(widget())->form().readingOrder;
+        const auto rank = [&order](const QWidget* child) {
+            const QString name = child->objectName();
+            const auto found = std::find_if(order.begin(), order.end(), [&](std::string_view n) {
+                return latin1(n) == name;
+            });
+            return found - order.begin();
+        };
+        std::stable_sort(children.begin(), children.end(),
+                         [&](const QWidget* a, const QWidget* b) { return rank(a) < rank(b); });
+        return children;
+    }
+};
+
+QAccessibleInterface* cardFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("velkorn::ui::PictureCard")) {
+        return nullptr;
+    }
+    return new CardAccessible(static_cast<PictureCard*>(object));
+}
+
+} // namespace
+
+void installCardAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&cardFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace velkorn::ui
