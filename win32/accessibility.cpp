@@ -47,8 +47,7 @@ void Annotations::setDescription(HWND control, const std::wstring& description) 
 
 void Annotations::makeLiveRegion(HWND control) {
     if (services != nullptr) {
-        VARIANT polite;
-        VariantInit(&polite);
+        VARIANT polite{}; // VariantInit would import OLEAUT32 for this
         polite.vt = VT_I4;
         polite.lVal = kPolite;
         services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
