@@ -16,21 +16,9 @@ class AnnouncerAccessible : public QAccessibleWidget {
     }
 };
 
-QAccessibleInterface* announcerFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String("velkorn::ui::Announcer")) {
-        return nullptr;
-    }
-    return new AnnouncerAccessible(static_cast<QWidget*>(object));
-}
-
 } // namespace
 
 Announcer::Announcer(QWidget* window) : QLabel(window) {
-    static const bool installed = [] {
-        QAccessible::installFactory(&announcerFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
     setObjectName(QStringLiteral("Announcer"));
     setGeometry(0, 0, 1, 1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -45,6 +33,10 @@ void Announcer::announce(const QString& text) {
     hide();
     setText(text);
     show();
+}
+
+QAccessibleInterface* announcerAccessible(Announcer* announcer) {
+    return new AnnouncerAccessible(announcer);
 }
 
 } // namespace velkorn::ui

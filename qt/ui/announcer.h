@@ -6,6 +6,8 @@
 
 #include <QLabel>
 
+class QAccessibleInterface;
+
 namespace velkorn::ui {
 
 class Announcer : public QLabel {
@@ -16,5 +18,8 @@ class Announcer : public QLabel {
 
     void announce(const QString& text);
 };
+
+// What screen readers see of it: a notification named by its message.
+QAccessibleInterface* announcerAccessible(Announcer* announcer);
 
 } // namespace velkorn::ui

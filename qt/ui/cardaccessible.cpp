@@ -52,21 +52,10 @@ class CardAccessible : public QAccessibleWidget {
     }
 };
 
-QAccessibleInterface* cardFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String("velkorn::ui::PictureCard")) {
-        return nullptr;
-    }
-    return new CardAccessible(static_cast<PictureCard*>(object));
-}
-
 } // namespace
 
-void installCardAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&cardFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+QAccessibleInterface* cardAccessible(PictureCard* card) {
+    return new CardAccessible(card);
 }
 
 } // namespace velkorn::ui

@@ -4,9 +4,12 @@
 // a press where two overlap.
 #pragma once
 
+class QAccessibleInterface;
+
 namespace velkorn::ui {
 
-// Registers the factory with Qt's accessibility; safe to call repeatedly.
-void installCardAccessibility();
+class PictureCard;
+
+QAccessibleInterface* cardAccessible(PictureCard* card);
 
 } // namespace velkorn::ui

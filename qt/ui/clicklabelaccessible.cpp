@@ -99,21 +99,10 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     std::u32string caption() const { return label()->text().toStdU32String(); }
 };
 
-QAccessibleInterface* clickLabelFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String("velkorn::ui::ClickLabel")) {
-        return nullptr;
-    }
-    return new ClickLabelAccessible(static_cast<ClickLabel*>(object));
-}
-
 } // namespace
 
-void installClickLabelAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&clickLabelFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+QAccessibleInterface* clickLabelAccessible(ClickLabel* clickLabel) {
+    return new ClickLabelAccessible(clickLabel);
 }
 
 } // namespace velkorn::ui

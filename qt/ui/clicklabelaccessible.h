@@ -6,12 +6,11 @@
 #pragma once
 
 class QAccessibleInterface;
-class QObject;
-class QString;
 
 namespace velkorn::ui {
 
-// Registers the factory with Qt's accessibility; safe to call repeatedly.
-void installClickLabelAccessibility();
+class ClickLabel;
+
+QAccessibleInterface* clickLabelAccessible(ClickLabel* clickLabel);
 
 } // namespace velkorn::ui

@@ -1,10 +1,8 @@
 #include "picturecard.h"
 
-#include "cardaccessible.h"
+#include "accessibility.h"
 #include "clicklabel.h"
-#include "clicklabelaccessible.h"
 #include "formbuilder.h"
-#include "textboxaccessible.h"
 
 #ifdef VELKORN_HAVE_X11_MOVE
 #include "x11windowmove.h"
@@ -61,9 +59,7 @@ Point globalPoint(const QMouseEvent* event) {
 
 PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), description(description) {
-    installClickLabelAccessibility();
-    installTextBoxAccessibility();
-    installCardAccessibility();
+    installAccessibility();
     buildForm(this, description);
     // The picture covers the whole window: nothing needs filling under it.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -131,21 +131,10 @@ class TextBoxAccessible : public QAccessibleWidget,
 
 };
 
-QAccessibleInterface* textBoxFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String("velkorn::ui::TextBox")) {
-        return nullptr;
-    }
-    return new TextBoxAccessible(static_cast<TextBox*>(object));
-}
-
 } // namespace
 
-void installTextBoxAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&textBoxFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+QAccessibleInterface* textBoxAccessible(TextBox* textBox) {
+    return new TextBoxAccessible(textBox);
 }
 
 } // namespace velkorn::ui

@@ -3,14 +3,16 @@
 // of the text sends its own answer into an endless loop; attribute runs
 // are empty, so a screen reader reads one character on focus). This
 // interface answers every text query itself, at once, in characters (code
-// points, which is what AT-SPI counts, not UTF-16 units): words are runs
-// of characters between spaces, a box's one line is also its sentence and
-// paragraph, and the whole text is one run of attributes.
+// points, which is what AT-SPI counts, not UTF-16 units; see
+// accessibletext.h), and the whole text is one run of attributes.
 #pragma once
+
+class QAccessibleInterface;
 
 namespace velkorn::ui {
 
-// Registers the factory with Qt's accessibility; safe to call repeatedly.
-void installTextBoxAccessibility();
+class TextBox;
+
+QAccessibleInterface* textBoxAccessible(TextBox* textBox);
 
 } // namespace velkorn::ui
