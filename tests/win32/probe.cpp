@@ -1,8 +1,9 @@
 // A small Windows client for the end-to-end tests, cross-built like the
 // program and run beside it under Wine. It reaches the program the way
 // assistive technology and the system do:
-//   probe list                  the main window's accessible children, one a
-//                               line: name, role, default action, description
+//   probe list [FORM]           the accessible children of the main window (or
+//                               of Form2, Form3), one a line: name, role,
+//                               default action, description
 //   probe press NAME [INDEX]    the default action of the INDEX-th (from 1)
 //                               accessible child named NAME; where the
 //                               system's accessibility has none for it (Wine's
@@ -122,8 +123,9 @@ std::string role(IAccessible* object, VARIANT id) {
     return role(value.lVal);
 }
 
-IAccessible* mainWindow() {
-    HWND window = FindWindowW(L"Velkorn.Form1", nullptr);
+// A window of the program by its form's name (its window class).
+IAccessible* formWindow(const std::wstring& form) {
+    HWND window = FindWindowW((L"Velkorn." + form).c_str(), nullptr);
     if (window == nullptr) {
         return nullptr;
     }
@@ -176,16 +178,18 @@ int sendDpiChange(const char* title, int dpi) {
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        return fail("usage: probe list | press NAME [INDEX] | boxes | dpi TITLE DPI");
+        return fail("usage: probe list [FORM] | press NAME [INDEX] | boxes | dpi TITLE DPI");
     }
     const std::string command = argv[1];
     if (command == "dpi" && argc == 4) {
         return sendDpiChange(argv[2], std::atoi(argv[3]));
     }
     CoInitialize(nullptr);
-    IAccessible* window = mainWindow();
+    // "list" takes the form to list, Form1 (the main window) unless named.
+    const std::wstring form = command == "list" && argc >= 3 ? wide(argv[2]) : L"Form1";
+    IAccessible* window = formWindow(form);
     if (window == nullptr) {
-        return fail("no accessible main window");
+        return fail("no accessible window of that form");
     }
     std::vector<Child> all = children(window);
     if (command == "list") {
