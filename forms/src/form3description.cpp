@@ -69,6 +69,13 @@ constexpr std::array kControls{
     pictureText("Heading", kAboutHeading, 7, 43, 280, 15),
 };
 
+// The card's text top down, the warning in the language shown, then the
+// language heading with its three choices, and the close label last.
+constexpr std::string_view kReadingOrder[] = {
+    "Heading", "Credit", "Product", "Rights", "Warning", "Image1",
+    "Image2",  "Label2", "Label3",  "Label4", "Label5",  "Label1",
+};
+
 constexpr FormDescription kForm3{
     .name = "Form3",
     .caption = "About",
@@ -77,6 +84,7 @@ constexpr FormDescription kForm3{
     .background = "form3-background.jpg",
     .icon = "about.ico",
     .controls = kControls,
+    .readingOrder = kReadingOrder,
 };
 
 } // namespace

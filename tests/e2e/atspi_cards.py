@@ -95,6 +95,13 @@ def main():
     about = window("About", deadline)
     press(about, "Chinese Language")
     matches(about, expected["About"], deadline)
+    # The language heading, then its choices, then the close label.
+    controls = [n.get_name() for n in descendants(about)
+                if n.get_name() in ("Language Select", "English Language", "Bengali Language",
+                                    "Chinese Language", "Close")]
+    if controls != ["Language Select", "English Language", "Bengali Language",
+                    "Chinese Language", "Close"]:
+        fail(f"About's controls come in the order {controls}")
     print(f"ok: Help reads its {len(expected['Help'])} texts, and About in Chinese its "
           f"{len(expected['About'])}, in order, all showing and visible")
 
