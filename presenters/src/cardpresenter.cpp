@@ -70,12 +70,6 @@ void CardPresenter::scaleChanged(double scale) {
     }
 }
 
-const std::u16string& CardPresenter::caption(std::string_view control) const {
-    static const std::u16string none;
-    const auto found = captions.find(control);
-    return found == captions.end() ? none : found->second;
-}
-
 void CardPresenter::showCaption(std::string_view control, const std::u16string& text) {
     const auto found = captions.find(control);
     if (found != captions.end() && found->second == text) {

@@ -59,10 +59,11 @@ void Form1Presenter::handle(const MappedAction& mapped, MouseButton button, Poin
 }
 
 void Form1Presenter::runOnEngine(const MappedAction& mapped) {
-    std::u16string before[3];
-    for (BoxId box : kBoxes) {
-        before[static_cast<int>(box)] = boxText(box);
-    }
+    // The engine's texts are compared as they are; only a changed box is
+    // converted and shown.
+    const std::array<std::string, 3> before{calculator.text(BoxId::Text1),
+                                           calculator.text(BoxId::Text2),
+                                           calculator.text(BoxId::Text3)};
     try {
         performEngineAction(calculator, mapped);
     } catch (const CalculatorError& error) {
@@ -79,10 +80,10 @@ void Form1Presenter::runOnEngine(const MappedAction& mapped) {
     }
 }
 
-void Form1Presenter::showBoxes(const std::u16string (&before)[3]) {
+void Form1Presenter::showBoxes(const std::array<std::string, 3>& before) {
     for (BoxId box : kBoxes) {
-        const std::u16string text = boxText(box);
-        if (text != before[static_cast<int>(box)]) {
+        if (calculator.text(box) != before[static_cast<std::size_t>(box)]) {
+            const std::u16string text = boxText(box);
             view.showBoxText(box, text, text.size());
         }
     }

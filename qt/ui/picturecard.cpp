@@ -162,6 +162,13 @@ void PictureCard::cancelSystemMove() {
 #endif
 }
 
+// The presenter picks the drawing; the pictures are made again for the
+// new ratio even when the drawing stays.
+void PictureCard::followScale() {
+    presenter().scaleChanged(devicePixelRatioF());
+    usePictures(presenter().pictureDrawing());
+}
+
 bool PictureCard::event(QEvent* event) {
     // Sent when the window moves to another screen, and by newer Qt when
     // the scale of its screen changes.
@@ -170,8 +177,7 @@ bool PictureCard::event(QEvent* event) {
         || event->type() == QEvent::DevicePixelRatioChange
 #endif
     ) {
-        presenter().scaleChanged(devicePixelRatioF());
-        usePictures(drawing); // the same drawing, for the new ratio
+        followScale();
     }
     return QWidget::event(event);
 }
@@ -179,8 +185,7 @@ bool PictureCard::event(QEvent* event) {
 void PictureCard::paintEvent(QPaintEvent*) {
     // A change of scale that came without an event of its own.
     if (devicePixelRatioF() != picturesRatio) {
-        presenter().scaleChanged(devicePixelRatioF());
-        usePictures(drawing);
+        followScale();
     }
     // Drawn whole: the painter is clipped to the area asked for, and any
     // other source rectangle would fall between pixels at fractional scales.

@@ -66,6 +66,8 @@ class PictureCard : public QWidget, public virtual CardView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void followScale();
+
     const FormDescription& description;
     int drawing = 0;
     qreal picturesRatio = 0;

@@ -41,11 +41,9 @@ class ApplicationPresenter final : public FormHost {
     void endProgram() override;
     void reportError(WindowId origin, std::string_view message) override;
 
+  private:
     bool isCreated(WindowId id) const { return created[index(id)]; }
     bool isVisible(WindowId id) const { return visible[index(id)]; }
-    bool hasEnded() const { return ended; }
-
-  private:
     static int index(WindowId id) { return static_cast<int>(id); }
     void create(WindowId id);
 

@@ -56,7 +56,6 @@ class CardPresenter {
     void windowScaled(double ratio) { drag.windowScaled(ratio); }
 
     int pictureDrawing() const { return drawing; }
-    const std::u16string& caption(std::string_view control) const;
 
   protected:
     virtual void formLoad() {}

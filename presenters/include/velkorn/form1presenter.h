@@ -14,6 +14,7 @@
 #include "velkorn/calculator_engine.h"
 #include "velkorn/cardpresenter.h"
 
+#include <array>
 #include <string>
 
 namespace velkorn {
@@ -60,7 +61,7 @@ class Form1Presenter final : public CardPresenter {
   private:
     void handle(const MappedAction& mapped, MouseButton button, Point pointer);
     void runOnEngine(const MappedAction& mapped);
-    void showBoxes(const std::u16string (&before)[3]);
+    void showBoxes(const std::array<std::string, 3>& before);
     void showTime();
 
     Form1View& view;
