@@ -22,7 +22,7 @@ TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) linti
 # of their own.
 WINDOWS_BUILD ?= build-windows
 WINDOWS_TEST_BUILD ?= build-windows-test
-WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libstb-dev
 WINDOWS_RELEASE_PACKAGES := $(WINDOWS_PACKAGES) nsis zip
 WINDOWS_TEST_PACKAGES := $(WINDOWS_RELEASE_PACKAGES) googletest wine wine64 $(DISPLAY_PACKAGES) \
 	xclip imagemagick icoutils
@@ -99,11 +99,12 @@ package:
 	cd $(BUILD) && cpack
 	@echo "Install it with: sudo apt-get install ./$$(ls $(BUILD)/velkorn-calculator_*.deb)"
 
-# Start-up, memory and idle CPU beside xcalc and galculator, and the cost of
-# a click and a clock tick (a few minutes).
+# Start-up, memory and idle CPU of both programs beside their floors, and the
+# cost of a click and a clock tick (about a quarter of an hour).
 BENCH_BUILD ?= build-bench
 bench:
-	tools/ensure-packages $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) libx11-dev x11-apps galculator
+	tools/ensure-packages $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) libx11-dev dbus-daemon dbus-bin \
+	    at-spi2-core
 	cmake -S . -B $(BENCH_BUILD) -DVELKORN_BUILD_BENCH=ON -DBUILD_TESTING=OFF \
 	    -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BENCH_BUILD) -j$(JOBS)

@@ -1,12 +1,14 @@
 #!/bin/sh
 # Writes the notices that the Windows program owes for the parts of the
-# mingw-w64 tool chain linked into it, taken from the copyright files of
-# Debian's packages that built it, with Windows line ends.
+# mingw-w64 tool chain linked into it and for its picture decoder, taken
+# from the copyright files of Debian's packages that built it, with Windows
+# line ends.
 # Usage: windows-notices.sh OUTPUT
 set -eu
 mingw=/usr/share/doc/mingw-w64-common/copyright
 gcc=/usr/share/doc/gcc-mingw-w64-base/copyright
-for file in "$mingw" "$gcc"; do
+stb=/usr/share/doc/libstb-dev/copyright
+for file in "$mingw" "$gcc" "$stb"; do
     [ -r "$file" ] || { echo "windows-notices: $file is missing" >&2; exit 1; }
 done
 
@@ -80,9 +82,22 @@ notice. Debian's copyright file of GCC for mingw-w64 says:
 
 TEXT
     awk '/^The following runtime libraries are licensed/ { on = 1 } on && /^$/ { exit } on' "$gcc"
+    cat <<'TEXT'
+
+4. stb_image and stb_image_resize, which decode and scale the pictures
+
+Copyright 2014-2022 Sean Barrett
+They are in the public domain or, at your choice, under the Expat licence:
+
+TEXT
+    # The licence's own paragraph, not the Files paragraphs of that name.
+    awk '/^ This is free and unencumbered/ { on = 1 } on && /^$/ { exit }
+         on { sub(/^ /, ""); print ($0 == "." ? "" : $0) }' "$stb"
+    echo
+    paragraph "License: Expat" "$stb"
 } | sed 's/$/\r/' >"$1"
 # A part not found would leave a gap that the pipe above cannot report.
 for part in "Permission is hereby granted" "Lockless Inc." "The Regents of the University" \
-    "License: ZPL-2.1" "Runtime Library Exception"; do
+    "License: ZPL-2.1" "Runtime Library Exception" "stb_image" "unencumbered"; do
     grep -q "$part" "$1" || { echo "windows-notices: no \"$part\" in the notices" >&2; exit 1; }
 done

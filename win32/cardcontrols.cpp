@@ -17,35 +17,44 @@ const char* accessibleName(const ControlDescription& entry) {
     return entry.accessibleName != nullptr ? entry.accessibleName : entry.toolTip;
 }
 
-HWND createChild(HWND card, const wchar_t* className, const std::wstring& text, DWORD style,
-                 int id) {
-    return CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0,
-                           0, card, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+RECT twipsArea(const ControlDescription& entry, UINT dpi) {
+    const PixelRect area = twipsToRect(entry.left, entry.top, entry.width, entry.height, int(dpi));
+    return {area.x, area.y, area.x + area.width, area.y + area.height};
+}
+
+// Made where it belongs at once: moving 45 windows afterwards costs as much
+// as making them.
+HWND createChild(HWND card, const wchar_t* className, const std::wstring& text, DWORD style, int id,
+                 const RECT& area) {
+    return CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style,
+                           area.left, area.top, area.right - area.left, area.bottom - area.top,
+                           card, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-HWND createControl(HWND card, const ControlDescription& entry, const std::wstring& text, int id) {
+HWND createControl(HWND card, const ControlDescription& entry, const std::wstring& text, int id,
+                   const RECT& area) {
     const DWORD shown = entry.visible ? WS_VISIBLE : 0;
     if (entry.kind == ControlKind::TextBox) {
         HWND box = createChild(card, L"EDIT", L"", shown | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
-                               id);
+                               id, area);
         // Fifteen characters take at most thirty UTF-16 units; the window's
         // edit rule keeps the boxes to fifteen characters.
         SendMessageW(box, EM_LIMITTEXT, 30, 0);
         return box;
     }
     if (entry.clicks) {
-        HWND button = createChild(card, L"BUTTON", text, shown | BS_OWNERDRAW, id);
+        HWND button = createChild(card, L"BUTTON", text, shown | BS_OWNERDRAW, id, area);
         makeClickButton(button);
         return button;
     }
     if (entry.kind == ControlKind::PictureText) {
         // Without SS_NOTIFY a static lets presses through to the card.
-        return createChild(card, L"STATIC", text, shown | SS_OWNERDRAW, id);
+        return createChild(card, L"STATIC", text, shown | SS_OWNERDRAW, id, area);
     }
     // SS_NOTIFY: the label takes the presses on it, so they never reach
     // the card and drag it.
-    return createChild(card, L"STATIC", text, shown | SS_OWNERDRAW | SS_NOTIFY, id);
+    return createChild(card, L"STATIC", text, shown | SS_OWNERDRAW | SS_NOTIFY, id, area);
 }
 
 void addToolTip(HWND card, HWND toolTips, CardControl& control) {
@@ -63,55 +72,60 @@ void addToolTip(HWND card, HWND toolTips, CardControl& control) {
 
 } // namespace
 
-std::vector<CardControl> buildControls(HWND card, const FormDescription& description,
-                                       HWND toolTips, Annotations& annotations) {
-    std::vector<CardControl> controls;
-    controls.reserve(description.controls.size());
-    int id = kFirstControlId;
-    for (const ControlDescription& entry : description.controls) {
+std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi,
+                                       Annotations& annotations) {
+    std::vector<CardControl> controls(description.controls.size());
+    // Back to front: a new child window goes on top of its siblings, so
+    // each lies over those listed after it, where they overlap.
+    for (std::size_t i = controls.size(); i-- > 0;) {
+        const ControlDescription& entry = description.controls[i];
         const char* name = accessibleName(entry);
-        CardControl control;
+        CardControl& control = controls[i];
         control.entry = &entry;
         control.caption = widen(entry.caption);
         control.pointSize = entry.pointSize;
         control.toolTip = entry.toolTip != nullptr ? widen(entry.toolTip) : std::wstring();
         // Screen readers read a control's window text.
         control.named = name == nullptr;
+        control.area = twipsArea(entry, dpi);
         control.window = createControl(card, entry, name != nullptr ? widen(name) : control.caption,
-                                       id++);
-        // A new child window goes on top of its siblings, so each is sent
-        // below those made before it, and lies under them where they overlap.
-        SetWindowPos(control.window, HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                                       kFirstControlId + static_cast<int>(i), control.area);
         if (entry.kind == ControlKind::TextBox && name != nullptr) {
             annotations.setName(control.window, widen(name));
         }
         if (entry.accessibleDescription != nullptr) {
             annotations.setDescription(control.window, widen(entry.accessibleDescription));
         }
-        controls.push_back(std::move(control));
     }
+    return controls;
+}
+
+HWND addToolTips(HWND card, std::vector<CardControl>& controls) {
+    HWND toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, card, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
     for (CardControl& control : controls) {
         addToolTip(card, toolTips, control);
     }
-    return controls;
+    return toolTips;
 }
 
 void placeControls(std::vector<CardControl>& controls, UINT dpi, int drawingScale) {
     for (CardControl& control : controls) {
         const ControlDescription& entry = *control.entry;
-        const PixelRect area =
-            twipsToRect(entry.left, entry.top, entry.width, entry.height, int(dpi));
-        control.area = {area.x, area.y, area.x + area.width, area.y + area.height};
+        RECT area = twipsArea(entry, dpi);
         if (entry.picture != nullptr) {
             // A picture is shown at its own size.
             control.picture = &loadPicture(entry.picture, dpi, drawingScale);
-            control.area.right = area.x + control.picture->width;
-            control.area.bottom = area.y + control.picture->height;
+            area.right = area.left + control.picture->width;
+            area.bottom = area.top + control.picture->height;
         }
-        SetWindowPos(control.window, nullptr, control.area.left, control.area.top,
-                     control.area.right - control.area.left, control.area.bottom - control.area.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (!EqualRect(&area, &control.area)) {
+            control.area = area;
+            SetWindowPos(control.window, nullptr, area.left, area.top, area.right - area.left,
+                         area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         if (entry.kind == ControlKind::TextBox) {
             SendMessageW(control.window, WM_SETFONT,
                          reinterpret_cast<WPARAM>(sansSerifFont(entry.pointSize, dpi)), TRUE);

@@ -25,17 +25,21 @@ struct CardControl {
     double pointSize = 8.25;
     std::wstring toolTip;
     bool named = false; // the caption is also its name for screen readers
-    // Set by placeControls for the window's DPI: where the control lies in
-    // the card, its picture, and the transparent labels behind it that it
-    // overlaps (their captions show through it), by index.
+    // Set by buildControls and placeControls for the window's DPI: where
+    // the control lies in the card, its picture, and the transparent labels
+    // behind it that it overlaps (their captions show through it), by index.
     RECT area{};
     const Picture* picture = nullptr;
     std::vector<std::size_t> labelsBehind;
 };
 
-// Front to back, as the description lists them.
-std::vector<CardControl> buildControls(HWND card, const FormDescription& description,
-                                       HWND toolTips, Annotations& annotations);
+// Front to back, as the description lists them, each where it lies at the
+// DPI.
+std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi,
+                                       Annotations& annotations);
+
+// The controls' tool tips, in a tool tip window of the card's; returns it.
+HWND addToolTips(HWND card, std::vector<CardControl>& controls);
 
 // Geometry from twips at the DPI, pictures from their drawing at that scale,
 // the boxes' font, and what lies behind each control.

@@ -40,13 +40,14 @@ HFONT sansSerifFont(double pointSize, UINT dpi) {
     return fonts.emplace(key, font).first->second;
 }
 
-double textWidth(HWND window, const std::wstring& text, double pointSize, UINT dpi) {
-    HDC dc = GetDC(window);
+double textWidth(const std::wstring& text, double pointSize, UINT dpi) {
+    // A memory DC of its own, kept: a window's DC would be fetched from the
+    // window manager for every caption the clock sets.
+    static const HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, sansSerifFont(pointSize, dpi));
     SIZE needed{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &needed);
     SelectObject(dc, previous);
-    ReleaseDC(window, dc);
     return needed.cx;
 }
 

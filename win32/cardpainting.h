@@ -18,7 +18,7 @@ namespace velkorn::win32 {
 HFONT sansSerifFont(double pointSize, UINT dpi);
 
 // The width of a text in that face, in pixels.
-double textWidth(HWND window, const std::wstring& text, double pointSize, UINT dpi);
+double textWidth(const std::wstring& text, double pointSize, UINT dpi);
 
 void drawControl(const DRAWITEMSTRUCT& item, const std::vector<CardControl>& controls,
                  std::size_t index, const Picture& background, UINT dpi);

@@ -6,12 +6,14 @@
 
 #include "velkorn/twips.h"
 
-#include <commctrl.h>
-
 #include <optional>
 
 namespace velkorn::win32 {
 namespace {
+
+// Fires once the card has nothing else to do, its first paint included
+// (timers come last of all messages): the tool tips wait for it.
+constexpr UINT_PTR kToolTipsTimer = 0x7001;
 
 std::wstring className(const FormDescription& description) {
     return L"Velkorn." + widen(description.name);
@@ -39,7 +41,8 @@ Point cursor() {
 
 CardWindow::CardWindow(const FormDescription& description) : description(description) {
     createWindow();
-    controls = buildControls(window, description, toolTips, annotations);
+    controls = buildControls(window, description, dpi, annotations);
+    SetTimer(window, kToolTipsTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 CardWindow::~CardWindow() {
@@ -79,10 +82,6 @@ void CardWindow::createWindow() {
                     0, 0, twipsToPixels(description.clientWidth),
                     twipsToPixels(description.clientHeight), nullptr, nullptr, instance, this);
     dpi = GetDpiForWindow(window);
-    toolTips =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
 }
 
 void CardWindow::layout() {
@@ -118,7 +117,8 @@ void CardWindow::centre() {
     RECT area;
     GetWindowRect(window, &area);
     const RECT& work = monitor.rcWork;
-    SetWindowPos(window, nullptr, work.left + (work.right - work.left - (area.right - area.left)) / 2,
+    SetWindowPos(window, nullptr,
+                 work.left + (work.right - work.left - (area.right - area.left)) / 2,
                  work.top + (work.bottom - work.top - (area.bottom - area.top)) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -137,9 +137,14 @@ void CardWindow::setCaption(std::string_view name, const std::u16string& text, d
         if (control.entry->name != name) {
             continue;
         }
-        control.caption.assign(text.begin(), text.end());
+        const std::wstring caption(text.begin(), text.end());
+        if (caption == control.caption && pointSize == control.pointSize) {
+            return; // as the control already shows it
+        }
+        const bool textChanged = caption != control.caption;
+        control.caption = caption;
         control.pointSize = pointSize;
-        if (control.named) {
+        if (control.named && textChanged) {
             // Also redraws the control, once.
             SetWindowTextW(control.window, control.caption.c_str());
         } else {
@@ -150,7 +155,7 @@ void CardWindow::setCaption(std::string_view name, const std::u16string& text, d
 }
 
 double CardWindow::captionWidth(const std::u16string& text, double pointSize) const {
-    return textWidth(window, std::wstring(text.begin(), text.end()), pointSize, dpi);
+    return textWidth(std::wstring(text.begin(), text.end()), pointSize, dpi);
 }
 
 double CardWindow::controlWidth(std::string_view name) const {
@@ -231,6 +236,12 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1; // the background picture covers the whole window
+    case WM_TIMER:
+        if (wParam == kToolTipsTimer) {
+            KillTimer(window, kToolTipsTimer);
+            toolTips = addToolTips(window, controls);
+        }
+        return 0;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (const CardControl* control = find(item.hwndItem)) {

@@ -2,51 +2,20 @@
 
 #include "velkorn/picturescale.h"
 
-#include "widetext.h"
-
-#include <wincodec.h>
+#include <stb_image.h>
+#include <stb_image_resize.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <map>
-#include <tuple>
+#include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace velkorn::win32 {
 namespace {
-
-
-// Releases a COM interface when it goes out of scope.
-template <typename Interface> class ComPointer {
-  public:
-    ComPointer() = default;
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    ~ComPointer() {
-        if (pointer != nullptr) {
-            pointer->Release();
-        }
-    }
-    Interface** out() { return &pointer; }
-    Interface* operator->() const { return pointer; }
-    Interface* get() const { return pointer; }
-    explicit operator bool() const { return pointer != nullptr; }
-
-  private:
-    Interface* pointer = nullptr;
-};
-
-IWICImagingFactory* imagingFactory() {
-    static IWICImagingFactory* factory = [] {
-        IWICImagingFactory* created = nullptr;
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                         IID_PPV_ARGS(&created));
-        return created;
-    }();
-    return factory;
-}
 
 // The resource's bytes, or an empty span when there is none.
 std::pair<const BYTE*, DWORD> resourceBytes(const std::string& name) {
@@ -55,7 +24,7 @@ std::pair<const BYTE*, DWORD> resourceBytes(const std::string& name) {
     std::transform(
         resourceName.begin(), resourceName.end(), resourceName.begin(),
         [](unsigned char c) { return std::isalnum(c) ? static_cast<char>(std::toupper(c)) : '_'; });
-    HRSRC resource = FindResourceW(nullptr, widen(resourceName).c_str(), MAKEINTRESOURCEW(10));
+    HRSRC resource = FindResourceA(nullptr, resourceName.c_str(), MAKEINTRESOURCEA(10));
     if (resource == nullptr) {
         return {nullptr, 0};
     }
@@ -63,55 +32,59 @@ std::pair<const BYTE*, DWORD> resourceBytes(const std::string& name) {
     return {static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(nullptr, resource)};
 }
 
-Picture decode(const BYTE* bytes, DWORD size, double scale) {
-    IWICImagingFactory* factory = imagingFactory();
-    ComPointer<IWICStream> stream;
-    ComPointer<IWICBitmapDecoder> decoder;
-    ComPointer<IWICBitmapFrameDecode> frame;
-    ComPointer<IWICFormatConverter> converter;
-    if (factory == nullptr || FAILED(factory->CreateStream(stream.out())) ||
-        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes), size)) ||
-        FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, decoder.out())) ||
-        FAILED(decoder->GetFrame(0, frame.out())) ||
-        FAILED(factory->CreateFormatConverter(converter.out())) ||
-        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR,
-                                     WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom))) {
-        return {};
-    }
-    UINT width = 0;
-    UINT height = 0;
-    frame->GetSize(&width, &height);
-    const auto target = [scale](UINT length) {
-        return static_cast<UINT>(std::max(1.0, std::round(length * scale)));
-    };
-    IWICBitmapSource* source = converter.get();
-    ComPointer<IWICBitmapScaler> scaler;
-    if (target(width) != width || target(height) != height) {
-        if (FAILED(factory->CreateBitmapScaler(scaler.out())) ||
-            FAILED(scaler->Initialize(converter.get(), target(width), target(height),
-                                      WICBitmapInterpolationModeFant))) {
-            return {};
-        }
-        source = scaler.get();
-        width = target(width);
-        height = target(height);
-    }
+// A 32-bit top-down DIB section of the given size, and its pixels.
+HBITMAP createBitmap(int width, int height, BYTE*& pixels) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(height); // top-down
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels = static_cast<BYTE*>(bits);
+    return bitmap;
+}
+
+// Decoded in-process: the pictures are few and small, and a decoder of our
+// own costs a fraction of starting WIC through COM.
+Picture decode(const BYTE* bytes, DWORD size, double scale) {
+    if (bytes == nullptr) {
+        return {};
+    }
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    const std::unique_ptr<stbi_uc, void (*)(void*)> decoded(
+        stbi_load_from_memory(bytes, static_cast<int>(size), &width, &height, &channels, 4),
+        &stbi_image_free);
+    if (decoded == nullptr) {
+        return {};
+    }
+    const auto target = [scale](int length) {
+        return static_cast<int>(std::max(1.0, std::round(length * scale)));
+    };
+    const int targetWidth = target(width);
+    const int targetHeight = target(height);
+    BYTE* pixels = nullptr;
+    HBITMAP bitmap = createBitmap(targetWidth, targetHeight, pixels);
     if (bitmap == nullptr) {
         return {};
     }
-    source->CopyPixels(nullptr, 4 * width, 4 * width * height, static_cast<BYTE*>(bits));
-    return {bitmap, static_cast<int>(width), static_cast<int>(height)};
+    const std::size_t bytesCount = std::size_t(4) * targetWidth * targetHeight;
+    if (targetWidth == width && targetHeight == height) {
+        std::copy_n(decoded.get(), bytesCount, pixels);
+    } else {
+        stbir_resize_uint8(decoded.get(), width, height, 0, pixels, targetWidth, targetHeight, 0,
+                           4);
+    }
+    // RGBA as decoded, BGR and an unused byte as GDI reads it.
+    for (std::size_t i = 0; i < bytesCount; i += 4) {
+        std::swap(pixels[i], pixels[i + 2]);
+        pixels[i + 3] = 0;
+    }
+    return {bitmap, targetWidth, targetHeight};
 }
 
 } // namespace

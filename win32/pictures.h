@@ -1,5 +1,5 @@
 // The pictures built into the executable (RCDATA resources named after their
-// files in assets/), decoded with WIC once for each DPI, from the drawing
+// files in assets/), decoded once for each DPI, from the drawing
 // the presenter chose (name.jpg or name@2x.jpg); each is made exactly its
 // own size at the window's DPI.
 #pragma once
@@ -14,7 +14,6 @@ struct Picture {
     int height = 0;
 };
 
-// Needs COM initialised on the calling thread.
 const Picture& loadPicture(const char* name, UINT dpi, int drawingScale);
 
 // Draws a picture at the given position of a device context.

@@ -62,6 +62,7 @@ box_is() {
 }
 TEXT1="40 76"
 TEXT3="224 108"
+TOOL_TIPS=35 # the main window's controls that have a tool tip
 probe() { timeout 60 wine "$probe" "$@" 2>&1 | tr -d '\r'; }
 
 start_program() {
@@ -84,6 +85,12 @@ click_at 104 208 # Image13
 click_at 196 168 # Image21: plus
 eventually box_is $TEXT3 15 || fail "12 + 3 shows '$(timeout 2 xclip -o -selection clipboard)'"
 echo "ok: 12 + 3 = 15"
+
+# The tool tips come once the window has painted and has nothing else to
+# do: one for each key and each label that has one.
+tips_added() { [ "$(probe tooltips)" = "$TOOL_TIPS" ]; }
+eventually tips_added || fail "the main window has $(probe tooltips) tool tips, not $TOOL_TIPS"
+echo "ok: $TOOL_TIPS tool tips, added after the first paint"
 
 # The keys and labels as a screen reader lists them, and 12 + 3 by their
 # default actions.

@@ -79,7 +79,8 @@ entries=$(/usr/bin/python3 -c 'import sys, zipfile; print(" ".join(sorted(zipfil
 /usr/bin/python3 - "$zip" <<'PYTHON' || fail "the notices in the zip"
 import sys, zipfile
 text = zipfile.ZipFile(sys.argv[1]).read("third-party-notices.txt").decode("utf-8")
-for part in ("winpthreads", "Permission is hereby granted", "ZPL-2.1", "Runtime Library Exception"):
+for part in ("winpthreads", "Permission is hereby granted", "ZPL-2.1", "Runtime Library Exception",
+             "stb_image", "free and unencumbered"):
     if part not in text:
         sys.exit(f"no {part!r} in the notices")
 PYTHON

@@ -72,8 +72,9 @@ TEST_F(Form1PresenterTest, ABoxChangedByAClickHasItsCaretAtTheEnd) {
     presenter.click("Image3"); // the first keypad's 3
     presenter.boxEdited(BoxId::Text2, u"9");
     presenter.click("Image21");
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"box Text1 123 caret 3",
-                                                    "box Text3 132 caret 3", "announce Output 132"}));
+    EXPECT_EQ(view.calls,
+              (std::vector<std::string>{"box Text1 123 caret 3", "box Text3 132 caret 3",
+                                        "announce Output 132"}));
     // A box whose text did not change is left alone, its caret too; the
     // result is heard again.
     view.calls.clear();
@@ -85,7 +86,7 @@ TEST_F(Form1PresenterTest, ABoxChangedByAClickHasItsCaretAtTheEnd) {
 // into or need no word.
 TEST_F(Form1PresenterTest, OnlyTheResultOfAnOperationIsAnnounced) {
     const std::pair<const char*, bool> table[] = {
-        {"Image1", false}, {"Image11", false}, {"Image21", true}, {"Image22", true},
+        {"Image1", false}, {"Image11", false}, {"Image21", true},  {"Image22", true},
         {"Image23", true}, {"Image24", true},  {"Image25", false}, {"Label12", false},
     };
     for (const auto& [control, heard] : table) {
@@ -93,8 +94,8 @@ TEST_F(Form1PresenterTest, OnlyTheResultOfAnOperationIsAnnounced) {
         fresh.presenter.boxEdited(BoxId::Text1, u"8");
         fresh.presenter.boxEdited(BoxId::Text2, u"2");
         fresh.presenter.click(control);
-        const bool announced = !fresh.view.calls.empty() &&
-                               fresh.view.calls.back().starts_with("announce Output ");
+        const bool announced =
+            !fresh.view.calls.empty() && fresh.view.calls.back().starts_with("announce Output ");
         EXPECT_EQ(announced, heard) << control;
     }
 }
@@ -150,16 +151,32 @@ TEST_F(Form1PresenterTest, TheClockShowsTheTimeThenTheDateAndTheTimeAloneOnAClic
     EXPECT_EQ(clock.readings, std::vector<std::string>{"time"});
     EXPECT_EQ(view.caption("Label12"), "12:00:01");
     EXPECT_EQ(view.caption("Label11"), "08/12/2026");
+
+    // The next tick finds the time as the click left it, and still reads
+    // the date, which was last read with another time.
+    clock.readings.clear();
+    presenter.tick();
+    EXPECT_EQ(clock.readings, (std::vector<std::string>{"time", "date"}));
+    EXPECT_EQ(view.caption("Label11"), "09/12/2026");
 }
 
-TEST_F(Form1PresenterTest, ATickThatChangesNothingDrawsNothing) {
+// The date is read only when the time has moved on: it cannot change
+// otherwise, and reading it costs as much as the time.
+TEST_F(Form1PresenterTest, ATickThatChangesNothingDrawsNothingAndSkipsTheDate) {
     presenter.tick();
     const int drawn = view.captionsSet;
+    clock.readings.clear();
     presenter.tick();
     EXPECT_EQ(view.captionsSet, drawn);
-    clock.time = u"12:00:01";
+    EXPECT_EQ(clock.readings, std::vector<std::string>{"time"});
+
+    clock.readings.clear();
+    clock.time = u"00:00:00";
+    clock.date = u"09/12/2026";
     presenter.tick();
-    EXPECT_EQ(view.captionsSet, drawn + 1);
+    EXPECT_EQ(clock.readings, (std::vector<std::string>{"time", "date"}));
+    EXPECT_EQ(view.captionsSet, drawn + 2);
+    EXPECT_EQ(view.caption("Label11"), "09/12/2026");
 }
 
 TEST_F(Form1PresenterTest, ALongClockTextIsDrawnSmallerNeverCut) {
@@ -213,8 +230,8 @@ TEST_F(Form1PresenterTest, EditsOfTheBoxesKeepFifteenCharacters) {
          21, EditVerdict::Cut, 1, 7, u"99999999"},
         {"wide characters", u"", std::u16string(20, u'\u4E2D'), 20, EditVerdict::Cut, 0, 0,
          std::u16string(15, u'\u4E2D')},
-        {"outside the basic plane, cut on a character", u"12345678901234", u"12345678901234" +
-         smile + smile, 18, EditVerdict::Cut, 14, 14, smile},
+        {"outside the basic plane, cut on a character", u"12345678901234",
+         u"12345678901234" + smile + smile, 18, EditVerdict::Cut, 14, 14, smile},
         {"a character outside the basic plane into a full box", full, full + smile, 17,
          EditVerdict::Refuse, 0, 0, u""},
     };

@@ -22,6 +22,8 @@
 
 #include <oleacc.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -130,8 +132,9 @@ IAccessible* formWindow(const std::wstring& form) {
         return nullptr;
     }
     IAccessible* object = nullptr;
-    const HRESULT result = AccessibleObjectFromWindow(
-        window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, reinterpret_cast<void**>(&object));
+    const HRESULT result =
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                   reinterpret_cast<void**>(&object));
     if (FAILED(result)) {
         std::fprintf(stderr, "probe: AccessibleObjectFromWindow: 0x%08lx\n",
                      static_cast<unsigned long>(result));
@@ -167,20 +170,44 @@ int sendDpiChange(const char* title, int dpi) {
     WriteProcessMemory(target, remote, &area, sizeof(area), nullptr);
     DWORD_PTR result = 0;
     const bool sent = SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                                          reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
-                                          10000, &result) != 0;
+                                          reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 10000,
+                                          &result) != 0;
     VirtualFreeEx(target, remote, 0, MEM_RELEASE);
     CloseHandle(target);
     return sent ? 0 : fail("the DPI change was not delivered");
+}
+
+// How many tools the main window's tool tip window holds: none until the
+// window has painted and gone idle, then one for each control with a tip.
+int countToolTips() {
+    HWND form = FindWindowW(L"Velkorn.Form1", nullptr);
+    if (form == nullptr) {
+        return fail("no main window");
+    }
+    for (HWND tips = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr); tips != nullptr;
+         tips = FindWindowExW(nullptr, tips, L"tooltips_class32", nullptr)) {
+        if (GetWindow(tips, GW_OWNER) == form) {
+            DWORD_PTR count = 0;
+            SendMessageTimeoutW(tips, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+            std::printf("%lu\n", static_cast<unsigned long>(count));
+            return 0;
+        }
+    }
+    std::printf("0\n");
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        return fail("usage: probe list [FORM] | press NAME [INDEX] | boxes | dpi TITLE DPI");
+        return fail("usage: probe list [FORM] | press NAME [INDEX] | boxes | tooltips | dpi TITLE "
+                    "DPI");
     }
     const std::string command = argv[1];
+    if (command == "tooltips") {
+        return countToolTips();
+    }
     if (command == "dpi" && argc == 4) {
         return sendDpiChange(argv[2], std::atoi(argv[3]));
     }

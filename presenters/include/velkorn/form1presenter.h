@@ -68,6 +68,7 @@ class Form1Presenter final : public CardPresenter {
     ClockSource& clock;
     CalculatorEngine calculator;
     bool reportingError = false;
+    std::u16string dateReadAt; // the time shown when the date was last read
 };
 
 } // namespace velkorn
