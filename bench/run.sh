@@ -15,7 +15,8 @@ set -euo pipefail
 # at start-up, and without one libdbus would launch a bus of its own and
 # wait for it.
 if [ -z "${VELKORN_BENCH_BUS:-}" ]; then
-    exec env VELKORN_BENCH_BUS=1 dbus-run-session -- "$0" "$@"
+    # (the bus's notes on its own start are not the bench's)
+    exec env VELKORN_BENCH_BUS=1 dbus-run-session -- "$0" "$@" 2> >(grep -v '^dbus-daemon' >&2)
 fi
 # The accessibility bus's launcher, which a desktop starts with the session.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
@@ -40,6 +41,9 @@ if [ -n "${BASELINE:-}" ]; then
 fi
 
 work=$(mktemp -d)
+# A session's own runtime folder, as a desktop gives every program.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 keeper=
 cleanup() {
     [ -n "$keeper" ] && kill "$keeper" 2>/dev/null
@@ -118,7 +122,15 @@ for program in "${programs[@]}"; do
         "$program" "$s" "$smin" "$smax" "$m" "$mmin" "$mmax" "$c" "$cmin" "$cmax"
 done
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+if [ -n "${RAW:-}" ]; then
+    echo
+    echo "Every run's start-up (ms), in order:"
+    for program in "${programs[@]}"; do
+        printf '  %-17s %s\n' "$program" "$(cut -d' ' -f1 "$work/$program" | paste -sd' ')"
+    done
+fi
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "-" }'; }
 within() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a <= b) }' && echo met || echo MISSED; }
 # budget DESCRIPTION VALUE LIMIT
 budget() { printf '  %-58s %8s  <= %-8s %s\n' "$1" "$2" "$3" "$(within "$2" "$3")"; }

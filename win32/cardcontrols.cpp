@@ -76,8 +76,18 @@ std::vector<CardControl> buildControls(HWND card, const FormDescription& descrip
                                        Annotations& annotations) {
     std::vector<CardControl> controls(description.controls.size());
     // Back to front: a new child window goes on top of its siblings, so
-    // each lies over those listed after it, where they overlap.
-    for (std::size_t i = controls.size(); i-- > 0;) {
+    // each lies over those listed after it, where they overlap. The boxes
+    // come last, in front of everything and the first on top: Tab and
+    // screen readers meet them first, in their order.
+    std::vector<std::size_t> order;
+    for (bool boxes : {false, true}) {
+        for (std::size_t i = controls.size(); i-- > 0;) {
+            if ((description.controls[i].kind == ControlKind::TextBox) == boxes) {
+                order.push_back(i);
+            }
+        }
+    }
+    for (std::size_t i : order) {
         const ControlDescription& entry = description.controls[i];
         const char* name = accessibleName(entry);
         CardControl& control = controls[i];

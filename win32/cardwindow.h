@@ -62,6 +62,9 @@ class CardWindow : public virtual CardView {
     static DragSettings dragSettings();
     double scale() const { return dpi / 96.0; }
     Annotations& accessibility() { return annotations; }
+    // The control that the focus goes to when the window is activated,
+    // until the user moves it.
+    void focusOnActivation(HWND control) { lastFocus = control; }
 
     // Messages a window handles beyond the card's own; false: not handled.
     virtual bool Form_Message(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

@@ -46,12 +46,8 @@ void Form1::connectBoxes() {
             return form.boxEditing(id, after, caret);
         });
     }
-    // Tab order follows the stacking of siblings: Text1, Text2, Text3, in
-    // front of everything else (the boxes do not overlap each other).
-    SetWindowPos(boxes[0], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowPos(boxes[1], boxes[0], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowPos(boxes[2], boxes[1], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetFocus(boxes[0]);
+    // Text1 takes the focus when the window is first activated.
+    focusOnActivation(boxes[0]);
 }
 
 bool Form1::Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

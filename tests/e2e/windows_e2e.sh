@@ -61,6 +61,7 @@ box_is() {
     [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" = "$want" ]
 }
 TEXT1="40 76"
+TEXT2="200 76"
 TEXT3="224 108"
 TOOL_TIPS=35 # the main window's controls that have a tool tip
 probe() { timeout 60 wine "$probe" "$@" 2>&1 | tr -d '\r'; }
@@ -78,6 +79,15 @@ eventually window_at "$win" $(((1024 - 298) / 2)) $(((768 - 357) / 2)) || fail "
 eventually undecorated "$win" || fail "window has a frame"
 eventually title_is "$win" "Velkorn Calculator" || fail "title: $(xprop -id "$win" _NET_WM_NAME)"
 echo "ok: ${WIDTH}x${HEIGHT} at $X,$Y, undecorated, titled Velkorn Calculator"
+
+# Text1 has the focus from the start, and Tab goes on to Text2.
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$win" ]; }
+eventually active || fail "the window was not activated"
+xdotool key --window "$win" 7 Tab 8
+eventually box_is $TEXT2 8 || fail "Tab from the first box did not reach Text2"
+eventually box_is $TEXT1 7 || fail "a key typed at the start did not reach Text1"
+click_at 236 208 # Image25: clear
+echo "ok: Text1 has the focus at the start, and Tab goes on to Text2"
 
 click_at 24 168  # Image1
 click_at 64 168  # Image2
