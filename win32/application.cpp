@@ -21,6 +21,25 @@ bool isCardKey(const MSG& message) {
            (message.wParam == VK_F1 || message.wParam == VK_ESCAPE);
 }
 
+// Only keys concern the windows' own keys and the dialog keys (Tab); the
+// rest (timers, the caret, paints) goes straight to its window.
+bool isKey(const MSG& message) {
+    return message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+}
+
+// A key that the window took for itself, or the dialog keys moved by.
+bool keyTaken(MSG& message) {
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (root == nullptr) {
+        return false;
+    }
+    if (isCardKey(message) && SendMessageW(root, kCardKey, message.wParam, 0) != 0) {
+        return true;
+    }
+    // Tab moves between the boxes of the window.
+    return IsDialogMessageW(root, &message) != FALSE;
+}
+
 } // namespace
 
 Application::Application() = default;
@@ -36,13 +55,7 @@ int Application::run() {
     application.start();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        HWND root = GetAncestor(message.hwnd, GA_ROOT);
-        if (root != nullptr && isCardKey(message) &&
-            SendMessageW(root, kCardKey, message.wParam, 0) != 0) {
-            continue;
-        }
-        // Tab moves between the boxes of the window.
-        if (root != nullptr && IsDialogMessageW(root, &message)) {
+        if (isKey(message) && keyTaken(message)) {
             continue;
         }
         TranslateMessage(&message);
@@ -62,10 +75,12 @@ void Application::createWindow(WindowId id) {
         slot = std::make_unique<Form1>(application);
         break;
     case WindowId::Help:
-        slot = std::make_unique<PresentedCard<CardWindow, Form2Presenter>>(form2Description(), application);
+        slot = std::make_unique<PresentedCard<CardWindow, Form2Presenter>>(form2Description(),
+                                                                           application);
         break;
     case WindowId::About:
-        slot = std::make_unique<PresentedCard<CardWindow, Form3Presenter>>(form3Description(), application);
+        slot = std::make_unique<PresentedCard<CardWindow, Form3Presenter>>(form3Description(),
+                                                                           application);
         break;
     }
 }

@@ -23,9 +23,17 @@ std::u16string LocalClock::timeText() {
 }
 
 std::u16string LocalClock::dateText() {
-    wchar_t text[128] = L"";
-    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, 128, nullptr);
-    return units(text);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    if (now.wDay != formattedDay.wDay || now.wMonth != formattedDay.wMonth ||
+        now.wYear != formattedDay.wYear) {
+        wchar_t text[128] = L"";
+        GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, text, 128,
+                        nullptr);
+        formattedDay = now;
+        formattedDate = units(text);
+    }
+    return formattedDate;
 }
 
 Form1::Form1(FormHost& host)
@@ -55,6 +63,10 @@ bool Form1::Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         form.tick();
         result = 0;
         return true;
+    }
+    if (message == WM_SETTINGCHANGE) {
+        clock.formatsChanged(); // perhaps the user's date format
+        return false;
     }
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
         Box_Change(reinterpret_cast<HWND>(lParam));

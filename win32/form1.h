@@ -15,7 +15,14 @@ namespace velkorn::win32 {
 class LocalClock : public ClockSource {
   public:
     std::u16string timeText() override;
+    // Formatted again only on a new day or after the user's formats
+    // changed: formatting costs more than reading the day.
     std::u16string dateText() override;
+    void formatsChanged() { formattedDay = {}; }
+
+  private:
+    SYSTEMTIME formattedDay{};
+    std::u16string formattedDate;
 };
 
 class Form1 final : public CardWindow, public Form1View {
@@ -38,7 +45,6 @@ class Form1 final : public CardWindow, public Form1View {
     Form1Presenter form;
     std::array<HWND, 3> boxes{};
     HWND announcer = nullptr; // a live region of no size
-
 };
 
 } // namespace velkorn::win32
