@@ -12,7 +12,10 @@
 #include <QWidget>
 
 #include <cmath>
+#include <future>
 #include <map>
+#include <mutex>
+#include <set>
 
 namespace velkorn::ui {
 namespace {
@@ -103,12 +106,41 @@ void describe(QWidget* control, const ControlDescription& entry) {
     control->setVisible(entry.visible);
 }
 
+// Pictures decoded ahead, each taken once: the pixmap made from it then
+// owns its pixels alone.
+struct Prefetch {
+    std::mutex mutex;
+    std::future<std::map<QString, QImage>> pending;
+    std::map<QString, QImage> ready;
+
+    void settle() {
+        if (pending.valid()) {
+            ready.merge(pending.get());
+        }
+    }
+};
+
+// Never destroyed: a decoding still running at exit must find it.
+Prefetch& prefetched() {
+    static auto& prefetch = *new Prefetch;
+    return prefetch;
+}
+
+// The picture decoded ahead for the path (waiting for the decoding to end),
+// or a null image.
+QImage takePrefetched(const QString& path) {
+    Prefetch& prefetch = prefetched();
+    const std::lock_guard lock(prefetch.mutex);
+    prefetch.settle();
+    auto node = prefetch.ready.extract(path);
+    return node.empty() ? QImage() : std::move(node.mapped());
+}
+
 } // namespace
 
 void buildForm(QWidget* window, const FormDescription& description) {
     window->setObjectName(latin1(description.name));
     window->setWindowTitle(QString::fromUtf8(description.caption));
-    window->setWindowIcon(QIcon(resourcePath(description.icon)));
     window->setFixedSize(twipsToPixels(description.clientWidth),
                          twipsToPixels(description.clientHeight));
     // Created back to front: a later sibling lies over an earlier one.
@@ -116,6 +148,29 @@ void buildForm(QWidget* window, const FormDescription& description) {
     for (auto entry = controls.rbegin(); entry != controls.rend(); ++entry) {
         describe(createControl(window, *entry), *entry);
     }
+}
+
+QIcon windowIcon(const FormDescription& description) {
+    return QIcon(resourcePath(description.icon));
+}
+
+void prefetchPictures(const FormDescription& description, int drawingScale) {
+    std::set<QString> paths{resourcePath(pictureFile(description.background, drawingScale))};
+    for (const ControlDescription& entry : description.controls) {
+        if (entry.picture != nullptr) {
+            paths.insert(resourcePath(pictureFile(entry.picture, drawingScale)));
+        }
+    }
+    Prefetch& prefetch = prefetched();
+    const std::lock_guard lock(prefetch.mutex);
+    prefetch.settle();
+    prefetch.pending = std::async(std::launch::async, [paths = std::move(paths)] {
+        std::map<QString, QImage> images;
+        for (const QString& path : paths) {
+            images.emplace(path, QImage(path));
+        }
+        return images;
+    });
 }
 
 QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScale) {
@@ -126,7 +181,10 @@ QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScal
         return pixmap;
     }
     qreal drawnScale = drawingScale;
-    QImage image(path);
+    QImage image = takePrefetched(path);
+    if (image.isNull()) {
+        image.load(path);
+    }
     if (image.isNull()) {
         image.load(resourcePath(picture));
         drawnScale = 1;

@@ -6,6 +6,7 @@
 #include "velkorn/formdescription.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -16,8 +17,18 @@ class QWidget;
 namespace velkorn::ui {
 
 // Sizes, titles and fills the window, and creates its controls as children
-// named after the description.
+// named after the description. The window's icon is not set: it is not part
+// of the first frame (see windowIcon).
 void buildForm(QWidget* window, const FormDescription& description);
+
+// The window's icon, for the taskbar and the window switcher.
+QIcon windowIcon(const FormDescription& description);
+
+// Starts decoding the pictures of a window at a drawing scale on a worker
+// thread, for loadPicture to take: the window's controls and fonts are
+// made meanwhile, and the first use of the font database alone takes
+// longer than all its pictures.
+void prefetchPictures(const FormDescription& description, int drawingScale);
 
 // A picture built into the program, from its drawing at the given scale
 // (1: name.jpg, 2: name@2x.jpg), for a screen of the given device pixel

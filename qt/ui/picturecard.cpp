@@ -4,6 +4,8 @@
 #include "clicklabel.h"
 #include "formbuilder.h"
 
+#include "velkorn/picturescale.h"
+
 #ifdef VELKORN_HAVE_X11_MOVE
 #include "x11windowmove.h"
 #endif
@@ -14,6 +16,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <optional>
@@ -60,6 +63,8 @@ Point globalPoint(const QMouseEvent* event) {
 PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), description(description) {
     installAccessibility();
+    // At the scale the presenter will most likely ask for (usePictures).
+    prefetchPictures(description, drawingScale(devicePixelRatioF()));
     buildForm(this, description);
     // The picture covers the whole window: nothing needs filling under it.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -95,13 +100,13 @@ void PictureCard::centreOnScreen() {
          available.y() + (available.height() - height()) / 2);
 }
 
-void PictureCard::setCaption(std::string_view name, const std::u16string& text,
-                             double pointSize) {
+void PictureCard::setCaption(std::string_view name, const std::u16string& text, double pointSize) {
     label(name)->setCaption(QString::fromStdU16String(text), pointSize);
 }
 
 double PictureCard::captionWidth(const std::u16string& text, double pointSize) const {
-    return QFontMetricsF(sansSerifFont(pointSize)).horizontalAdvance(QString::fromStdU16String(text));
+    return QFontMetricsF(sansSerifFont(pointSize))
+        .horizontalAdvance(QString::fromStdU16String(text));
 }
 
 double PictureCard::controlWidth(std::string_view name) const {
@@ -191,6 +196,10 @@ void PictureCard::paintEvent(QPaintEvent*) {
     // other source rectangle would fall between pixels at fractional scales.
     QPainter painter(this);
     painter.drawPixmap(0, 0, background);
+    if (windowIcon().isNull()) {
+        // After the first frame, which does not show it.
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ui::windowIcon(description)); });
+    }
 }
 
 void PictureCard::mousePressEvent(QMouseEvent* event) {

@@ -8,11 +8,11 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+using velkorn::FormDescription;
+using velkorn::WindowId;
 using velkorn::app::ApplicationFrame;
 using velkorn::test::click;
-using velkorn::FormDescription;
 using velkorn::ui::PictureCard;
-using velkorn::WindowId;
 
 namespace {
 
@@ -48,7 +48,7 @@ class ApplicationFrameTest : public QObject {
         frame->setFactory(WindowId::Help, [this](velkorn::FormHost& host) {
             ++created;
             return std::make_unique<velkorn::PresentedCard<PictureCard, PlainPresenter>>(kPlainCard,
-                                                                                    host);
+                                                                                         host);
         });
         frame->start();
         QVERIFY(QTest::qWaitForWindowExposed(&frame->mainWindow()));
@@ -87,6 +87,14 @@ class ApplicationFrameTest : public QObject {
         const QRect screen = form.screen()->availableGeometry();
         QCOMPARE(form.geometry().center().x() - screen.center().x(), 0);
         QVERIFY(qAbs(form.geometry().center().y() - screen.center().y()) <= 1);
+    }
+
+    // The icon is not part of the first frame: it comes once it is drawn.
+    void theWindowIconComesAfterTheFirstFrame() {
+        auto& form = frame->mainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(!form.windowIcon().isNull());
+        QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>{QSize(64, 64)});
     }
 
     void showWindowCreatesOnceAndKeepsThePosition() {
@@ -134,7 +142,6 @@ class ApplicationFrameTest : public QObject {
         frame->mainWindow().close();
         QCOMPARE(ended.size(), 1);
     }
-
 };
 
 QTEST_MAIN(ApplicationFrameTest)

@@ -4,13 +4,19 @@
 #include "applicationframe.h"
 #include "clicklabel.h"
 
+#include "formbuilder.h"
+
+#include "velkorn/form1description.h"
+#include "velkorn/picturescale.h"
+
+#include <QPixmapCache>
 #include <QScreen>
 
+using velkorn::WindowId;
 using velkorn::app::ApplicationFrame;
 using velkorn::test::child;
 using velkorn::ui::ClickLabel;
 using velkorn::ui::PictureCard;
-using velkorn::WindowId;
 
 class HighDpiTest : public QObject {
     Q_OBJECT
@@ -58,6 +64,22 @@ class HighDpiTest : public QObject {
                     check(label->pixmap(), label->size(), label->objectName());
                 }
             }
+        }
+    }
+
+    // Decoded ahead on a worker thread or when asked, a picture comes out
+    // the same, at each scale.
+    void prefetchedPicturesAreTheDecodedOnes() {
+        const velkorn::FormDescription& form = velkorn::form1Description();
+        const int drawing = velkorn::drawingScale(scale);
+        for (const char* picture : {form.background, form.control("Image21").picture}) {
+            QPixmapCache::clear();
+            const QImage decoded = velkorn::ui::loadPicture(picture, scale, drawing).toImage();
+            QPixmapCache::clear();
+            velkorn::ui::prefetchPictures(form, drawing);
+            const QImage prefetched = velkorn::ui::loadPicture(picture, scale, drawing).toImage();
+            QVERIFY2(!decoded.isNull(), picture);
+            QVERIFY2(prefetched == decoded, picture);
         }
     }
 
