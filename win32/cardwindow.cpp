@@ -12,8 +12,9 @@ namespace velkorn::win32 {
 namespace {
 
 // Fires once the card has nothing else to do, its first paint included
-// (timers come last of all messages): the tool tips wait for it.
-constexpr UINT_PTR kToolTipsTimer = 0x7001;
+// (timers come last of all messages): the tool tips and the icons, which
+// the first frame does not show, wait for it.
+constexpr UINT_PTR kAfterFirstFrameTimer = 0x7001;
 
 std::wstring className(const FormDescription& description) {
     return L"Velkorn." + widen(description.name);
@@ -42,7 +43,7 @@ Point cursor() {
 CardWindow::CardWindow(const FormDescription& description) : description(description) {
     createWindow();
     controls = buildControls(window, description, dpi, annotations);
-    SetTimer(window, kToolTipsTimer, USER_TIMER_MINIMUM, nullptr);
+    SetTimer(window, kAfterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 CardWindow::~CardWindow() {
@@ -73,8 +74,6 @@ void CardWindow::createWindow() {
         windowClass.lpfnWndProc = &CardWindow::windowProcedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-        windowClass.hIcon = loadIcon(description.icon, GetSystemMetrics(SM_CXICON));
-        windowClass.hIconSm = loadIcon(description.icon, GetSystemMetrics(SM_CXSMICON));
         windowClass.lpszClassName = name.c_str();
         RegisterClassExW(&windowClass);
     }
@@ -82,6 +81,17 @@ void CardWindow::createWindow() {
                     0, 0, twipsToPixels(description.clientWidth),
                     twipsToPixels(description.clientHeight), nullptr, nullptr, instance, this);
     dpi = GetDpiForWindow(window);
+}
+
+// For the taskbar and the window switcher.
+void CardWindow::setIcons() {
+    const auto set = [this](WPARAM which, int metric) {
+        SendMessageW(
+            window, WM_SETICON, which,
+            reinterpret_cast<LPARAM>(loadIcon(description.icon, GetSystemMetrics(metric))));
+    };
+    set(ICON_BIG, SM_CXICON);
+    set(ICON_SMALL, SM_CXSMICON);
 }
 
 void CardWindow::layout() {
@@ -237,9 +247,10 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1; // the background picture covers the whole window
     case WM_TIMER:
-        if (wParam == kToolTipsTimer) {
-            KillTimer(window, kToolTipsTimer);
+        if (wParam == kAfterFirstFrameTimer) {
+            KillTimer(window, kAfterFirstFrameTimer);
             toolTips = addToolTips(window, controls);
+            setIcons();
         }
         return 0;
     case WM_DRAWITEM: {

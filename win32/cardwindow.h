@@ -75,6 +75,7 @@ class CardWindow : public virtual CardView {
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createWindow();
+    void setIcons();
     void layout();
     void paint();
     const CardControl* find(HWND child) const;

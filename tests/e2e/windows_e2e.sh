@@ -96,11 +96,13 @@ click_at 196 168 # Image21: plus
 eventually box_is $TEXT3 15 || fail "12 + 3 shows '$(timeout 2 xclip -o -selection clipboard)'"
 echo "ok: 12 + 3 = 15"
 
-# The tool tips come once the window has painted and has nothing else to
-# do: one for each key and each label that has one.
+# The tool tips and the icons come once the window has painted and has
+# nothing else to do: a tip for each key and each label that has one.
 tips_added() { [ "$(probe tooltips)" = "$TOOL_TIPS" ]; }
 eventually tips_added || fail "the main window has $(probe tooltips) tool tips, not $TOOL_TIPS"
-echo "ok: $TOOL_TIPS tool tips, added after the first paint"
+has_icon() { xprop -id "$win" _NET_WM_ICON | grep -q "Icon (32 x 32)"; }
+eventually has_icon || fail "the main window has no icon: $(xprop -id "$win" _NET_WM_ICON | head -1)"
+echo "ok: $TOOL_TIPS tool tips and the icons, added after the first paint"
 
 # The keys and labels as a screen reader lists them, and 12 + 3 by their
 # default actions.

@@ -11,6 +11,7 @@
 //                               Windows' own proxy sends, said on stdout, and
 //                               waited for
 //   probe boxes                 the values of the text boxes, "|" between
+//   probe tooltips              how many tools the main window's tool tips hold
 //   probe dpi TITLE DPI         sends the window titled TITLE the DPI change
 //                               that a move to a monitor of that DPI brings
 // Exits 0 on success, 1 with a message on standard error otherwise.
@@ -201,8 +202,8 @@ int countToolTips() {
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        return fail("usage: probe list [FORM] | press NAME [INDEX] | boxes | tooltips | dpi TITLE "
-                    "DPI");
+        return fail("usage: probe list [FORM] | press NAME [INDEX] | boxes | tooltips | dpi "
+                    "TITLE DPI");
     }
     const std::string command = argv[1];
     if (command == "tooltips") {
