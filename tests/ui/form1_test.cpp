@@ -11,14 +11,14 @@
 
 using velkorn::BoxId;
 using velkorn::ErrorKind;
+using velkorn::Key;
+using velkorn::WindowId;
 using velkorn::test::boxText;
 using velkorn::test::child;
 using velkorn::test::click;
 using velkorn::test::RecordingHost;
-using velkorn::Key;
 using velkorn::ui::ClickLabel;
 using velkorn::ui::Form1;
-using velkorn::WindowId;
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -369,6 +369,12 @@ class Form1Test : public QObject {
                                             << "HH:mm:ss";
         QTest::newRow("quoted brackets kept") << "HH:mm:ss '()' t"
                                               << "HH:mm:ss '()'";
+        QTest::newRow("spaces left between fields made one") << "HH:mm t  ss"
+                                                             << "HH:mm ss";
+        QTest::newRow("separators at both ends") << " - t, HH:mm:ss; t :"
+                                                 << "HH:mm:ss";
+        QTest::newRow("brackets with a field kept") << "HH:mm:ss (ss)"
+                                                    << "HH:mm:ss (ss)";
     }
 
     // Every regional format Qt knows shows hours, minutes and seconds, with
