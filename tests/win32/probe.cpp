@@ -127,8 +127,12 @@ std::string role(IAccessible* object, VARIANT id) {
 }
 
 // A window of the program by its form's name (its window class).
+HWND formHandle(const std::wstring& form) {
+    return FindWindowW((L"Velkorn." + form).c_str(), nullptr);
+}
+
 IAccessible* formWindow(const std::wstring& form) {
-    HWND window = FindWindowW((L"Velkorn." + form).c_str(), nullptr);
+    HWND window = formHandle(form);
     if (window == nullptr) {
         return nullptr;
     }
@@ -181,7 +185,7 @@ int sendDpiChange(const char* title, int dpi) {
 // How many tools the main window's tool tip window holds: none until the
 // window has painted and gone idle, then one for each control with a tip.
 int countToolTips() {
-    HWND form = FindWindowW(L"Velkorn.Form1", nullptr);
+    HWND form = formHandle(L"Form1");
     if (form == nullptr) {
         return fail("no main window");
     }
