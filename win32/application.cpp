@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "form1.h"
+#include "keychordmessage.h"
 
 #include "velkorn/form2description.h"
 #include "velkorn/form2presenter.h"
@@ -15,12 +16,6 @@ std::wstring wide(const std::u16string& text) {
     return {text.begin(), text.end()};
 }
 
-// Keys that a window may answer whatever control has the focus.
-bool isCardKey(const MSG& message) {
-    return message.message == WM_KEYDOWN &&
-           (message.wParam == VK_F1 || message.wParam == VK_ESCAPE);
-}
-
 // Only keys concern the windows' own keys and the dialog keys (Tab); the
 // rest (timers, the caret, paints) goes straight to its window.
 bool isKey(const MSG& message) {
@@ -33,7 +28,11 @@ bool keyTaken(MSG& message) {
     if (root == nullptr) {
         return false;
     }
-    if (isCardKey(message) && SendMessageW(root, kCardKey, message.wParam, 0) != 0) {
+    // The window's shortcuts, whatever control has the focus: a box would
+    // take Alt and a letter as a menu character, and beep.
+    const KeyChord chord = keyChord(message);
+    if (chord.key != Key::None &&
+        SendMessageW(root, kCardKey, 0, reinterpret_cast<LPARAM>(&chord)) != 0) {
         return true;
     }
     // Tab moves between the boxes of the window.

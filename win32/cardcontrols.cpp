@@ -4,6 +4,7 @@
 #include "clickbutton.h"
 #include "widetext.h"
 
+#include "velkorn/controlstack.h"
 #include "velkorn/twips.h"
 
 #include <commctrl.h>
@@ -75,18 +76,11 @@ void addToolTip(HWND card, HWND toolTips, CardControl& control) {
 std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi,
                                        Annotations& annotations) {
     std::vector<CardControl> controls(description.controls.size());
-    // Back to front: a new child window goes on top of its siblings, so
-    // each lies over those listed after it, where they overlap. The boxes
-    // come last, in front of everything and the first on top: Tab and
-    // screen readers meet them first, in their order.
-    std::vector<std::size_t> order;
-    for (bool boxes : {false, true}) {
-        for (std::size_t i = controls.size(); i-- > 0;) {
-            if ((description.controls[i].kind == ControlKind::TextBox) == boxes) {
-                order.push_back(i);
-            }
-        }
-    }
+    // A new child window goes to the bottom of its siblings (as a dialog's
+    // controls do, whose tab order is their creation order): made in the
+    // stacking order, each lies over those behind it where they overlap,
+    // and Tab and screen readers meet them in reading order.
+    const std::vector<std::size_t> order = stackingOrder(description);
     for (std::size_t i : order) {
         const ControlDescription& entry = description.controls[i];
         const char* name = accessibleName(entry);

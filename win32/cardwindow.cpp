@@ -77,7 +77,10 @@ void CardWindow::createWindow() {
         windowClass.lpszClassName = name.c_str();
         RegisterClassExW(&windowClass);
     }
-    CreateWindowExW(0, name.c_str(), widen(description.caption).c_str(), WS_POPUP | WS_CLIPCHILDREN,
+    // WS_SYSMENU: the window menu (Alt+Space) with Move and Close, the
+    // keyboard's way to move a window without a title bar.
+    CreateWindowExW(0, name.c_str(), widen(description.caption).c_str(),
+                    WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN,
                     0, 0, twipsToPixels(description.clientWidth),
                     twipsToPixels(description.clientHeight), nullptr, nullptr, instance, this);
     dpi = GetDpiForWindow(window);
@@ -297,13 +300,20 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_Activate(wParam);
         return 0;
     case kCardKey:
-        return presenter().keyPressed(wParam == VK_F1 ? Key::F1 : Key::Escape) ? 1 : 0;
+        return presenter().keyPressed(*reinterpret_cast<const KeyChord*>(lParam)) ? 1 : 0;
     case WM_DPICHANGED:
         Form_DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:
         presenter().closeCommand();
         return 0;
+    case WM_SYSCOMMAND:
+        // Alt pressed and released alone would open a menu bar the card
+        // does not have, and leave the keyboard in an unseen menu mode.
+        if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) {
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }

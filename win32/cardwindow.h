@@ -21,8 +21,8 @@
 
 namespace velkorn::win32 {
 
-// Sent by the message loop to a card for a key the windows may answer
-// (F1, Escape): nonzero when the card's presenter took it.
+// Sent by the message loop to a card for a key the windows may answer,
+// with a pointer to its KeyChord: nonzero when the card's presenter took it.
 inline constexpr UINT kCardKey = WM_APP + 2;
 
 class CardWindow : public virtual CardView {

@@ -135,6 +135,19 @@ constexpr std::string_view kReadingOrder[] = {
     "Label12", "Label2",
 };
 
+// Alt and a letter of the action's name, as access keys are on both
+// platforms: never text a box takes, nor a key the box or the system has.
+constexpr ShortcutDescription kShortcuts[] = {
+    {"Image21", {letterKey('P'), Alt}}, // Plus
+    {"Image22", {letterKey('M'), Alt}}, // Minus
+    {"Image23", {letterKey('T'), Alt}}, // Multiplication ("times")
+    {"Image24", {letterKey('D'), Alt}}, // Division
+    {"Image25", {letterKey('C'), Alt}}, // Clear
+    {"Image26", {letterKey('A'), Alt}}, // About
+    {"Image27", {Key::F1}},             // Help
+    {"Label2", {letterKey('X'), Alt}},  // Exit Application
+};
+
 constexpr FormDescription kForm1{
     .name = "Form1",
     .caption = "Velkorn Calculator",
@@ -144,6 +157,7 @@ constexpr FormDescription kForm1{
     .icon = "velkorn-calculator.ico",
     .controls = kControls,
     .readingOrder = kReadingOrder,
+    .shortcuts = kShortcuts,
 };
 
 } // namespace

@@ -17,6 +17,8 @@ constexpr std::array kControls{
     pictureText("Glossary", kHelpGlossary, 8, 45, 288, 112),
 };
 
+constexpr ShortcutDescription kShortcuts[] = {{"Label1", {Key::Escape}}};
+
 constexpr FormDescription kForm2{
     .name = "Form2",
     .caption = "Help",
@@ -25,6 +27,7 @@ constexpr FormDescription kForm2{
     .background = "form2-background.jpg",
     .icon = "help.ico",
     .controls = kControls,
+    .shortcuts = kShortcuts,
 };
 
 } // namespace

@@ -76,6 +76,14 @@ constexpr std::string_view kReadingOrder[] = {
     "Image2",  "Label2", "Label3",  "Label4", "Label5",  "Label1",
 };
 
+// The languages by their initials, the close label by Escape.
+constexpr ShortcutDescription kShortcuts[] = {
+    {"Label3", {letterKey('E'), Alt}},
+    {"Label4", {letterKey('B'), Alt}},
+    {"Label5", {letterKey('C'), Alt}},
+    {"Label1", {Key::Escape}},
+};
+
 constexpr FormDescription kForm3{
     .name = "Form3",
     .caption = "About",
@@ -85,6 +93,7 @@ constexpr FormDescription kForm3{
     .icon = "about.ico",
     .controls = kControls,
     .readingOrder = kReadingOrder,
+    .shortcuts = kShortcuts,
 };
 
 } // namespace

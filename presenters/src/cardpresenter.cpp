@@ -34,19 +34,22 @@ void CardPresenter::backgroundPressed(MouseButton button, Point pointer) {
     startDrag(button, pointer);
 }
 
-bool CardPresenter::keyPressed(Key key) {
-    switch (key) {
-    case Key::F1:
-        host.showWindow(WindowId::Help);
-        return true;
-    case Key::Escape:
-        if (windowId == WindowId::Main) {
-            return false; // the main window ends only by its exit label
+bool CardPresenter::keyPressed(KeyChord chord) {
+    for (const ShortcutDescription& entry : form.shortcuts) {
+        if (entry.chord == chord) {
+            click(entry.control);
+            return true;
         }
-        closeCommand();
+    }
+    if (chord == KeyChord(Key::F1)) {
+        host.showWindow(WindowId::Help);
         return true;
     }
     return false;
+}
+
+std::string CardPresenter::shortcutText(std::string_view control) const {
+    return keyChordText(form.shortcut(control));
 }
 
 void CardPresenter::closeCommand() {

@@ -22,6 +22,10 @@ class ClickLabel : public QLabel {
     bool isClickable() const { return clickable; }
     void setClickable(bool clicks) { clickable = clicks; }
 
+    // The key that does what a click does, as screen readers give it.
+    const QString& shortcutText() const { return shortcut; }
+    void setShortcutText(const QString& text) { shortcut = text; }
+
   signals:
     void clicked();
 
@@ -33,6 +37,7 @@ class ClickLabel : public QLabel {
   private:
     Qt::MouseButton pressedButton = Qt::NoButton;
     bool clickable = false;
+    QString shortcut;
 };
 
 } // namespace velkorn::ui

@@ -35,6 +35,9 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
 
     QString text(QAccessible::Text kind) const override {
         QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Accelerator) {
+            return label()->shortcutText();
+        }
         if (kind == QAccessible::Name && text.isEmpty()) {
             text = label()->text(); // the clock, the captions without a tool tip
         }
@@ -43,6 +46,13 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
 
     QStringList actionNames() const override {
         return label()->isClickable() ? QStringList{pressAction()} : QStringList{};
+    }
+
+    QStringList keyBindingsForAction(const QString& actionName) const override {
+        if (actionName == pressAction() && !label()->shortcutText().isEmpty()) {
+            return {label()->shortcutText()};
+        }
+        return {};
     }
 
     void doAction(const QString& actionName) override {

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "clicklabel.h"
 #include "formbuilder.h"
+#include "keychordevent.h"
 
 #include "velkorn/picturescale.h"
 
@@ -73,7 +74,11 @@ PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
 void PictureCard::present() {
     CardPresenter& card = presenter();
     for (const ControlDescription& entry : description.controls) {
+        if (entry.kind == ControlKind::TextBox) {
+            control(entry.name)->installEventFilter(this);
+        }
         if (entry.clicks) {
+            label(entry.name)->setShortcutText(QString::fromStdString(card.shortcutText(entry.name)));
             const std::string_view name = entry.name;
             connect(label(name), &ClickLabel::clicked, this, [&card, name] { card.click(name); });
         }
@@ -226,14 +231,21 @@ void PictureCard::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PictureCard::keyPressEvent(QKeyEvent* event) {
-    const std::optional<Key> key = event->key() == Qt::Key_F1       ? std::optional(Key::F1)
-                                   : event->key() == Qt::Key_Escape ? std::optional(Key::Escape)
-                                                                    : std::nullopt;
-    if (key && presenter().keyPressed(*key)) {
+    if (presenter().keyPressed(keyChord(*event))) {
         event->accept();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// The window's shortcuts come before the box that has the focus: a box
+// would otherwise take Alt and a letter as text.
+bool PictureCard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        presenter().keyPressed(keyChord(*static_cast<QKeyEvent*>(event)))) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PictureCard::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,8 @@
 // controls; what a control does is its presenter's, found by name.
 #pragma once
 
+#include "velkorn/keychord.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -64,6 +66,10 @@ struct FormDescription {
     // The order in which screen readers meet the controls, as a sighted
     // user reads the window; empty: the order of the list, back to front.
     std::span<const std::string_view> readingOrder = {};
+    // The keyboard's way to every action a pointer has: picture buttons take
+    // no focus, so each clickable control that is more than a keypad digit
+    // (typed into the box instead) has a chord here.
+    std::span<const ShortcutDescription> shortcuts = {};
 
     // The control of that name; the descriptions are fixed, so asking for
     // one that is not there is a programming error.
@@ -74,6 +80,16 @@ struct FormDescription {
             }
         }
         throw std::logic_error("no such control");
+    }
+
+    // The control's shortcut, or a chord of Key::None.
+    constexpr KeyChord shortcut(std::string_view controlName) const {
+        for (const ShortcutDescription& entry : shortcuts) {
+            if (entry.control == controlName) {
+                return entry.chord;
+            }
+        }
+        return {};
     }
 };
 

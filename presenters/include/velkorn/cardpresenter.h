@@ -1,6 +1,6 @@
 // What every card (the main, Help and About windows) does, whatever draws
 // it: fitted captions, which controls take clicks, the picture drawing for
-// the window's scale, the drag on the background, the keys F1 and Escape,
+// the window's scale, the drag on the background, the shortcuts and F1,
 // and the system's close command. Each window's presenter adds its clicks.
 // A front end forwards its events here and does what the view is asked.
 #pragma once
@@ -44,8 +44,13 @@ class CardPresenter {
     void pointerLost() { drag.cancel(); }
     const WindowDrag& windowDrag() const { return drag; }
 
-    // True when the key was the window's.
-    bool keyPressed(Key key);
+    // True when the key was the window's: a control's shortcut (what a
+    // click on it does), or F1 for Help. Whatever has the focus in the
+    // window, the front end asks here before the control takes the key.
+    bool keyPressed(KeyChord chord);
+    // What screen readers and tool tips give as the control's shortcut;
+    // empty when it has none.
+    std::string shortcutText(std::string_view control) const;
     // The system's close command (Alt+F4, the task bar): the same as the
     // window's own close label.
     virtual void closeCommand();

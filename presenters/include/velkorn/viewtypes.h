@@ -1,7 +1,9 @@
 // Small value types shared by the presenters and the views that the front
 // ends implement: points in the window system's pixels, mouse buttons and
-// the keys the windows react to.
+// the keys the windows react to (KeyChord).
 #pragma once
+
+#include "velkorn/keychord.h"
 
 namespace velkorn {
 
@@ -15,8 +17,5 @@ struct Point {
 };
 
 enum class MouseButton { Left, Right, Middle };
-
-// Keys with a meaning for the windows; others are the controls' own.
-enum class Key { F1, Escape };
 
 } // namespace velkorn

@@ -1,0 +1,144 @@
+// The windows' keyboard: every shortcut does what a click on its control
+// does, and the keys a box needs never reach a shortcut.
+#include "fakes.h"
+
+#include "velkorn/form1description.h"
+#include "velkorn/form2description.h"
+#include "velkorn/form2presenter.h"
+#include "velkorn/form3description.h"
+#include "velkorn/form3presenter.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velkorn::test {
+namespace {
+
+// A window's presenter over fakes, with "12" and "3" in the main window's
+// boxes, so that an operator changes something.
+struct Window {
+    explicit Window(const FormDescription& form) {
+        if (&form == &form1Description()) {
+            auto main = std::make_unique<Form1Presenter>(host, mainView, clock, DragSettings{});
+            main->load(1.0);
+            for (const char* key : {"Image1", "Image2", "Image13"}) {
+                main->click(key);
+            }
+            presenter = std::move(main);
+        } else if (&form == &form2Description()) {
+            presenter = std::make_unique<Form2Presenter>(host, mainView, DragSettings{});
+            presenter->load(1.0);
+        } else {
+            presenter = std::make_unique<Form3Presenter>(host, mainView, DragSettings{});
+            presenter->load(1.0);
+        }
+        mainView.calls.clear();
+    }
+
+    std::vector<std::string> everything() const {
+        std::vector<std::string> all = host.calls;
+        all.insert(all.end(), mainView.calls.begin(), mainView.calls.end());
+        return all;
+    }
+
+    FakeHost host;
+    FakeForm1View mainView;
+    FakeClock clock;
+    std::unique_ptr<CardPresenter> presenter;
+};
+
+const FormDescription* const kForms[] = {&form1Description(), &form2Description(),
+                                         &form3Description()};
+
+TEST(Keyboard, EveryShortcutDoesWhatItsClickDoes) {
+    for (const FormDescription* form : kForms) {
+        for (const ShortcutDescription& shortcut : form->shortcuts) {
+            SCOPED_TRACE(std::string(form->name) + " " + std::string(shortcut.control));
+            Window clicked(*form);
+            Window keyed(*form);
+            clicked.presenter->click(shortcut.control);
+            ASSERT_TRUE(keyed.presenter->keyPressed(shortcut.chord));
+            EXPECT_FALSE(clicked.everything().empty()) << "the click did nothing";
+            EXPECT_EQ(keyed.everything(), clicked.everything());
+        }
+    }
+}
+
+TEST(Keyboard, EveryActionHasAKeyAndNoWindowHasOneTwice) {
+    for (const FormDescription* form : kForms) {
+        SCOPED_TRACE(form->name);
+        for (const ControlDescription& control : form->controls) {
+            // The keypads' digits are typed into the boxes instead; the
+            // clock, whose click shows the time, shows it every half second.
+            const bool digit = control.kind == ControlKind::Picture &&
+                               std::string_view(control.toolTip).size() == 1;
+            if (control.clicks && !digit && control.name != "Label12") {
+                EXPECT_NE(form->shortcut(control.name).key, Key::None) << control.name;
+            }
+        }
+        for (std::size_t i = 0; i < form->shortcuts.size(); ++i) {
+            EXPECT_TRUE(form->control(form->shortcuts[i].control).clicks);
+            for (std::size_t j = i + 1; j < form->shortcuts.size(); ++j) {
+                EXPECT_FALSE(form->shortcuts[i].chord == form->shortcuts[j].chord)
+                    << form->shortcuts[i].control << " and " << form->shortcuts[j].control;
+            }
+        }
+    }
+}
+
+// What the user types, and the editing keys of a box; Alt+F4, Alt+Space and
+// the arrows are not chords the windows read at all.
+TEST(Keyboard, TheKeysABoxNeedsAreNeverShortcuts) {
+    std::vector<KeyChord> boxKeys;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        boxKeys.push_back({letterKey(letter)});
+        boxKeys.push_back({letterKey(letter), Shift});
+    }
+    for (char letter : {'A', 'C', 'V', 'X', 'Z', 'Y'}) {
+        boxKeys.push_back({letterKey(letter), Control});
+    }
+    boxKeys.push_back({letterKey('Z'), Control | Shift});
+    for (const FormDescription* form : kForms) {
+        for (const KeyChord& chord : boxKeys) {
+            Window window(*form);
+            EXPECT_FALSE(window.presenter->keyPressed(chord))
+                << form->name << " " << keyChordText(chord);
+            EXPECT_TRUE(window.everything().empty());
+        }
+    }
+    // Escape leaves the main window alone: it ends only by its exit label.
+    Window main(form1Description());
+    EXPECT_FALSE(main.presenter->keyPressed(Key::Escape));
+}
+
+TEST(Keyboard, TwelvePlusThreeWithoutAPointer) {
+    Window main(form1Description());
+    auto& presenter = static_cast<Form1Presenter&>(*main.presenter);
+    EXPECT_TRUE(presenter.keyPressed({letterKey('P'), Alt}));
+    EXPECT_EQ(toUtf8(presenter.boxText(BoxId::Text3)), "15");
+    EXPECT_TRUE(presenter.keyPressed({letterKey('C'), Alt}));
+    EXPECT_EQ(toUtf8(presenter.boxText(BoxId::Text1)), "");
+}
+
+TEST(Keyboard, ShortcutsAreWrittenAsBothPlatformsWriteThem) {
+    const struct {
+        KeyChord chord;
+        const char* text;
+    } table[] = {
+        {{letterKey('P'), Alt}, "Alt+P"},
+        {{Key::F1}, "F1"},
+        {{Key::Escape}, "Esc"},
+        {{Key::F1, Control | Shift}, "Ctrl+Shift+F1"},
+        {{Key::None, Alt}, ""},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(keyChordText(row.chord), row.text);
+    }
+    Window main(form1Description());
+    EXPECT_EQ(main.presenter->shortcutText("Image24"), "Alt+D");
+    EXPECT_EQ(main.presenter->shortcutText("Image1"), "");
+}
+
+} // namespace
+} // namespace velkorn::test
