@@ -47,12 +47,17 @@ test:
 	$(MAKE) sanitize-test
 
 # The inner loop, in seconds once built: the core's and the presenters'
-# tests and the Qt windows' tests on the offscreen platform.
+# tests and the Qt windows' tests on the offscreen platform, and the Windows
+# program cross-built (in the Windows test folder, incrementally), so that a
+# change that breaks Windows shows here and not only in `make test`.
 check:
-	tools/ensure-packages $(BUILD_PACKAGES) libgtest-dev
+	tools/ensure-packages $(BUILD_PACKAGES) libgtest-dev $(WINDOWS_PACKAGES) googletest
 	cmake -S . -B $(TEST_BUILD) -DBUILD_TESTING=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS) -L 'native|window'
+	cmake -S . -B $(WINDOWS_TEST_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
+	cmake --build $(WINDOWS_TEST_BUILD) -j$(JOBS) --target velkorn-calculator-win32 velkorn-probe
 
 # The Debian package and the Windows files built twice, in two other
 # folders, must be the same bytes (a few minutes: two release builds).

@@ -4,6 +4,10 @@
 #include "clockformat.h"
 #include "form1.h"
 
+#include "velkorn/controlstack.h"
+#include "velkorn/form1description.h"
+
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -197,6 +201,58 @@ class Form1Test : public QObject {
             hit = hit->parentWidget();
         }
         QCOMPARE(hit->objectName(), owner);
+    }
+
+    // Every point of the window, against the toolkit-free hit-test that
+    // the Windows front end is checked against too.
+    void everyPressGoesWhereTheModelSays() {
+        const velkorn::FormDescription& description = velkorn::form1Description();
+        const auto shown = [this](std::string_view name) {
+            return child(*form, std::string(name).c_str())->isVisible();
+        };
+        for (int y = 1; y < form->height(); y += 3) {
+            for (int x = 1; x < form->width(); x += 3) {
+                const auto expected = velkorn::controlAt(description, x * 15 + 7, y * 15 + 7, shown);
+                QWidget* hit = form->childAt(x, y);
+                while (hit != nullptr && hit->parentWidget() != form.get()) {
+                    hit = hit->parentWidget();
+                }
+                const bool pressable = hit != nullptr &&
+                                       !hit->testAttribute(Qt::WA_TransparentForMouseEvents);
+                const QString owner = pressable ? hit->objectName() : QString();
+                QCOMPARE(owner, QString::fromUtf8(std::string(expected.value_or("")).c_str()));
+            }
+        }
+    }
+
+    // Typed numbers, Tab between the boxes and the shortcuts: no pointer.
+    void keyboardAloneComputes() {
+        QCOMPARE(QApplication::focusWidget(), child(*form, "Text1"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(boxText(*form, "Text2"), QStringLiteral("3"));
+        QCOMPARE(boxText(*form, "Text3"), QStringLiteral("15"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(boxText(*form, "Text1"), QString());
+        QCOMPARE(QApplication::focusWidget(), child(*form, "Text2")); // the focus stays
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QCOMPARE(host.shown, (std::vector{WindowId::About, WindowId::Help}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(host.ended, 1);
+    }
+
+    void shortcutsReachScreenReaders() {
+        for (const auto& shortcut : velkorn::form1Description().shortcuts) {
+            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(
+                child(*form, std::string(shortcut.control).c_str()));
+            QVERIFY(button != nullptr && button->actionInterface() != nullptr);
+            const QStringList keys = button->actionInterface()->keyBindingsForAction(
+                QAccessibleActionInterface::pressAction());
+            QCOMPARE(keys, QStringList{QString::fromStdString(velkorn::keyChordText(shortcut.chord))});
+        }
     }
 
     void clickInTheTimeOverlapRefreshesTheTime() {
