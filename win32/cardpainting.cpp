@@ -1,22 +1,48 @@
 #include "cardpainting.h"
 
+#include "velkorn/captioncolours.h"
+
 #include <cmath>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace velkorn::win32 {
 namespace {
 
-int textColour(TextRole role) {
-    return role == TextRole::HighlightedText ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT;
+COLORREF colourRef(Rgb colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+Rgb systemColour(int index) {
+    const COLORREF colour = GetSysColor(index);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// Asked at each paint: the user may switch high contrast on at any time,
+// and the windows are then repainted (WM_SYSCOLORCHANGE).
+std::optional<HighContrast> highContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof(setting);
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(setting), &setting, 0) == FALSE ||
+        (setting.dwFlags & HCF_HIGHCONTRASTON) == 0) {
+        return std::nullopt;
+    }
+    return HighContrast{systemColour(COLOR_WINDOWTEXT), systemColour(COLOR_WINDOW)};
 }
 
 void drawCaption(HDC dc, const CardControl& control, RECT area, UINT dpi) {
     const ControlDescription& entry = *control.entry;
     const std::wstring& text = control.caption;
+    const CaptionColours colours = captionColours(entry, highContrast());
+    if (colours.fill) {
+        HBRUSH brush = CreateSolidBrush(colourRef(*colours.fill));
+        FillRect(dc, &area, brush);
+        DeleteObject(brush);
+    }
     HGDIOBJ previous = SelectObject(dc, sansSerifFont(control.pointSize, dpi));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(textColour(entry.textRole)));
+    SetTextColor(dc, colourRef(colours.text));
     const UINT alignment = entry.alignment == Alignment::Centre ? DT_CENTER : DT_LEFT;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
               alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
@@ -75,11 +101,6 @@ void drawControl(const DRAWITEMSTRUCT& item, const std::vector<CardControl>& con
     }
     if (control.entry->kind == ControlKind::PictureText) {
         return; // the picture shows it
-    }
-    if (const auto& fill = control.entry->background) {
-        HBRUSH brush = CreateSolidBrush(RGB(fill->red, fill->green, fill->blue));
-        FillRect(item.hDC, &item.rcItem, brush);
-        DeleteObject(brush);
     }
     drawCaption(item.hDC, control, item.rcItem, dpi);
 }

@@ -301,6 +301,10 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kCardKey:
         return presenter().keyPressed(*reinterpret_cast<const KeyChord*>(lParam)) ? 1 : 0;
+    case WM_SYSCOLORCHANGE:
+        // High contrast switched on or off: every caption in its new colours.
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return 0;
     case WM_DPICHANGED:
         Form_DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

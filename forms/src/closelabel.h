@@ -15,7 +15,7 @@ constexpr ControlDescription closeLabel(const char* name, int left, const char* 
             .height = 255,
             .caption = "X",
             .pointSize = 12,
-            .textRole = TextRole::HighlightedText,
+            .textRole = TextRole::StripText,
             .toolTip = toolTip,
             .clicks = true};
 }

@@ -20,7 +20,7 @@ constexpr ControlDescription languageLabel(const char* name, const char* caption
             .width = 615,
             .height = 255,
             .caption = caption,
-            .textRole = TextRole::HighlightedText,
+            .textRole = TextRole::StripText,
             .toolTip = toolTip,
             .background = kLanguageButton,
             .clicks = true};

@@ -1,7 +1,9 @@
 #include "formbuilder.h"
 
 #include "clicklabel.h"
+#include "highcontrast.h"
 #include "textbox.h"
+#include "velkorn/captioncolours.h"
 #include "velkorn/picturescale.h"
 #include "velkorn/twips.h"
 
@@ -30,8 +32,8 @@ QString resourcePath(std::string_view picture) {
            QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size()));
 }
 
-QPalette::ColorRole colorRole(TextRole role) {
-    return role == TextRole::HighlightedText ? QPalette::HighlightedText : QPalette::ButtonText;
+QColor qtColour(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
 }
 
 QWidget* createTextBox(QWidget* window, const ControlDescription& entry) {
@@ -51,13 +53,12 @@ QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
     // The caption is the presenter's to set, fitted to the label.
     label->setAlignment((entry.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
                         Qt::AlignTop);
-    // Text is drawn in the label's foreground role; the system colour named
-    // by the description is copied there.
+    // Text is drawn in the label's foreground role.
+    const CaptionColours colours = captionColours(entry, highContrast());
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(colorRole(entry.textRole)));
-    if (entry.background) {
-        const Rgb fill = *entry.background;
-        palette.setColor(QPalette::Window, QColor(fill.red, fill.green, fill.blue));
+    palette.setColor(QPalette::WindowText, qtColour(colours.text));
+    if (colours.fill) {
+        palette.setColor(QPalette::Window, qtColour(*colours.fill));
         label->setAutoFillBackground(true);
     }
     label->setPalette(palette);

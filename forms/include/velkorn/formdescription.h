@@ -19,8 +19,9 @@ namespace velkorn {
 // takes no presses.
 enum class ControlKind { TextBox, Label, Picture, PictureText };
 
-// The system colour a label's text is drawn in.
-enum class TextRole { ButtonText, HighlightedText };
+// What a label's text is drawn over: the card's white, or the dark red of
+// its title strip and its buttons.
+enum class TextRole { CardText, StripText };
 
 enum class Alignment { Left, Centre };
 
@@ -40,7 +41,7 @@ struct ControlDescription {
     const char* caption = "";      // UTF-8
     const char* picture = nullptr; // file name in assets/ of a picture control's face
     double pointSize = 8.25;
-    TextRole textRole = TextRole::ButtonText;
+    TextRole textRole = TextRole::CardText;
     Alignment alignment = Alignment::Left;
     const char* toolTip = nullptr;
     // Read by screen readers; the tool tip when not given.
