@@ -309,3 +309,24 @@ fresh_matches() {
 eventually fresh_matches || fail "after a change to 144 DPI the window differs from a fresh start" \
     "at 144 DPI: $(compare -metric AE "$work/fresh-keys.png" "$work/changed-keys.png" null: 2>&1)"
 echo "ok: a change to 144 DPI draws the window as a fresh start at 144 DPI does"
+
+# Windows' high-contrast black colours (the mode itself Wine does not
+# report): the captions keep the card's own colours, 4.5:1 or more.
+wine_setting 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 96
+for colour in "Window 0 0 0" "WindowText 255 255 255" "ButtonFace 0 0 0" "ButtonText 255 255 255" \
+    "Hilight 26 235 255" "HilightText 0 0 0"; do
+    wine_setting 'HKCU\Control Panel\Colors' "${colour%% *}" REG_SZ "${colour#* }"
+done
+timeout 60 wineserver -k || true
+start_program
+contrast_ok() {
+    timeout 10 import -window "$1" -depth 8 "$work/scheme.ppm" &&
+        probe captions "$2" | timeout 30 "$here/caption_contrast.py" "$work/scheme.ppm" >"$work/contrast"
+}
+eventually contrast_ok "$win" Form1 || fail "captions under high-contrast colours: $(cat "$work/contrast")"
+xdotool key --window "$win" alt+a
+about=$(find_window '^About$')
+[ -n "$about" ] || fail "Alt+A did not open About"
+eventually contrast_ok "$about" Form3 || fail "About's captions under high-contrast colours: $(cat "$work/contrast")"
+echo "ok: every caption at 4.5:1 or more under high-contrast colours:" \
+    "$(sort -t' ' -k2 -n "$work/contrast" | head -n1)"

@@ -1,6 +1,7 @@
 #include "fakes.h"
 
 #include "velkorn/button_map.h"
+#include "velkorn/captioncolours.h"
 #include "velkorn/captionfit.h"
 #include "velkorn/form1description.h"
 #include "velkorn/form2presenter.h"
@@ -183,6 +184,61 @@ TEST(Descriptions, KeysNameTheirKeypad) {
                       std::string::npos,
                   true)
             << i;
+    }
+}
+
+} // namespace
+} // namespace velkorn::test
+
+namespace velkorn::test {
+namespace {
+
+TEST(CaptionColours, TheCardsOwnPairsUnlessHighContrast) {
+    const ControlDescription onCard{.name = "a", .kind = ControlKind::Label, .left = 0, .top = 0,
+                                    .width = 1, .height = 1};
+    ControlDescription onRed = onCard;
+    onRed.textRole = TextRole::StripText;
+    onRed.background = Rgb{128, 0, 0};
+    const HighContrast black{{255, 255, 0}, {0, 0, 0}};
+    const struct {
+        const char* name;
+        const ControlDescription& label;
+        std::optional<HighContrast> highContrast;
+        Rgb text;
+        std::optional<Rgb> fill;
+    } table[] = {
+        {"black on the white card", onCard, std::nullopt, {0, 0, 0}, std::nullopt},
+        {"white on a red button", onRed, std::nullopt, {255, 255, 255}, Rgb{128, 0, 0}},
+        {"the system's on its own ground", onCard, black, {255, 255, 0}, Rgb{0, 0, 0}},
+        {"the system's over a button too", onRed, black, {255, 255, 0}, Rgb{0, 0, 0}},
+    };
+    const auto same = [](Rgb a, Rgb b) {
+        return a.red == b.red && a.green == b.green && a.blue == b.blue;
+    };
+    for (const auto& row : table) {
+        const CaptionColours colours = captionColours(row.label, row.highContrast);
+        EXPECT_TRUE(same(colours.text, row.text)) << row.name;
+        ASSERT_EQ(colours.fill.has_value(), row.fill.has_value()) << row.name;
+        if (row.fill) {
+            EXPECT_TRUE(same(*colours.fill, *row.fill)) << row.name;
+        }
+    }
+}
+
+TEST(CaptionColours, ContrastRatiosAsTheGuidelinesCountThem) {
+    const struct {
+        Rgb first, second;
+        double ratio;
+    } table[] = {
+        {{0, 0, 0}, {255, 255, 255}, 21.0},
+        {{255, 255, 255}, {0, 0, 0}, 21.0},
+        {{157, 8, 13}, {157, 8, 13}, 1.0},
+        {{255, 255, 255}, {157, 8, 13}, 8.49}, // the title strip's X
+        {{0, 0, 0}, {157, 8, 13}, 2.47},       // what a light scheme did to it
+        {{255, 255, 255}, {128, 0, 0}, 10.95}, // About's language buttons
+    };
+    for (const auto& row : table) {
+        EXPECT_NEAR(contrastRatio(row.first, row.second), row.ratio, 0.01);
     }
 }
 

@@ -14,6 +14,8 @@
 //   probe tooltips              how many tools the main window's tool tips hold
 //   probe dpi TITLE DPI         sends the window titled TITLE the DPI change
 //                               that a move to a monitor of that DPI brings
+//   probe captions FORM         the rectangles of the form's captions at 96 DPI,
+//                               from its description: name x y width height
 // Exits 0 on success, 1 with a message on standard error otherwise.
 #include <windows.h>
 
@@ -24,6 +26,11 @@
 #include <oleacc.h>
 
 #include <commctrl.h>
+
+#include "velkorn/form1description.h"
+#include "velkorn/form2description.h"
+#include "velkorn/form3description.h"
+#include "velkorn/twips.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -202,6 +209,22 @@ int countToolTips() {
     return 0;
 }
 
+int printCaptions(const std::string& form) {
+    using namespace velkorn;
+    const FormDescription& description = form == "Form2"   ? form2Description()
+                                         : form == "Form3" ? form3Description()
+                                                           : form1Description();
+    for (const ControlDescription& entry : description.controls) {
+        if (entry.kind == ControlKind::Label && entry.picture == nullptr && *entry.caption != 0 &&
+            entry.visible) {
+            const PixelRect area = twipsToRect(entry.left, entry.top, entry.width, entry.height);
+            std::printf("%.*s %d %d %d %d\n", static_cast<int>(entry.name.size()),
+                        entry.name.data(), area.x, area.y, area.width, area.height);
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -212,6 +235,9 @@ int main(int argc, char* argv[]) {
     const std::string command = argv[1];
     if (command == "tooltips") {
         return countToolTips();
+    }
+    if (command == "captions" && argc == 3) {
+        return printCaptions(argv[2]);
     }
     if (command == "dpi" && argc == 4) {
         return sendDpiChange(argv[2], std::atoi(argv[3]));
