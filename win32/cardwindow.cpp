@@ -114,6 +114,15 @@ HWND CardWindow::control(std::string_view name) const {
     return nullptr;
 }
 
+std::wstring CardWindow::caption(std::string_view name) const {
+    for (const CardControl& control : controls) {
+        if (control.entry->name == name) {
+            return control.caption;
+        }
+    }
+    return {};
+}
+
 const CardControl* CardWindow::find(HWND child) const {
     for (const CardControl& control : controls) {
         if (control.window == child) {
@@ -182,6 +191,7 @@ double CardWindow::controlWidth(std::string_view name) const {
 
 void CardWindow::setControlVisible(std::string_view name, bool visible) {
     ShowWindow(control(name), visible ? SW_SHOW : SW_HIDE);
+    accessible.controlShown(name, visible);
 }
 
 void CardWindow::usePictures(int drawingScale) {
@@ -300,7 +310,20 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_Activate(wParam);
         return 0;
     case kCardKey:
-        return presenter().keyPressed(*reinterpret_cast<const KeyChord*>(lParam)) ? 1 : 0;
+        if (presenter().keyPressed(*reinterpret_cast<const KeyChord*>(lParam))) {
+            accessible.choicesChanged();
+            return 1;
+        }
+        return 0;
+    case WM_GETOBJECT: {
+        LRESULT answer = 0;
+        return accessible.answer(wParam, lParam, answer)
+                   ? answer
+                   : DefWindowProcW(window, message, wParam, lParam);
+    }
+    case kAccessiblePress:
+        accessible.press(wParam);
+        return 0;
     case WM_SYSCOLORCHANGE:
         // High contrast switched on or off: every caption in its new colours.
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -334,6 +357,7 @@ void CardWindow::Control_Click(HWND child) {
     const CardControl* control = find(child);
     if (control != nullptr && control->entry->kind != ControlKind::TextBox) {
         presenter().click(control->entry->name);
+        accessible.choicesChanged();
     }
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "accessibility.h"
+#include "cardaccessible.h"
 #include "cardcontrols.h"
 #include "pictures.h"
 
@@ -36,6 +37,10 @@ class CardWindow : public virtual CardView {
 
     HWND handle() const { return window; }
     HWND control(std::string_view name) const;
+    // A label's caption as drawn now (the clock's reading).
+    std::wstring caption(std::string_view name) const;
+    const FormDescription& form() const { return description; }
+    UINT dotsPerInch() const { return dpi; }
 
     // Places the window in the middle of its monitor's work area.
     void centre();
@@ -89,6 +94,7 @@ class CardWindow : public virtual CardView {
 
     const FormDescription& description;
     Annotations annotations;
+    CardAccessibility accessible{*this};
     HWND window = nullptr;
     HWND toolTips = nullptr;
     HWND lastFocus = nullptr;

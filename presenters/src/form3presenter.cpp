@@ -34,6 +34,18 @@ void Form3Presenter::click(std::string_view control) {
     }
 }
 
+bool Form3Presenter::isChecked(std::string_view control) const {
+    switch (shown) {
+    case Language::English:
+        return control == "Label3";
+    case Language::Bengali:
+        return control == "Label4";
+    case Language::Chinese:
+        return control == "Label5";
+    }
+    return false;
+}
+
 // Shows one picture before hiding the other, so the English paragraph
 // underneath never flashes between two pictures.
 void Form3Presenter::showLanguage(Language language) {

@@ -1,9 +1,11 @@
 // A small Windows client for the end-to-end tests, cross-built like the
 // program and run beside it under Wine. It reaches the program the way
 // assistive technology and the system do:
-//   probe list [FORM]           the accessible children of the main window (or
-//                               of Form2, Form3), one a line: name, role,
-//                               default action, description
+//   probe list [FORM]           the accessible children shown on the main window
+//                               (or on Form2, Form3), one a line as the golden
+//                               listings have them: name|role|description|shortcut
+//   probe value NAME            the value of the main window's child NAME
+//   probe state NAME [FORM]     "checked" or "unchecked", and " invisible"
 //   probe press NAME [INDEX]    the default action of the INDEX-th (from 1)
 //                               accessible child named NAME; where the
 //                               system's accessibility has none for it (Wine's
@@ -80,21 +82,25 @@ std::vector<Child> children(IAccessible* parent) {
     for (long i = 0; i < obtained; ++i) {
         Child child;
         if (found[i].vt == VT_DISPATCH && found[i].pdispVal != nullptr) {
-            // A child window: what a screen reader reads is its client.
-            IAccessible* window = nullptr;
-            found[i].pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&window));
+            IAccessible* object = nullptr;
+            found[i].pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
             found[i].pdispVal->Release();
+            child.id.vt = VT_I4;
+            child.id.lVal = CHILDID_SELF;
+            VARIANT kind;
+            VariantInit(&kind);
             HWND handle = nullptr;
-            if (window != nullptr && SUCCEEDED(WindowFromAccessibleObject(window, &handle))) {
+            if (object != nullptr && SUCCEEDED(object->get_accRole(child.id, &kind)) &&
+                kind.vt == VT_I4 && kind.lVal == ROLE_SYSTEM_WINDOW &&
+                SUCCEEDED(WindowFromAccessibleObject(object, &handle))) {
+                // A child window: what a screen reader reads is its client.
                 AccessibleObjectFromWindow(handle, static_cast<DWORD>(OBJID_CLIENT),
                                            IID_IAccessible,
                                            reinterpret_cast<void**>(&child.object));
+                object->Release();
+            } else {
+                child.object = object;
             }
-            if (window != nullptr) {
-                window->Release();
-            }
-            child.id.vt = VT_I4;
-            child.id.lVal = CHILDID_SELF;
         } else if (found[i].vt == VT_I4) {
             parent->AddRef();
             child.object = parent;
@@ -131,6 +137,47 @@ std::string role(IAccessible* object, VARIANT id) {
         return "";
     }
     return role(value.lVal);
+}
+
+// The listing's word for a role, as the toolkit-free tree names it.
+std::string roleWord(IAccessible* object, VARIANT id) {
+    VARIANT value;
+    VariantInit(&value);
+    if (FAILED(object->get_accRole(id, &value)) || value.vt != VT_I4) {
+        return "";
+    }
+    switch (value.lVal) {
+    case ROLE_SYSTEM_PUSHBUTTON:
+        return "push button";
+    case ROLE_SYSTEM_TEXT:
+        return "text";
+    case ROLE_SYSTEM_STATICTEXT:
+        return "label";
+    case ROLE_SYSTEM_GRAPHIC:
+        return "graphic";
+    default:
+        return role(value.lVal);
+    }
+}
+
+bool shown(IAccessible* object, VARIANT id) {
+    VARIANT state;
+    VariantInit(&state);
+    return SUCCEEDED(object->get_accState(id, &state)) && state.vt == VT_I4 &&
+           (state.lVal & STATE_SYSTEM_INVISIBLE) == 0;
+}
+
+// Line breaks as the golden listings write them.
+std::string oneLine(const std::string& text) {
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c != '\r') {
+            line += c;
+        }
+    }
+    return line;
 }
 
 // A window of the program by its form's name (its window class).
@@ -244,20 +291,47 @@ int main(int argc, char* argv[]) {
     }
     CoInitialize(nullptr);
     // "list" takes the form to list, Form1 (the main window) unless named.
-    const std::wstring form = command == "list" && argc >= 3 ? wide(argv[2]) : L"Form1";
+    const bool formGiven = (command == "list" && argc >= 3) || (command == "state" && argc >= 4);
+    const std::wstring form = formGiven ? wide(argv[command == "list" ? 2 : 3]) : L"Form1";
     IAccessible* window = formWindow(form);
     if (window == nullptr) {
         return fail("no accessible window of that form");
     }
     std::vector<Child> all = children(window);
     if (command == "list") {
+        // What is shown, as the golden listings have it: name, role,
+        // description, keyboard shortcut.
         for (Child& child : all) {
+            if (!shown(child.object, child.id)) {
+                continue;
+            }
             std::printf("%s|%s|%s|%s\n",
-                        text(child.object, child.id, &IAccessible::get_accName).c_str(),
-                        role(child.object, child.id).c_str(),
-                        text(child.object, child.id, &IAccessible::get_accDefaultAction).c_str(),
-                        text(child.object, child.id, &IAccessible::get_accDescription).c_str());
+                        oneLine(text(child.object, child.id, &IAccessible::get_accName)).c_str(),
+                        roleWord(child.object, child.id).c_str(),
+                        oneLine(text(child.object, child.id, &IAccessible::get_accDescription))
+                            .c_str(),
+                        text(child.object, child.id, &IAccessible::get_accKeyboardShortcut)
+                            .c_str());
         }
+        return 0;
+    }
+    if (command == "value" && argc >= 3) {
+        Child* child = named(all, argv[2], 1);
+        if (child == nullptr) {
+            return fail("no accessible child of that name");
+        }
+        std::printf("%s\n", text(child->object, child->id, &IAccessible::get_accValue).c_str());
+        return 0;
+    }
+    if (command == "state" && argc >= 3) {
+        Child* child = named(all, argv[2], 1);
+        VARIANT state;
+        VariantInit(&state);
+        if (child == nullptr || FAILED(child->object->get_accState(child->id, &state))) {
+            return fail("no state for an accessible child of that name");
+        }
+        std::printf("%s%s\n", (state.lVal & STATE_SYSTEM_CHECKED) != 0 ? "checked" : "unchecked",
+                    (state.lVal & STATE_SYSTEM_INVISIBLE) != 0 ? " invisible" : "");
         return 0;
     }
     if (command == "boxes") {

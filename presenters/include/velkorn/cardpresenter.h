@@ -37,6 +37,9 @@ class CardPresenter {
     virtual void click(std::string_view control) = 0;
     // Whether the control reacts to clicks: a button to screen readers.
     bool takesClicks(std::string_view control) const;
+    // Whether a choice is the one in force (About's language), for screen
+    // readers' checked state.
+    virtual bool isChecked(std::string_view) const { return false; }
 
     virtual void backgroundPressed(MouseButton button, Point pointer);
     void pointerMoved(Point pointer, bool held) { drag.move(pointer, held); }

@@ -17,6 +17,7 @@ class Form3Presenter final : public CardPresenter {
 
     void click(std::string_view control) override;
     Language language() const { return shown; }
+    bool isChecked(std::string_view control) const override;
 
   private:
     void formLoad() override;

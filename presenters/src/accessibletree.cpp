@@ -1,0 +1,96 @@
+#include "velkorn/accessibletree.h"
+
+namespace velkorn {
+namespace {
+
+AccessibleRole roleOf(const ControlDescription& entry) {
+    if (entry.clicks) {
+        return AccessibleRole::PushButton;
+    }
+    switch (entry.kind) {
+    case ControlKind::TextBox:
+        return AccessibleRole::Text;
+    case ControlKind::Picture:
+        return AccessibleRole::Graphic;
+    case ControlKind::Label:
+    case ControlKind::PictureText:
+        break;
+    }
+    return AccessibleRole::Label;
+}
+
+// Named by what it is (the clock, the boxes), else by its tool tip, else
+// by what it says.
+std::string nameOf(const ControlDescription& entry) {
+    if (entry.accessibleName != nullptr) {
+        return entry.accessibleName;
+    }
+    return entry.toolTip != nullptr ? entry.toolTip : entry.caption;
+}
+
+AccessibleItem itemOf(const FormDescription& form, const ControlDescription& entry) {
+    return {entry.name, roleOf(entry), nameOf(entry),
+            entry.accessibleDescription != nullptr ? entry.accessibleDescription : "",
+            keyChordText(form.shortcut(entry.name))};
+}
+
+void escapeInto(std::string& line, std::string_view text) {
+    for (char c : text) {
+        if (c == '\n') {
+            line += "\\n";
+        } else {
+            line += c;
+        }
+    }
+}
+
+} // namespace
+
+std::vector<AccessibleItem> accessibleItems(const FormDescription& form) {
+    std::vector<AccessibleItem> items;
+    if (form.readingOrder.empty()) {
+        // Back to front: a window's texts are listed bottom first.
+        for (auto entry = form.controls.rbegin(); entry != form.controls.rend(); ++entry) {
+            items.push_back(itemOf(form, *entry));
+        }
+        return items;
+    }
+    for (std::string_view name : form.readingOrder) {
+        items.push_back(itemOf(form, form.control(name)));
+    }
+    return items;
+}
+
+std::string_view roleWord(AccessibleRole role) {
+    switch (role) {
+    case AccessibleRole::PushButton:
+        return "push button";
+    case AccessibleRole::Text:
+        return "text";
+    case AccessibleRole::Label:
+        return "label";
+    case AccessibleRole::Graphic:
+        return "graphic";
+    }
+    return "";
+}
+
+std::string accessibleListing(const FormDescription& form, const ShownControl& shown) {
+    std::string listing;
+    for (const AccessibleItem& item : accessibleItems(form)) {
+        if (!shown(item.control)) {
+            continue;
+        }
+        escapeInto(listing, item.name);
+        listing += '|';
+        listing += roleWord(item.role);
+        listing += '|';
+        escapeInto(listing, item.description);
+        listing += '|';
+        listing += item.shortcut;
+        listing += '\n';
+    }
+    return listing;
+}
+
+} // namespace velkorn

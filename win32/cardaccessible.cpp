@@ -1,0 +1,575 @@
+#include "cardaccessible.h"
+
+#include "cardwindow.h"
+#include "widetext.h"
+
+#include "velkorn/controlstack.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <utility>
+
+namespace velkorn::win32 {
+namespace {
+
+// The accessibility DLLs, loaded when a screen reader first asks.
+struct Ole {
+    decltype(&::LresultFromObject) resultFromObject = nullptr;
+    decltype(&::AccessibleObjectFromWindow) objectFromWindow = nullptr;
+    decltype(&::CreateStdAccessibleObject) standardObject = nullptr;
+    BSTR(WINAPI* allocString)(const OLECHAR*) = nullptr;
+
+    static const Ole& get() {
+        static const Ole ole = [] {
+            Ole loaded;
+            if (HMODULE oleacc = LoadLibraryW(L"oleacc.dll")) {
+                loaded.resultFromObject = reinterpret_cast<decltype(resultFromObject)>(
+                    reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")));
+                loaded.objectFromWindow = reinterpret_cast<decltype(objectFromWindow)>(
+                    reinterpret_cast<void*>(GetProcAddress(oleacc, "AccessibleObjectFromWindow")));
+                loaded.standardObject = reinterpret_cast<decltype(standardObject)>(
+                    reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject")));
+            }
+            if (HMODULE oleaut = LoadLibraryW(L"oleaut32.dll")) {
+                loaded.allocString = reinterpret_cast<decltype(allocString)>(
+                    reinterpret_cast<void*>(GetProcAddress(oleaut, "SysAllocString")));
+            }
+            return loaded;
+        }();
+        return ole;
+    }
+    bool ready() const {
+        return resultFromObject != nullptr && objectFromWindow != nullptr &&
+               standardObject != nullptr && allocString != nullptr;
+    }
+};
+
+HRESULT giveString(const std::wstring& text, BSTR* out) {
+    if (out == nullptr) {
+        return E_INVALIDARG;
+    }
+    *out = nullptr;
+    if (text.empty()) {
+        return S_FALSE;
+    }
+    *out = Ole::get().allocString(text.c_str());
+    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+void setEmpty(VARIANT* out) {
+    out->vt = VT_EMPTY;
+}
+
+void setChild(VARIANT* out, LONG id) {
+    out->vt = VT_I4;
+    out->lVal = id;
+}
+
+void setObject(VARIANT* out, IDispatch* object) {
+    object->AddRef();
+    out->vt = VT_DISPATCH;
+    out->pdispVal = object;
+}
+
+// What IAccessible asks of every object and the card's answers share.
+template <typename Derived> class Unknown : public IAccessible {
+  public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (out == nullptr) {
+            return E_POINTER;
+        }
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+            *out = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references;
+        if (left == 0) {
+            delete static_cast<Derived*>(this);
+        }
+        return left;
+    }
+    // IDispatch: screen readers call IAccessible directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                     EXCEPINFO*, UINT*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+  protected:
+    virtual ~Unknown() = default;
+
+  private:
+    ULONG references = 1;
+};
+
+} // namespace
+
+// A box as the system's EDIT proxy gives it, with the name, description
+// and parent of the card's tree.
+class BoxAccessible final : public Unknown<BoxAccessible> {
+  public:
+    BoxAccessible(IAccessible* standard, IAccessible* parent, AccessibleItem item)
+        : inner(standard), parent(parent), item(item) {}
+
+    void disconnect() { parent = nullptr; }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) override {
+        if (parent == nullptr) {
+            return E_FAIL;
+        }
+        parent->AddRef();
+        *out = parent;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
+        return self(child) ? giveString(widen(item.name), out) : inner->get_accName(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
+        return self(child) ? giveString(widen(item.description), out)
+                           : inner->get_accDescription(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
+        return self(child) ? giveString(widen(item.shortcut), out)
+                           : inner->get_accKeyboardShortcut(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* out) override {
+        return inner->get_accChildCount(out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        return inner->get_accChild(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
+        return inner->get_accValue(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
+        return inner->get_accRole(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
+        return inner->get_accState(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* out) override {
+        return inner->get_accHelp(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+        return inner->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
+        return inner->get_accFocus(out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
+        return inner->get_accSelection(out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
+        return inner->get_accDefaultAction(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        return inner->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* x, long* y, long* width, long* height,
+                                          VARIANT child) override {
+        return inner->accLocation(x, y, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* out) override {
+        return inner->accNavigate(direction, start, out);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
+        return inner->accHitTest(x, y, out);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return inner->accDoDefaultAction(child);
+    }
+
+  private:
+    friend class Unknown<BoxAccessible>;
+    ~BoxAccessible() override { inner->Release(); }
+    static bool self(const VARIANT& child) {
+        return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+    }
+
+    IAccessible* inner;
+    IAccessible* parent; // the card's object, which outlives the wrappers it holds
+    AccessibleItem item;
+};
+
+class CardAccessible final : public Unknown<CardAccessible> {
+  public:
+    CardAccessible(CardWindow& card, std::vector<AccessibleItem> items)
+        : card(&card), items(std::move(items)), boxes(this->items.size(), nullptr) {}
+
+    // The window is going: later calls find nothing.
+    void disconnect() {
+        card = nullptr;
+        for (BoxAccessible*& box : boxes) {
+            if (box != nullptr) {
+                box->disconnect();
+                box->Release();
+                box = nullptr;
+            }
+        }
+    }
+
+    // A box's wrapper, made on first demand; null without accessibility.
+    BoxAccessible* box(std::size_t index) {
+        if (boxes[index] == nullptr && card != nullptr) {
+            HWND edit = card->control(items[index].control);
+            void* standard = nullptr;
+            if (edit != nullptr && SUCCEEDED(Ole::get().standardObject(
+                                       edit, OBJID_CLIENT, IID_IAccessible, &standard))) {
+                boxes[index] = new BoxAccessible(static_cast<IAccessible*>(standard), this,
+                                                 items[index]);
+            }
+        }
+        return boxes[index];
+    }
+
+    std::size_t boxIndex(HWND edit) const {
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].role == AccessibleRole::Text && card->control(items[i].control) == edit) {
+                return i;
+            }
+        }
+        return items.size();
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) override {
+        if (card == nullptr) {
+            return E_FAIL;
+        }
+        return Ole::get().objectFromWindow(card->handle(), static_cast<DWORD>(OBJID_WINDOW),
+                                           IID_IDispatch, reinterpret_cast<void**>(out));
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* out) override {
+        *out = card != nullptr ? static_cast<long>(items.size()) : 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        *out = nullptr;
+        const auto index = itemIndex(child);
+        if (!index) {
+            return E_INVALIDARG;
+        }
+        if (items[*index].role != AccessibleRole::Text) {
+            return S_FALSE; // a simple element of this object
+        }
+        BoxAccessible* wrapper = box(*index);
+        if (wrapper == nullptr) {
+            return E_FAIL;
+        }
+        wrapper->AddRef();
+        *out = wrapper;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
+        if (isSelf(child)) {
+            return card != nullptr ? giveString(windowText(card->handle()), out) : E_FAIL;
+        }
+        const auto index = itemIndex(child);
+        return index ? giveString(widen(items[*index].name), out) : E_INVALIDARG;
+    }
+    // The clock's reading, which its name ("Time") does not carry.
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
+        const auto index = itemIndex(child);
+        if (!index) {
+            return isSelf(child) ? giveString({}, out) : E_INVALIDARG;
+        }
+        const std::wstring caption = card->caption(items[*index].control);
+        return giveString(caption == widen(items[*index].name) ? std::wstring() : caption, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
+        const auto index = itemIndex(child);
+        if (!index) {
+            return isSelf(child) ? giveString({}, out) : E_INVALIDARG;
+        }
+        return giveString(widen(items[*index].description), out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
+        out->vt = VT_I4;
+        if (isSelf(child)) {
+            out->lVal = ROLE_SYSTEM_CLIENT;
+            return S_OK;
+        }
+        const auto index = itemIndex(child);
+        if (!index) {
+            return E_INVALIDARG;
+        }
+        out->lVal = role(items[*index].role);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
+        out->vt = VT_I4;
+        out->lVal = 0;
+        if (card == nullptr) {
+            return E_FAIL;
+        }
+        if (isSelf(child)) {
+            out->lVal = IsWindowVisible(card->handle()) ? 0 : STATE_SYSTEM_INVISIBLE;
+            return S_OK;
+        }
+        const auto index = itemIndex(child);
+        if (!index) {
+            return E_INVALIDARG;
+        }
+        const AccessibleItem& item = items[*index];
+        long state = IsWindowVisible(card->control(item.control)) ? 0 : STATE_SYSTEM_INVISIBLE;
+        if (item.role == AccessibleRole::Label || item.role == AccessibleRole::Graphic) {
+            state |= STATE_SYSTEM_READONLY;
+        }
+        if (card->presenter().isChecked(item.control)) {
+            state |= STATE_SYSTEM_CHECKED;
+        }
+        out->lVal = state;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override {
+        *out = nullptr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long* topic) override {
+        *file = nullptr;
+        *topic = 0;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
+        const auto index = itemIndex(child);
+        return index ? giveString(widen(items[*index].shortcut), out) : giveString({}, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
+        setEmpty(out);
+        if (card == nullptr) {
+            return E_FAIL;
+        }
+        HWND focus = GetFocus();
+        if (focus == card->handle()) {
+            setChild(out, CHILDID_SELF);
+            return S_OK;
+        }
+        const std::size_t index = boxIndex(focus);
+        if (index < items.size() && box(index) != nullptr) {
+            setObject(out, box(index));
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
+        setEmpty(out);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
+        const auto index = itemIndex(child);
+        const bool presses = index && items[*index].role == AccessibleRole::PushButton;
+        return giveString(presses ? L"Press" : L"", out);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return S_FALSE; }
+    HRESULT STDMETHODCALLTYPE accLocation(long* x, long* y, long* width, long* height,
+                                          VARIANT child) override {
+        if (card == nullptr) {
+            return E_FAIL;
+        }
+        const auto index = itemIndex(child);
+        if (!index && !isSelf(child)) {
+            return E_INVALIDARG;
+        }
+        RECT area{};
+        GetWindowRect(index ? card->control(items[*index].control) : card->handle(), &area);
+        *x = area.left;
+        *y = area.top;
+        *width = area.right - area.left;
+        *height = area.bottom - area.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* out) override {
+        setEmpty(out);
+        const long count = static_cast<long>(items.size());
+        long next = 0;
+        if (isSelf(start)) {
+            next = direction == NAVDIR_FIRSTCHILD ? 1 : direction == NAVDIR_LASTCHILD ? count : 0;
+        } else if (itemIndex(start)) {
+            const long at = start.lVal;
+            next = direction == NAVDIR_NEXT       ? at + 1
+                   : direction == NAVDIR_PREVIOUS ? at - 1
+                                                  : 0;
+        } else {
+            return E_INVALIDARG;
+        }
+        if (next < 1 || next > count) {
+            return S_FALSE;
+        }
+        return giveChild(static_cast<std::size_t>(next - 1), out);
+    }
+    // The presenters' hit-test: the control in front takes the point.
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
+        setEmpty(out);
+        if (card == nullptr) {
+            return E_FAIL;
+        }
+        POINT point{x, y};
+        ScreenToClient(card->handle(), &point);
+        RECT client;
+        GetClientRect(card->handle(), &client);
+        if (!PtInRect(&client, point)) {
+            return S_FALSE;
+        }
+        const double toTwips = 1440.0 / card->dotsPerInch();
+        const auto hit = controlAt(card->form(), static_cast<int>(point.x * toTwips),
+                                   static_cast<int>(point.y * toTwips),
+                                   [this](std::string_view name) {
+                                       return IsWindowVisible(card->control(name)) != FALSE;
+                                   });
+        for (std::size_t i = 0; hit && i < items.size(); ++i) {
+            if (items[i].control == *hit) {
+                return giveChild(i, out);
+            }
+        }
+        setChild(out, CHILDID_SELF);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        const auto index = itemIndex(child);
+        if (card == nullptr || !index || items[*index].role != AccessibleRole::PushButton) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        PostMessageW(card->handle(), kAccessiblePress, *index, 0);
+        return S_OK;
+    }
+
+  private:
+    friend class Unknown<CardAccessible>;
+    ~CardAccessible() override { disconnect(); }
+
+    static bool isSelf(const VARIANT& child) {
+        return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+    }
+    std::optional<std::size_t> itemIndex(const VARIANT& child) const {
+        if (card == nullptr || child.vt != VT_I4 || child.lVal < 1 ||
+            child.lVal > static_cast<long>(items.size())) {
+            return std::nullopt;
+        }
+        return static_cast<std::size_t>(child.lVal - 1);
+    }
+    HRESULT giveChild(std::size_t index, VARIANT* out) {
+        if (items[index].role == AccessibleRole::Text && box(index) != nullptr) {
+            setObject(out, box(index));
+        } else {
+            setChild(out, static_cast<LONG>(index + 1));
+        }
+        return S_OK;
+    }
+    static long role(AccessibleRole role) {
+        switch (role) {
+        case AccessibleRole::PushButton:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case AccessibleRole::Text:
+            return ROLE_SYSTEM_TEXT;
+        case AccessibleRole::Label:
+            return ROLE_SYSTEM_STATICTEXT;
+        case AccessibleRole::Graphic:
+            return ROLE_SYSTEM_GRAPHIC;
+        }
+        return ROLE_SYSTEM_CLIENT;
+    }
+
+    CardWindow* card;
+    // A copy: a screen reader may hold the object after the window is gone.
+    std::vector<AccessibleItem> items;
+    std::vector<BoxAccessible*> boxes;
+};
+
+namespace {
+
+// The boxes answer WM_GETOBJECT with their wrappers, so that a screen
+// reader that follows the focus to a box meets the same name there.
+LRESULT CALLBACK boxProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR data) {
+    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+        auto* card = reinterpret_cast<CardAccessible*>(data);
+        const std::size_t index = card->boxIndex(edit);
+        if (BoxAccessible* wrapper = card->box(index)) {
+            return Ole::get().resultFromObject(IID_IAccessible, wParam, wrapper);
+        }
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+constexpr UINT_PTR kBoxSubclass = 0x5643; // "VC"
+
+} // namespace
+
+CardAccessibility::CardAccessibility(CardWindow& card)
+    : card(card), tree(accessibleItems(card.form())) {}
+
+CardAccessibility::~CardAccessibility() {
+    if (object == nullptr) {
+        return;
+    }
+    // The card's controls may be gone already: only what was kept here.
+    for (HWND edit : subclassed) {
+        RemoveWindowSubclass(edit, &boxProcedure, kBoxSubclass);
+    }
+    object->disconnect();
+    object->Release();
+}
+
+bool CardAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) || !Ole::get().ready()) {
+        return false;
+    }
+    if (object == nullptr) {
+        object = new CardAccessible(card, tree);
+        choicesChanged(); // what is checked now, before anyone listens
+        for (const AccessibleItem& item : tree) {
+            if (item.role == AccessibleRole::Text) {
+                HWND edit = card.control(item.control);
+                SetWindowSubclass(edit, &boxProcedure, kBoxSubclass,
+                                  reinterpret_cast<DWORD_PTR>(object));
+                subclassed.push_back(edit);
+            }
+        }
+    }
+    result = Ole::get().resultFromObject(IID_IAccessible, wParam, object);
+    return true;
+}
+
+void CardAccessibility::press(WPARAM index) {
+    if (index < tree.size() && IsWindowVisible(card.control(tree[index].control))) {
+        card.presenter().click(tree[index].control);
+        choicesChanged();
+    }
+}
+
+void CardAccessibility::controlShown(std::string_view control, bool shown) {
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        if (tree[i].control == control) {
+            NotifyWinEvent(shown ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, card.handle(),
+                           OBJID_CLIENT, static_cast<LONG>(i + 1));
+        }
+    }
+}
+
+void CardAccessibility::choicesChanged() {
+    checked.resize(tree.size(), false);
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const bool now = card.presenter().isChecked(tree[i].control);
+        if (now != checked[i]) {
+            checked[i] = now;
+            NotifyWinEvent(EVENT_OBJECT_STATECHANGE, card.handle(), OBJID_CLIENT,
+                           static_cast<LONG>(i + 1));
+        }
+    }
+}
+
+} // namespace velkorn::win32
