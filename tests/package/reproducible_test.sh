@@ -10,7 +10,8 @@
 # Usage: reproducible_test.sh SOURCE WORK
 set -euo pipefail
 
-source=$(git -C "$1" rev-parse --show-toplevel)
+source=$(git -C "$1" rev-parse --show-toplevel 2>/dev/null) ||
+    { echo "FAIL: $1 is no git checkout: the comparison builds clones of its HEAD" >&2; exit 1; }
 work=$(mkdir -p "$2" && cd "$2" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 jobs=$(nproc)
