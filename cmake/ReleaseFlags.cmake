@@ -29,7 +29,7 @@ string(TIMESTAMP VELKORN_RELEASE_DATE "%Y-%m-%d" UTC)
 # SOURCE_DATE_EPOCH says otherwise. The environment above is configure's
 # alone, so every custom rule gets the date through a launcher of its own.
 set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
-            "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${VELKORN_SOURCE_DATE_EPOCH}")
+             "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${VELKORN_SOURCE_DATE_EPOCH}")
 # A rule whose output records the date depends on this file, which changes
 # only with the date: a reused build folder picks up a new commit's date.
 set(VELKORN_SOURCE_DATE_FILE ${PROJECT_BINARY_DIR}/source-date-epoch)
