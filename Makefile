@@ -38,7 +38,7 @@ run:
 	tools/run-calculator $(EXECUTABLE)
 
 test:
-	tools/ensure-packages $(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES)
+	tools/ensure-packages $(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES) $(REPRODUCIBLE_PACKAGES)
 	cmake -S . -B $(TEST_BUILD) -DBUILD_TESTING=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
@@ -59,10 +59,14 @@ check:
 	    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
 	cmake --build $(WINDOWS_TEST_BUILD) -j$(JOBS) --target velkorn-calculator-win32 velkorn-probe
 
-# The Debian package and the Windows files built twice, in two other
-# folders, must be the same bytes (a few minutes: two release builds).
+# The Debian package and the Windows files built twice, from two clones of
+# the committed HEAD that differ as two rebuilders' machines do, must be the
+# same bytes (a few minutes: two release builds); diffoscope says what
+# differs when they are not.
+REPRODUCIBLE_PACKAGES := git diffoscope-minimal
 reproducible-test:
-	tools/ensure-packages $(BUILD_PACKAGES) $(PACKAGE_PACKAGES) $(WINDOWS_RELEASE_PACKAGES)
+	tools/ensure-packages $(BUILD_PACKAGES) $(PACKAGE_PACKAGES) $(WINDOWS_RELEASE_PACKAGES) \
+	    $(REPRODUCIBLE_PACKAGES)
 	tests/package/reproducible_test.sh . build-reproducible
 
 # Running and packaging need none of the test-only packages (GoogleTest

@@ -1,9 +1,10 @@
 # What makes the files we hand out checkable and safe, for every target:
 #
 # - One date for everything a build writes down (package and archive times,
-#   the metainfo's release, the changelog and the manual page): the
-#   environment's SOURCE_DATE_EPOCH when set, else the last commit's date,
-#   so that two builds of one commit give the same bytes.
+#   the resources' times, the metainfo's release, the changelog and the
+#   manual page): the environment's SOURCE_DATE_EPOCH when set, else the
+#   last commit's date, so that two builds of one commit give the same
+#   bytes, whenever and wherever its files were checked out.
 # - No build folder in what is compiled in.
 # - On Linux, Debian's hardening: PIE, the stack protector, fortified
 #   functions, full RELRO with immediate binding.
@@ -23,10 +24,21 @@ endif()
 # string(TIMESTAMP) reads it from the environment.
 set(ENV{SOURCE_DATE_EPOCH} ${VELKORN_SOURCE_DATE_EPOCH})
 string(TIMESTAMP VELKORN_RELEASE_DATE "%Y-%m-%d" UTC)
+# Tools the build runs write dates too: rcc stamps every resource with its
+# file's modification time, which is the time of the checkout, unless
+# SOURCE_DATE_EPOCH says otherwise. The environment above is configure's
+# alone, so every custom rule gets the date through a launcher of its own.
+set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
+             "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${VELKORN_SOURCE_DATE_EPOCH}")
+# A rule whose output records the date depends on this file, which changes
+# only with the date: a reused build folder picks up a new commit's date.
+set(VELKORN_SOURCE_DATE_FILE ${PROJECT_BINARY_DIR}/source-date-epoch)
+file(CONFIGURE OUTPUT ${VELKORN_SOURCE_DATE_FILE} CONTENT "${VELKORN_SOURCE_DATE_EPOCH}\n")
 
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    # The compiler's only dates are __DATE__ and __TIME__: none are used.
     add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
-                        -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
+                        -ffile-prefix-map=${PROJECT_BINARY_DIR}=build -Werror=date-time)
 endif()
 
 if(WIN32)

@@ -19,9 +19,22 @@ cleanup() {
 }
 trap cleanup EXIT
 
-(cd "$build" && timeout 120 cpack -B "$work/out" >/dev/null) || fail "cpack failed"
+# Under the strictest umask, which must not show in the package.
+(cd "$build" && umask 077 && timeout 120 cpack -B "$work/out" >/dev/null) || fail "cpack failed"
 deb=$(ls "$work"/out/*.deb)
-echo "ok: built $(basename "$deb")"
+echo "ok: built $(basename "$deb") under umask 077"
+
+members=$(ar tv "$deb" | awk '{ print $1, $NF }' | tr '\n' ' ')
+[ "$members" = "rw-r--r-- debian-binary rw-r--r-- control.tar.gz rw-r--r-- data.tar.gz " ] ||
+    fail "the package's members: $members"
+# Folders 755, files 644, the program 755: what dpkg-deb -b gives them.
+odd=$(dpkg-deb --fsys-tarfile "$deb" | tar -tvf - | awk '
+    $1 == "drwxr-xr-x" && $NF ~ /\/$/ { next }
+    $1 == "-rwxr-xr-x" && $NF == "./usr/bin/velkorn-calculator" { next }
+    $1 == "-rw-r--r--" && $NF !~ /\/$/ && $NF != "./usr/bin/velkorn-calculator" { next }
+    { print $1, $NF }')
+[ -z "$odd" ] || fail "modes the packager's umask gave: $odd"
+echo "ok: the members and the files have the modes dpkg-deb gives them"
 
 # Information tags are listed; each is explained in the README.
 tags=$(timeout 300 lintian -I --pedantic "$deb" 2>&1 | grep -v 'running with root privileges' || true)

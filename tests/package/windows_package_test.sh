@@ -2,8 +2,9 @@
 # The Windows release: the .exe imports only system DLLs, declares ASLR,
 # DEP and terminal-server awareness and carries no link time, and its
 # version block and icon read back as the resource script gives them; the
-# zip holds the .exe, its readme and the notices of what it contains; the installer, run silently under Wine in a
-# fresh prefix, installs the program (which starts and shows its window),
+# zip holds the .exe, its readme and the notices of what it contains, with
+# Windows line ends; the installer, run silently under Wine in a fresh
+# prefix, installs the program (which starts and shows its window),
 # a Start-menu shortcut and an Uninstall key with its values, and the silent
 # uninstall leaves none of them behind.
 set -euo pipefail
@@ -85,6 +86,22 @@ for part in ("winpthreads", "Permission is hereby granted", "ZPL-2.1", "Runtime 
         sys.exit(f"no {part!r} in the notices")
 PYTHON
 echo "ok: the zip holds $entries"
+# Windows line ends in every text file (Notepad before 1809 shows Unix ones
+# as one long line), and modes that do not depend on the builder's umask.
+/usr/bin/python3 - "$zip" <<'PYTHON' || fail "the zip's files"
+import sys, zipfile
+for info in zipfile.ZipFile(sys.argv[1]).infolist():
+    mode = info.external_attr >> 16
+    if info.filename.endswith(".txt"):
+        data = zipfile.ZipFile(sys.argv[1]).read(info)
+        if data.count(b"\n") == 0 or data.count(b"\n") != data.count(b"\r\n"):
+            sys.exit(f"{info.filename} has lines that do not end in CR LF")
+        if mode != 0o100644:
+            sys.exit(f"{info.filename} has mode {mode:o}")
+    elif mode != 0o100755:
+        sys.exit(f"{info.filename} has mode {mode:o}")
+PYTHON
+echo "ok: the zip's text files end their lines in CR LF; its modes are 644 and 755"
 
 start_virtual_display 1024x768x24
 make_wine_prefix "$work/prefix" || fail "no Wine prefix"
@@ -107,6 +124,10 @@ query QuietUninstallString | grep -q 'uninstall.exe" /S$' || fail "QuietUninstal
 [ "$(query NoModify)" = 0x1 ] && [ "$(query NoRepair)" = 0x1 ] || fail "NoModify/NoRepair"
 [ "$(query EstimatedSize)" != 0x0 ] && [ -n "$(query EstimatedSize)" ] || fail "no EstimatedSize"
 [ -f "$(dirname "$installed")/third-party-notices.txt" ] || fail "no notices beside the installed program"
+for text in "$(dirname "$installed")"/*.txt; do
+    lines=$(grep -c '' "$text" || true) crlf=$(grep -c $'\r$' "$text" || true)
+    [ "$lines" -gt 0 ] && [ "$lines" = "$crlf" ] || fail "$(basename "$text") has Unix line ends"
+done
 echo "ok: installed per user with its notices, a Start-menu shortcut and an Uninstall key"
 
 wine "$installed" >/dev/null 2>&1 &
