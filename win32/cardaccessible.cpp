@@ -301,7 +301,11 @@ class CardAccessible final : public Unknown<CardAccessible> {
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
         out->vt = VT_I4;
         if (isSelf(child)) {
-            out->lVal = ROLE_SYSTEM_CLIENT;
+            // Help and About are dialogs: a screen reader reads a dialog's
+            // text when it takes the focus.
+            out->lVal = card != nullptr && card->presenter().id() != WindowId::Main
+                            ? ROLE_SYSTEM_DIALOG
+                            : ROLE_SYSTEM_CLIENT;
             return S_OK;
         }
         const auto index = itemIndex(child);

@@ -7,6 +7,8 @@
 #include "velkorn/twips.h"
 
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace velkorn::win32 {
 namespace {
@@ -241,12 +243,15 @@ LRESULT CALLBACK CardWindow::windowProcedure(HWND window, UINT message, WPARAM w
         return DefWindowProcW(window, message, wParam, lParam);
     }
     // Nothing may unwind through user32: a failure in a handler ends that
-    // message only.
+    // message only, said to a debugger (a misspelt control name, say).
     try {
         return card->handleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        OutputDebugStringA((std::string("Velkorn Calculator: ") + error.what() + "\n").c_str());
     } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
+        OutputDebugStringA("Velkorn Calculator: a handler failed\n");
     }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,7 +6,7 @@
 
 namespace velkorn {
 
-constexpr ControlDescription closeLabel(const char* name, int left, const char* toolTip) {
+constexpr ControlDescription closeLabel(std::string_view name, int left, const char* toolTip) {
     return {.name = name,
             .kind = ControlKind::Label,
             .left = left,
@@ -22,7 +22,7 @@ constexpr ControlDescription closeLabel(const char* name, int left, const char* 
 
 // Text of the card's picture at its place there, in pixels of the picture
 // at 100% (15 twips each).
-constexpr ControlDescription pictureText(const char* name, const char* text, int left, int top,
+constexpr ControlDescription pictureText(std::string_view name, const char* text, int left, int top,
                                          int width, int height) {
     return {.name = name,
             .kind = ControlKind::PictureText,

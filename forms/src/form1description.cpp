@@ -40,7 +40,7 @@ constexpr ControlDescription label(const char* name, const char* caption, int le
 
 // Named by what they show: a name that changed with every second would
 // flood screen readers; the time and the date are their text.
-constexpr ControlDescription clockLabel(const char* name, int top, const char* accessible,
+constexpr ControlDescription clockLabel(std::string_view name, int top, const char* accessible,
                                         const char* description, bool clicks) {
     return {.name = name,
             .kind = Label,
@@ -80,8 +80,8 @@ constexpr std::array kControls{
     box(BoxId::Text3, 2400, 1440, "Output"),
     box(BoxId::Text2, 2400, 960, "Input 2"),
     box(BoxId::Text1, 160, 960, "Input 1"),
-    clockLabel("Label12", 4920, "Time", "Current time", true),
-    clockLabel("Label11", 4560, "Date", "Current date", false),
+    clockLabel(form1::kTime, 4920, "Time", "Current time", true),
+    clockLabel(form1::kDate, 4560, "Date", "Current date", false),
     label("Label10", "Time:", 2700, 4920, 375, 255, nullptr),
     label("Label9", "Date:", 2700, 4560, 375, 255, nullptr),
     button("Image27", 3300, 3840, VELKORN_FACE("help"), "Help"),

@@ -11,13 +11,13 @@ namespace {
 // The picture's texts go last, behind everything, and bottom first: they
 // are made back to front, so screen readers meet them top first.
 constexpr std::array kControls{
-    closeLabel("Label1", 4200, "Close"),
+    closeLabel(form2::kClose, 4200, "Close"),
     pictureText("Contact", kHelpContact, 8, 230, 288, 32),
     pictureText("Steps", kHelpSteps, 9, 174, 286, 32),
     pictureText("Glossary", kHelpGlossary, 8, 45, 288, 112),
 };
 
-constexpr ShortcutDescription kShortcuts[] = {{"Label1", {Key::Escape}}};
+constexpr ShortcutDescription kShortcuts[] = {{form2::kClose, {Key::Escape}}};
 
 constexpr FormDescription kForm2{
     .name = "Form2",

@@ -11,7 +11,7 @@ namespace {
 
 constexpr Rgb kLanguageButton{128, 0, 0};
 
-constexpr ControlDescription languageLabel(const char* name, const char* caption, int top,
+constexpr ControlDescription languageLabel(std::string_view name, const char* caption, int top,
                                            const char* toolTip) {
     return {.name = name,
             .kind = ControlKind::Label,
@@ -28,7 +28,7 @@ constexpr ControlDescription languageLabel(const char* name, const char* caption
 
 // Named by what it says, in its language, as the English paragraph it
 // covers is.
-constexpr ControlDescription warningPicture(const char* name, int left, int top,
+constexpr ControlDescription warningPicture(std::string_view name, int left, int top,
                                             const char* picture, const char* language,
                                             const char* text) {
     return {.name = name,
@@ -54,15 +54,15 @@ constexpr std::array kControls{
                        .height = 210,
                        .caption = "LS",
                        .toolTip = "Language Select"},
-    warningPicture("Image2", 0, 4100, "warning-chinese.jpg", "Warning in Chinese", kWarningChinese),
-    warningPicture("Image1", 120, 4080, "warning-bengali.jpg", "Warning in Bengali",
+    warningPicture(form3::kChineseWarning, 0, 4100, "warning-chinese.jpg", "Warning in Chinese", kWarningChinese),
+    warningPicture(form3::kBengaliWarning, 120, 4080, "warning-bengali.jpg", "Warning in Bengali",
                    kWarningBengali),
-    languageLabel("Label5", "Chinese", 4800, "Chinese Language"),
-    languageLabel("Label4", "Bengali", 4440, "Bengali Language"),
-    languageLabel("Label3", "English", 4080, "English Language"),
-    closeLabel("Label1", 4200, "Close"),
+    languageLabel(form3::kChinese, "Chinese", 4800, "Chinese Language"),
+    languageLabel(form3::kBengali, "Bengali", 4440, "Bengali Language"),
+    languageLabel(form3::kEnglish, "English", 4080, "English Language"),
+    closeLabel(form3::kClose, 4200, "Close"),
     // The picture's texts, behind everything, bottom first (see Form2).
-    pictureText("Warning", kWarningEnglish, 11, 276, 218, 62),
+    pictureText(form3::kEnglishWarning, kWarningEnglish, 11, 276, 218, 62),
     pictureText("Rights", kAboutRights, 7, 201, 280, 48),
     pictureText("Product", kAboutProduct, 7, 137, 280, 45),
     pictureText("Credit", kAboutCredit, 7, 67, 280, 50),
@@ -78,10 +78,10 @@ constexpr std::string_view kReadingOrder[] = {
 
 // The languages by their initials, the close label by Escape.
 constexpr ShortcutDescription kShortcuts[] = {
-    {"Label3", {letterKey('E'), Alt}},
-    {"Label4", {letterKey('B'), Alt}},
-    {"Label5", {letterKey('C'), Alt}},
-    {"Label1", {Key::Escape}},
+    {form3::kEnglish, {letterKey('E'), Alt}},
+    {form3::kBengali, {letterKey('B'), Alt}},
+    {form3::kChinese, {letterKey('C'), Alt}},
+    {form3::kClose, {Key::Escape}},
 };
 
 constexpr FormDescription kForm3{

@@ -118,15 +118,15 @@ std::u16string Form1Presenter::boxText(BoxId box) const {
 // the time unchanged.
 void Form1Presenter::tick() {
     const std::u16string time = clock.timeText();
-    showCaption("Label12", time);
+    showCaption(form1::kTime, time);
     if (time != dateReadAt) {
         dateReadAt = time;
-        showCaption("Label11", clock.dateText());
+        showCaption(form1::kDate, clock.dateText());
     }
 }
 
 void Form1Presenter::showTime() {
-    showCaption("Label12", clock.timeText());
+    showCaption(form1::kTime, clock.timeText());
 }
 
 } // namespace velkorn

@@ -5,10 +5,9 @@
 namespace velkorn {
 namespace {
 
-constexpr const char* kBengali = "Image1";
-constexpr const char* kChinese = "Image2";
-// The English warning's text, for screen readers: there while it is shown.
-constexpr const char* kEnglish = "Warning";
+using form3::kBengaliWarning;
+using form3::kChineseWarning;
+using form3::kEnglishWarning;
 
 } // namespace
 
@@ -16,20 +15,20 @@ Form3Presenter::Form3Presenter(FormHost& host, CardView& view, DragSettings drag
     : CardPresenter(form3Description(), WindowId::About, host, view, drag), view(view) {}
 
 void Form3Presenter::formLoad() {
-    view.setControlVisible(kBengali, false);
-    view.setControlVisible(kChinese, false);
-    view.setControlVisible(kEnglish, true);
+    view.setControlVisible(kBengaliWarning, false);
+    view.setControlVisible(kChineseWarning, false);
+    view.setControlVisible(kEnglishWarning, true);
     shown = Language::English;
 }
 
 void Form3Presenter::click(std::string_view control) {
-    if (control == "Label1") {
+    if (control == form3::kClose) {
         host.hideWindow(WindowId::About);
-    } else if (control == "Label3") {
+    } else if (control == form3::kEnglish) {
         showLanguage(Language::English);
-    } else if (control == "Label4") {
+    } else if (control == form3::kBengali) {
         showLanguage(Language::Bengali);
-    } else if (control == "Label5") {
+    } else if (control == form3::kChinese) {
         showLanguage(Language::Chinese);
     }
 }
@@ -37,11 +36,11 @@ void Form3Presenter::click(std::string_view control) {
 bool Form3Presenter::isChecked(std::string_view control) const {
     switch (shown) {
     case Language::English:
-        return control == "Label3";
+        return control == form3::kEnglish;
     case Language::Bengali:
-        return control == "Label4";
+        return control == form3::kBengali;
     case Language::Chinese:
-        return control == "Label5";
+        return control == form3::kChinese;
     }
     return false;
 }
@@ -51,19 +50,19 @@ bool Form3Presenter::isChecked(std::string_view control) const {
 void Form3Presenter::showLanguage(Language language) {
     switch (language) {
     case Language::English:
-        view.setControlVisible(kBengali, false);
-        view.setControlVisible(kChinese, false);
+        view.setControlVisible(kBengaliWarning, false);
+        view.setControlVisible(kChineseWarning, false);
         break;
     case Language::Bengali:
-        view.setControlVisible(kBengali, true);
-        view.setControlVisible(kChinese, false);
+        view.setControlVisible(kBengaliWarning, true);
+        view.setControlVisible(kChineseWarning, false);
         break;
     case Language::Chinese:
-        view.setControlVisible(kChinese, true);
-        view.setControlVisible(kBengali, false);
+        view.setControlVisible(kChineseWarning, true);
+        view.setControlVisible(kBengaliWarning, false);
         break;
     }
-    view.setControlVisible(kEnglish, language == Language::English);
+    view.setControlVisible(kEnglishWarning, language == Language::English);
     shown = language;
 }
 

@@ -7,4 +7,8 @@ namespace velkorn {
 
 const FormDescription& form2Description();
 
+namespace form2 {
+inline constexpr std::string_view kClose = "Label1";
+} // namespace form2
+
 } // namespace velkorn
