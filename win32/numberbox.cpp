@@ -22,6 +22,10 @@ namespace {
 constexpr UINT_PTR kSubclassId = 2;
 constexpr const wchar_t* kBoxProperty = L"Velkorn.NumberBox";
 constexpr WPARAM kRoomForUndo = 2 * kMaxBoxLength;
+// What Ctrl+A, Ctrl+C, Backspace, Ctrl+V, Ctrl+X, Ctrl+Z and Ctrl+Backspace
+// type.
+constexpr wchar_t kSelectAll = 0x01, kCopy = 0x03, kBackspace = 0x08, kPaste = 0x16, kCut = 0x18,
+                  kUndo = 0x1A, kWordBackspace = 0x7F;
 
 struct NumberBox {
     EditRule rule;
@@ -67,11 +71,15 @@ void fitLimit(HWND edit, std::u16string_view text) {
     SendMessageW(edit, EM_SETLIMITTEXT, kMaxBoxLength + pairs, 0);
 }
 
-// Replaces units [from, to) as one edit that undo takes back.
+// Replaces units [from, to) as one edit that undo takes back. The control
+// keeps one step of undo and would fold an insertion where the last edit
+// began into that edit (typing, then a paste before it): undo would then
+// take back both. The step before is dropped, as the next would drop it.
 void replace(HWND edit, NumberBox& box, std::size_t from, std::size_t to,
              const std::u16string& text) {
     const std::u16string before = boxText(edit);
     fitLimit(edit, before.substr(0, from) + text + before.substr(std::min(to, before.size())));
+    SendMessageW(edit, EM_EMPTYUNDOBUFFER, 0, 0);
     SendMessageW(edit, EM_SETSEL, from, static_cast<LPARAM>(to));
     const std::wstring wide(text.begin(), text.end());
     sendOwn(edit, box, EM_REPLACESEL, TRUE, wide.c_str());
@@ -139,9 +147,26 @@ void deleteWordBefore(HWND edit, NumberBox& box) {
     }
 }
 
+// Backspace and Delete with nothing selected take a whole character, as in
+// Qt: the control would take one unit, half of a character outside the
+// basic plane.
+void selectWholeCharacter(HWND edit, bool backward) {
+    const auto [start, end] = selection(edit);
+    const std::u16string text = boxText(edit);
+    if (start != end) {
+        return;
+    }
+    if (backward && start >= 2 && isLowSurrogate(text[start - 1]) &&
+        isHighSurrogate(text[start - 2])) {
+        SendMessageW(edit, EM_SETSEL, start - 2, start);
+    } else if (!backward && start + 1 < text.size() && isHighSurrogate(text[start]) &&
+               isLowSurrogate(text[start + 1])) {
+        SendMessageW(edit, EM_SETSEL, start, start + 2);
+    }
+}
+
 // Keys that the control turns into commands rather than text.
 bool isControlCommand(wchar_t unit) {
-    constexpr wchar_t kSelectAll = 0x01, kCopy = 0x03, kBackspace = 0x08, kCut = 0x18;
     return unit == kSelectAll || unit == kCopy || unit == kBackspace || unit == kCut;
 }
 
@@ -188,7 +213,6 @@ LRESULT undo(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT onChar(HWND edit, NumberBox& box, WPARAM wParam, LPARAM lParam) {
     const auto unit = static_cast<wchar_t>(wParam);
-    constexpr wchar_t kPaste = 0x16, kUndo = 0x1A, kWordBackspace = 0x7F;
     if (unit == kPaste) {
         paste(edit, box);
         return 0;
@@ -199,6 +223,9 @@ LRESULT onChar(HWND edit, NumberBox& box, WPARAM wParam, LPARAM lParam) {
     if (unit == kWordBackspace) {
         deleteWordBefore(edit, box);
         return 0;
+    }
+    if (unit == kBackspace) {
+        selectWholeCharacter(edit, true);
     }
     if (isControlCommand(unit) || typeUnit(edit, box, unit)) {
         const LRESULT result = DefSubclassProc(edit, WM_CHAR, wParam, lParam);
@@ -262,6 +289,9 @@ bool ruleTakes(HWND edit, NumberBox& box, UINT message, WPARAM wParam, LPARAM lP
         if (shiftInsert(wParam)) {
             paste(edit, box);
             return true;
+        }
+        if (wParam == VK_DELETE) {
+            selectWholeCharacter(edit, false);
         }
         return false;
     case WM_UNDO:

@@ -132,6 +132,12 @@ class EntryTableTest : public QObject {
             replaceAccessibly(text, step.action == "settext");
         } else if (step.action == "drop") {
             drop(text);
+        } else if (step.action == "home") {
+            QTest::keyClick(box(), Qt::Key_Home);
+        } else if (step.action == "backspace") {
+            QTest::keyClick(box(), Qt::Key_Backspace);
+        } else if (step.action == "delete") {
+            QTest::keyClick(box(), Qt::Key_Delete);
         } else if (step.action == "clear") {
             click(*form, "Image25");
         } else if (step.action == "ctrl+backspace") {

@@ -171,6 +171,12 @@ bool take(const Program& program, const Step& step, std::string& why) {
         SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     } else if (step.action == "replacesel") {
         SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    } else if (step.action == "home" || step.action == "delete") {
+        const WPARAM code = step.action == "home" ? VK_HOME : VK_DELETE;
+        SendMessageW(box, WM_KEYDOWN, code, 1);
+        SendMessageW(box, WM_KEYUP, code, 1);
+    } else if (step.action == "backspace") {
+        SendMessageW(box, WM_CHAR, 0x08, 1);
     } else if (step.action == "clear") {
         SendMessageW(program.clear, BM_CLICK, 0, 0);
     } else {
