@@ -95,7 +95,9 @@ bool enter(HWND edit, NumberBox& box, const std::u16string& inserted) {
     const BoxEditDecision decision = box.rule(after, start + inserted.size());
     switch (decision.verdict) {
     case EditVerdict::Accept:
-        replace(edit, box, start, end, inserted);
+        if (after != before) {
+            replace(edit, box, start, end, inserted);
+        }
         return true;
     case EditVerdict::Cut:
         replace(edit, box, decision.from, decision.to, decision.inserted);
