@@ -1,14 +1,13 @@
-// The table of ways text enters a number box (entry_cases.tsv), read the
-// same way by the Qt test and by the Windows driver, and their results
-// written back in the table's own notation, so that the two front ends'
-// lines can be compared side by side. Standard C++ only.
+// The table of ways text enters a number box (entry_cases.tsv), read alike
+// by the Qt test and the Windows driver, whose results are written in the
+// table's own notation so that the two can be set side by side.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <istream>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace velkorn::entry {
@@ -21,74 +20,57 @@ struct Step {
 struct Case {
     std::string name;
     std::u16string before;
-    std::size_t selectionFrom = 0;
-    std::size_t selectionTo = 0;
+    std::size_t selectionFrom = 0, selectionTo = 0;
     std::vector<Step> steps;
     std::u16string after;
     std::size_t caret = 0;
     std::u16string undone;
 };
 
-// What a front end saw after a row's steps and after one undo.
+// What a front end saw after a row's steps, and after one undo.
 struct Outcome {
     std::u16string box;
     std::size_t caret = 0;
     std::u16string undone;
 };
 
-inline void appendCodePoint(std::u16string& text, char32_t code) {
-    if (code >= 0x10000) {
-        code -= 0x10000;
-        text += static_cast<char16_t>(0xD800 + (code >> 10));
-        text += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-    } else {
-        text += static_cast<char16_t>(code);
-    }
-}
-
-inline std::u16string unescape(std::string_view cell) {
+inline std::u16string unescape(const std::string& cell) {
     std::u16string text;
     for (std::size_t i = 0; i < cell.size(); ++i) {
-        const char c = cell[i];
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            throw std::invalid_argument("the table is ASCII, with escapes: " + std::string(cell));
-        }
-        if (c != '\\' || i + 1 == cell.size()) {
-            text += static_cast<char16_t>(c);
-            continue;
-        }
-        const char kind = cell[++i];
+        const char kind = i + 1 < cell.size() && cell[i] == '\\' ? cell[++i] : '\0';
         const std::size_t digits = kind == 'u' ? 4 : kind == 'U' ? 8 : 0;
+        char32_t code = kind == '\0' ? static_cast<unsigned char>(cell[i]) : 0;
         if (digits > 0) {
-            appendCodePoint(text, static_cast<char32_t>(std::stoul(
-                                      std::string(cell.substr(i + 1, digits)), nullptr, 16)));
+            code = static_cast<char32_t>(std::stoul(cell.substr(i + 1, digits), nullptr, 16));
             i += digits;
-            continue;
+        } else if (kind != '\0') {
+            const std::string plain = "\\\\s t\tr\rn\n";
+            const std::size_t at = plain.find(kind);
+            if (at == std::string::npos || at % 2 != 0) {
+                throw std::invalid_argument("unknown escape in " + cell);
+            }
+            code = static_cast<unsigned char>(plain[at + 1]);
         }
-        const std::string_view plain = "\\\\s t\tr\rn\n";
-        const std::size_t at = plain.find(kind);
-        if (at == std::string_view::npos || at % 2 != 0) {
-            throw std::invalid_argument("unknown escape in " + std::string(cell));
+        if (code >= 0x10000) {
+            text += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+            code = 0xDC00 + ((code - 0x10000) & 0x3FF);
         }
-        text += static_cast<char16_t>(plain[at + 1]);
+        text += static_cast<char16_t>(code);
     }
     return text;
 }
 
-// The table's notation again: ASCII, every other unit escaped (a lone
-// surrogate shows as itself).
+// ASCII, every other unit escaped; a half character shows as itself.
 inline std::string escape(std::u16string_view text) {
     std::string cell;
+    char buffer[16];
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        char buffer[16];
+        const char32_t unit = text[i];
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
             text[i + 1] <= 0xDFFF) {
-            const char32_t code = 0x10000 + ((unit - 0xD800) << 10) + (text[++i] - 0xDC00);
+            const auto code = 0x10000 + ((unit - 0xD800) << 10) + (text[++i] - 0xDC00);
             std::snprintf(buffer, sizeof buffer, "\\U%08X", static_cast<unsigned>(code));
-        } else if (unit == u'\\') {
-            std::snprintf(buffer, sizeof buffer, "\\\\");
-        } else if (unit < 0x20 || unit > 0x7E) {
+        } else if (unit < 0x20 || unit > 0x7E || unit == '\\') {
             std::snprintf(buffer, sizeof buffer, "\\u%04X", static_cast<unsigned>(unit));
         } else {
             std::snprintf(buffer, sizeof buffer, "%c", static_cast<char>(unit));
@@ -98,46 +80,38 @@ inline std::string escape(std::u16string_view text) {
     return cell;
 }
 
-inline std::vector<std::string> split(std::string_view line, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t at = line.find(separator); at != std::string_view::npos;
-         at = line.find(separator, start)) {
-        parts.emplace_back(line.substr(start, at - start));
-        start = at + 1;
+inline std::vector<std::string> split(const std::string& line, char separator) {
+    std::vector<std::string> parts(1);
+    for (char c : line) {
+        if (c == separator) {
+            parts.emplace_back();
+        } else {
+            parts.back() += c;
+        }
     }
-    parts.emplace_back(line.substr(start));
     return parts;
 }
 
-inline Case parseCase(std::string_view line) {
+inline Case parseCase(const std::string& line) {
     const std::vector<std::string> cells = split(line, '\t');
     if (cells.size() != 7) {
-        throw std::invalid_argument("a row has 7 cells: " + std::string(line));
+        throw std::invalid_argument("a row has 7 cells: " + line);
     }
-    Case row;
-    row.name = cells[0];
-    row.before = unescape(cells[1]);
     const std::vector<std::string> selection = split(cells[2], ':');
-    row.selectionFrom = std::stoul(selection.front());
-    row.selectionTo = std::stoul(selection.back());
+    Case row{
+        cells[0], unescape(cells[1]), std::stoul(selection.front()), std::stoul(selection.back()),
+        {},       unescape(cells[4]), std::stoul(cells[5]),          unescape(cells[6])};
     for (const std::string& step : split(cells[3], ' ')) {
-        const std::size_t colon = step.find(':');
-        row.steps.push_back({step.substr(0, colon),
-                             colon == std::string::npos ? u"" : unescape(step.substr(colon + 1))});
+        const std::size_t colon = std::min(step.find(':'), step.size());
+        row.steps.push_back(
+            {step.substr(0, colon), unescape(step.substr(colon + (colon < step.size())))});
     }
-    row.after = unescape(cells[4]);
-    row.caret = std::stoul(cells[5]);
-    row.undone = unescape(cells[6]);
     return row;
 }
 
 inline std::vector<Case> readCases(std::istream& in) {
     std::vector<Case> rows;
     for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
         if (!line.empty() && line.front() != '#') {
             rows.push_back(parseCase(line));
         }
@@ -149,8 +123,7 @@ inline bool matches(const Case& row, const Outcome& seen) {
     return seen.box == row.after && seen.caret == row.caret && seen.undone == row.undone;
 }
 
-// One line of a front end's results: the row, what it saw, and whether
-// that is what the table expects.
+// A front end's line for a row: the row, what it saw, and ok or FAIL.
 inline std::string report(const Case& row, const Outcome& seen) {
     return row.name + "\t" + escape(seen.box) + "\t" + std::to_string(seen.caret) + "\t" +
            escape(seen.undone) + "\t" + (matches(row, seen) ? "ok" : "FAIL");

@@ -1,17 +1,15 @@
-// Runs the table of entry cases (tests/entry/entry_cases.tsv) against the
-// Windows program's first number box from another process, as the user's
-// keyboard, the clipboard, an input method and a screen reader reach it:
+// Runs the entry table (tests/entry/entry_cases.tsv) on the Windows
+// program's first number box from another process, as keys, the clipboard,
+// an input method and a screen reader reach it:
 //   velkorn-entry-driver TABLE
-// Prints one line a row (the row, the box, the caret, the box after one
-// undo, ok or FAIL; or ERROR and why a step could not be taken); exits 0
-// when every row is as the table says, 1 with a message on standard error
-// otherwise. Every wait has a deadline.
+// Prints a line a row (the box, the caret, the box after one undo, ok or
+// FAIL, or ERROR and why); exits 1 with a message unless every row is as
+// the table says. Every wait has a deadline.
 #include "../entry/entrycases.h"
 
 #include <windows.h>
 
 #include <chrono>
-#include <cstdio>
 #include <fstream>
 #include <thread>
 
@@ -20,60 +18,56 @@ namespace {
 using velkorn::entry::Case;
 using velkorn::entry::Outcome;
 using velkorn::entry::Step;
-using Clock = std::chrono::steady_clock;
 
-constexpr auto kDeadline = std::chrono::seconds(10);
 enum ImeRequest : ULONG_PTR { Compose = 1, Commit = 2, Cancel = 3 };
 
 struct Program {
     HWND form = nullptr;
-    HWND box = nullptr;   // Text1
-    HWND clear = nullptr; // the keypad's Clear (Image25)
+    HWND box = nullptr;   // Text1, the top left box
+    HWND clear = nullptr; // the keypad's Clear
 };
 
-BOOL CALLBACK findTopLeftBox(HWND child, LPARAM data) {
-    wchar_t name[16] = L"";
-    GetClassNameW(child, name, 16);
+// Polls every 20 ms until `done` or the deadline.
+template <class Done> bool waitFor(std::chrono::seconds deadline, Done done) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+BOOL CALLBACK keepTopLeftBox(HWND child, LPARAM data) {
+    wchar_t name[8] = L"";
+    GetClassNameW(child, name, 8);
     auto& found = *reinterpret_cast<HWND*>(data);
-    RECT area;
-    RECT best;
+    RECT area, best{};
     GetWindowRect(child, &area);
+    if (found != nullptr) {
+        GetWindowRect(found, &best);
+    }
     if (lstrcmpiW(name, L"Edit") == 0 &&
-        (found == nullptr ||
-         (GetWindowRect(found, &best) &&
-          (area.top < best.top || (area.top == best.top && area.left < best.left))))) {
+        (found == nullptr || std::pair(area.top, area.left) < std::pair(best.top, best.left))) {
         found = child;
     }
     return TRUE;
 }
 
 bool findProgram(Program& program) {
-    const auto deadline = Clock::now() + kDeadline * 3;
-    while ((program.form = FindWindowW(L"Velkorn.Form1", nullptr)) == nullptr) {
-        if (Clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    EnumChildWindows(program.form, &findTopLeftBox, reinterpret_cast<LPARAM>(&program.box));
-    POINT clearAt{236, 208}; // at 96 DPI, as the end-to-end test clicks it
-    program.clear = ChildWindowFromPointEx(program.form, clearAt, CWP_SKIPINVISIBLE);
+    waitFor(std::chrono::seconds(30),
+            [&] { return (program.form = FindWindowW(L"Velkorn.Form1", nullptr)) != nullptr; });
+    EnumChildWindows(program.form, &keepTopLeftBox, reinterpret_cast<LPARAM>(&program.box));
+    program.clear = ChildWindowFromPoint(program.form, {236, 208}); // as windows_e2e clicks it
     return program.box != nullptr && program.clear != nullptr && program.clear != program.form;
 }
 
+// WM_GETTEXT: GetWindowText reads no control of another process.
 std::u16string boxText(HWND box) {
-    const auto length = SendMessageW(box, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return {text.begin(), text.end()};
-}
-
-std::pair<DWORD, DWORD> selection(HWND box) {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
+    wchar_t text[64] = L"";
+    SendMessageW(box, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    return {text, text + wcslen(text)};
 }
 
 std::wstring wide(const std::u16string& text) {
@@ -81,17 +75,12 @@ std::wstring wide(const std::u16string& text) {
 }
 
 bool setClipboard(const std::u16string& text) {
-    if (!OpenClipboard(nullptr)) {
-        return false;
-    }
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
     auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
-    std::copy(text.begin(), text.end(), chars);
-    chars[text.size()] = L'\0';
+    chars[std::copy(text.begin(), text.end(), chars) - chars] = L'\0';
     GlobalUnlock(memory);
-    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    const bool set = OpenClipboard(nullptr) && EmptyClipboard() &&
+                     SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
     CloseClipboard();
     return set;
 }
@@ -105,147 +94,122 @@ bool sendIme(HWND box, ImeRequest request, const std::u16string& text) {
            answer != 0;
 }
 
-INPUT key(WORD code, bool up) {
+INPUT key(WORD code, DWORD up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = code;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(code, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (code == VK_INSERT ? KEYEVENTF_EXTENDEDKEY : 0);
+    input.ki.dwFlags = up | (code == VK_INSERT ? KEYEVENTF_EXTENDEDKEY : 0);
     return input;
 }
 
-// Real keystrokes reach the window in front; the box has had the focus
-// since the window was activated. Keystrokes are taken in their own time,
-// so this waits until the box has changed.
+// Real keystrokes, to the window in front, whose box has had the focus
+// since it was activated; taken in their own time, so this waits until the
+// box has changed.
 bool shiftInsert(const Program& program) {
     const std::u16string before = boxText(program.box);
     SetForegroundWindow(program.form);
-    INPUT keys[] = {key(VK_SHIFT, false), key(VK_INSERT, false), key(VK_INSERT, true),
-                    key(VK_SHIFT, true)};
+    INPUT keys[] = {key(VK_SHIFT, 0), key(VK_INSERT, 0), key(VK_INSERT, KEYEVENTF_KEYUP),
+                    key(VK_SHIFT, KEYEVENTF_KEYUP)};
     SendInput(4, keys, sizeof(INPUT));
-    const auto deadline = Clock::now() + kDeadline;
-    while (boxText(program.box) == before) {
-        if (Clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
+    return waitFor(std::chrono::seconds(10), [&] { return boxText(program.box) != before; });
 }
 
-void typeUnits(HWND box, const std::u16string& text) {
-    for (char16_t unit : text) {
-        SendMessageW(box, WM_CHAR, unit, 1);
-    }
+// A key's message, with a repeat count of one.
+void send(HWND box, UINT message, WPARAM wParam) {
+    SendMessageW(box, message, wParam, 1);
 }
 
-// False with a message when the step could not be taken at all.
-bool take(const Program& program, const Step& step, std::string& why) {
+void sendText(HWND box, UINT message, WPARAM wParam, const std::u16string& text) {
+    const std::wstring units = wide(text);
+    SendMessageW(box, message, wParam, reinterpret_cast<LPARAM>(units.c_str()));
+}
+
+// Keys as the keyboard's characters (WM_CHAR, what TranslateMessage makes
+// of them), the menu's Paste, a screen reader's messages, a keypad click.
+// Returns why a step could not be taken, or nothing.
+std::string take(const Program& program, const Step& step) {
     HWND box = program.box;
-    const std::wstring text = wide(step.text);
-    if (step.action == "type") {
-        typeUnits(box, step.text);
-    } else if (step.action == "ctrl+backspace") {
-        SendMessageW(box, WM_CHAR, 0x7F, 1); // what Ctrl+Backspace types
-    } else if (step.action == "ctrl+v" || step.action == "menu-paste" ||
-               step.action == "shift+insert") {
-        if (!setClipboard(step.text)) {
-            why = "cannot set the clipboard";
-            return false;
+    const std::string& action = step.action;
+    const bool pastes = action == "ctrl+v" || action == "menu-paste" || action == "shift+insert";
+    if (pastes && !setClipboard(step.text)) {
+        return "cannot set the clipboard";
+    }
+    if (action == "type") {
+        for (char16_t unit : step.text) {
+            send(box, WM_CHAR, unit);
         }
-        if (step.action == "ctrl+v") {
-            SendMessageW(box, WM_CHAR, 0x16, 1); // what Ctrl+V types
-        } else if (step.action == "menu-paste") {
-            SendMessageW(box, WM_PASTE, 0, 0); // what the menu's Paste sends
-        } else if (!shiftInsert(program)) {
-            why = "Shift+Insert changed nothing within 10 s";
-            return false;
-        }
-    } else if (step.action == "ime-commit" || step.action == "ime-cancel") {
-        if (!sendIme(box, Compose, step.text) ||
-            !sendIme(box, step.action == "ime-commit" ? Commit : Cancel, u"")) {
-            why = "the program's input method did not answer";
-            return false;
-        }
-    } else if (step.action == "settext") {
-        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    } else if (step.action == "replacesel") {
-        SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-    } else if (step.action == "home" || step.action == "delete") {
-        const WPARAM code = step.action == "home" ? VK_HOME : VK_DELETE;
-        SendMessageW(box, WM_KEYDOWN, code, 1);
-        SendMessageW(box, WM_KEYUP, code, 1);
-    } else if (step.action == "backspace") {
-        SendMessageW(box, WM_CHAR, 0x08, 1);
-    } else if (step.action == "clear") {
+    } else if (action == "ctrl+backspace" || action == "backspace" || action == "ctrl+v") {
+        send(box, WM_CHAR, action == "ctrl+v" ? 0x16 : action == "backspace" ? 0x08 : 0x7F);
+    } else if (action == "home" || action == "delete") {
+        send(box, WM_KEYDOWN, action == "home" ? VK_HOME : VK_DELETE);
+    } else if (action == "menu-paste") {
+        SendMessageW(box, WM_PASTE, 0, 0);
+    } else if (action == "shift+insert") {
+        return shiftInsert(program) ? "" : "Shift+Insert changed nothing within 10 s";
+    } else if (action == "ime-commit" || action == "ime-cancel") {
+        const bool answered = sendIme(box, Compose, step.text) &&
+                              sendIme(box, action == "ime-commit" ? Commit : Cancel, u"");
+        return answered ? "" : "the program's input method did not answer";
+    } else if (action == "settext" || action == "replacesel") {
+        sendText(box, action == "settext" ? WM_SETTEXT : EM_REPLACESEL, TRUE, step.text);
+    } else if (action == "clear") {
         SendMessageW(program.clear, BM_CLICK, 0, 0);
     } else {
-        why = "no such step on Windows: " + step.action;
-        return false;
+        return "no such step on Windows: " + action;
     }
-    return true;
+    return "";
 }
 
 // The row's text as another program sets it, then a new undo history.
-void setUp(const Program& program, const Case& row) {
-    const std::wstring before = wide(row.before);
-    SendMessageW(program.box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(before.c_str()));
-    SendMessageW(program.box, EM_EMPTYUNDOBUFFER, 0, 0);
-    SendMessageW(program.box, EM_SETSEL, row.selectionFrom, static_cast<LPARAM>(row.selectionTo));
-}
-
-bool runRow(const Program& program, const Case& row, Outcome& seen, std::string& why) {
-    setUp(program, row);
-    if (boxText(program.box) != row.before) {
-        why = "the box would not take the row's text";
-        return false;
+std::string runRow(const Program& program, const Case& row, Outcome& seen) {
+    HWND box = program.box;
+    sendText(box, WM_SETTEXT, 0, row.before);
+    SendMessageW(box, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageW(box, EM_SETSEL, row.selectionFrom, static_cast<LPARAM>(row.selectionTo));
+    if (boxText(box) != row.before) {
+        return "the box would not take the row's text";
     }
     for (const Step& step : row.steps) {
-        if (!take(program, step, why)) {
-            return false;
+        if (const std::string why = take(program, step); !why.empty()) {
+            return why;
         }
     }
-    seen.box = boxText(program.box);
-    const auto [start, end] = selection(program.box);
+    seen.box = boxText(box);
+    DWORD start = 0, end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     seen.caret = start == end ? end : SIZE_MAX;
-    SendMessageW(program.box, WM_CHAR, 0x1A, 1); // what Ctrl+Z types
-    seen.undone = boxText(program.box);
-    return true;
+    send(box, WM_CHAR, 0x1A); // what Ctrl+Z types
+    seen.undone = boxText(box);
+    return "";
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velkorn-entry-driver TABLE\n");
-        return 1;
-    }
-    std::ifstream in(argv[1]);
+    std::ifstream in(argc == 2 ? argv[1] : L"");
     const std::vector<Case> rows = velkorn::entry::readCases(in);
     Program program;
     if (rows.empty() || !findProgram(program)) {
         std::fprintf(stderr, "entry driver: %s\n",
-                     rows.empty() ? "no rows in the table" : "no main window with its boxes");
+                     rows.empty() ? "usage: velkorn-entry-driver TABLE (with rows)"
+                                  : "no main window with its boxes");
         return 1;
     }
     int failed = 0;
     for (const Case& row : rows) {
+        Outcome seen;
         if (row.steps.front().action == "drop") {
             // A number box registers no drop target: nothing can be dropped.
             std::printf("%s\tn/a: no drop target on Windows\n", row.name.c_str());
-            continue;
-        }
-        Outcome seen;
-        std::string why;
-        if (!runRow(program, row, seen, why)) {
+        } else if (const std::string why = runRow(program, row, seen); !why.empty()) {
             std::printf("%s\tERROR: %s\n", row.name.c_str(), why.c_str());
             ++failed;
-            continue;
+        } else {
+            std::printf("%s\n", velkorn::entry::report(row, seen).c_str());
+            failed += velkorn::entry::matches(row, seen) ? 0 : 1;
         }
-        std::printf("%s\n", velkorn::entry::report(row, seen).c_str());
-        failed += velkorn::entry::matches(row, seen) ? 0 : 1;
     }
-    std::fflush(stdout);
     if (failed > 0) {
         std::fprintf(stderr, "entry driver: %d rows differ from the table\n", failed);
     }
