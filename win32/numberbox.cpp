@@ -260,6 +260,24 @@ LRESULT onComposition(HWND edit, NumberBox& box, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(edit, WM_IME_COMPOSITION, wParam, lParam & ~kResult);
 }
 
+// The input method's composition window opens at the caret, in the box's
+// font.
+LRESULT onStartComposition(HWND edit, WPARAM wParam, LPARAM lParam) {
+    HIMC context = ImmGetContext(edit);
+    if (context != nullptr) {
+        COMPOSITIONFORM place{CFS_POINT, {}, {}};
+        GetCaretPos(&place.ptCurrentPos);
+        ImmSetCompositionWindow(context, &place);
+        LOGFONTW font{};
+        const auto shown = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
+        if (shown != nullptr && GetObjectW(shown, sizeof(font), &font) != 0) {
+            ImmSetCompositionFontW(context, &font);
+        }
+        ImmReleaseContext(edit, context);
+    }
+    return DefWindowProcW(edit, WM_IME_STARTCOMPOSITION, wParam, lParam);
+}
+
 bool shiftInsert(WPARAM key) {
     return key == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0;
 }
@@ -278,7 +296,12 @@ bool ruleTakes(HWND edit, NumberBox& box, UINT message, WPARAM wParam, LPARAM lP
         }
         return true;
     case WM_IME_STARTCOMPOSITION:
+        result = onStartComposition(edit, wParam, lParam);
+        return true;
+    case WM_IME_SETCONTEXT:
     case WM_IME_ENDCOMPOSITION:
+        // Not the control's: it would keep the input method from showing
+        // the composition, which it can no longer show itself.
         result = DefWindowProcW(edit, message, wParam, lParam);
         return true;
     case WM_IME_COMPOSITION:
