@@ -118,6 +118,10 @@ class EntryTableTest : public QObject {
             type(text);
         } else if (step.action == "ime-commit" || step.action == "ime-cancel") {
             compose(text, step.action == "ime-commit");
+        } else if (step.action == "ime-char") {
+            QInputMethodEvent committed;
+            committed.setCommitString(text); // Qt's input methods commit, never send characters
+            QCoreApplication::sendEvent(box(), &committed);
         } else if (step.action == "ctrl+v" || step.action == "shift+insert" ||
                    step.action == "menu-paste") {
             QGuiApplication::clipboard()->setText(text);

@@ -135,9 +135,9 @@ std::string take(const Program& program, const Step& step) {
     if (pastes && !setClipboard(step.text)) {
         return "cannot set the clipboard";
     }
-    if (action == "type") {
+    if (action == "type" || action == "ime-char") {
         for (char16_t unit : step.text) {
-            send(box, WM_CHAR, unit);
+            send(box, action == "type" ? WM_CHAR : WM_IME_CHAR, unit);
         }
     } else if (action == "ctrl+backspace" || action == "backspace" || action == "ctrl+v") {
         send(box, WM_CHAR, action == "ctrl+v" ? 0x16 : action == "backspace" ? 0x08 : 0x7F);
