@@ -16,6 +16,7 @@
 #include <QInputMethodEvent>
 #include <QMimeData>
 
+#include <algorithm>
 #include <fstream>
 
 using velkorn::BoxId;
@@ -113,42 +114,43 @@ class EntryTableTest : public QObject {
     }
 
     void take(const Step& step) {
+        struct KeyStep {
+            std::string action;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+        };
+        static const KeyStep keys[] = {{"ctrl+v", Qt::Key_V, Qt::ControlModifier},
+                                       {"shift+insert", Qt::Key_Insert, Qt::ShiftModifier},
+                                       {"ctrl+backspace", Qt::Key_Backspace, Qt::ControlModifier},
+                                       {"backspace", Qt::Key_Backspace, {}},
+                                       {"delete", Qt::Key_Delete, {}},
+                                       {"home", Qt::Key_Home, {}}};
         const QString text = QString::fromStdU16String(step.text);
-        if (step.action == "type") {
-            type(text);
-        } else if (step.action == "ime-commit" || step.action == "ime-cancel") {
-            compose(text, step.action == "ime-commit");
-        } else if (step.action == "ime-char") {
-            QInputMethodEvent committed;
-            committed.setCommitString(text); // Qt's input methods commit, never send characters
-            QCoreApplication::sendEvent(box(), &committed);
-        } else if (step.action == "ctrl+v" || step.action == "shift+insert" ||
-                   step.action == "menu-paste") {
+        const std::string& action = step.action;
+        if (action == "ctrl+v" || action == "shift+insert" || action == "menu-paste") {
             QGuiApplication::clipboard()->setText(text);
-            if (step.action == "ctrl+v") {
-                QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
-            } else if (step.action == "shift+insert") {
-                QTest::keyClick(box(), Qt::Key_Insert, Qt::ShiftModifier);
-            } else {
-                box()->paste(); // what the context menu's Paste calls
-            }
-        } else if (step.action == "settext" || step.action == "replacesel") {
-            replaceAccessibly(text, step.action == "settext");
-        } else if (step.action == "drop") {
+        }
+        const auto* key = std::ranges::find(keys, action, &KeyStep::action);
+        if (key != std::end(keys)) {
+            QTest::keyClick(box(), key->key, key->modifiers);
+        } else if (action == "type") {
+            type(text);
+        } else if (action == "ime-commit" || action == "ime-cancel") {
+            compose(text, action == "ime-commit");
+        } else if (action == "ime-char") {
+            QInputMethodEvent committed; // Qt's input methods commit, never send characters
+            committed.setCommitString(text);
+            QCoreApplication::sendEvent(box(), &committed);
+        } else if (action == "menu-paste") {
+            box()->paste(); // what the context menu's Paste calls
+        } else if (action == "settext" || action == "replacesel") {
+            replaceAccessibly(text, action == "settext");
+        } else if (action == "drop") {
             drop(text);
-        } else if (step.action == "home") {
-            QTest::keyClick(box(), Qt::Key_Home);
-        } else if (step.action == "backspace") {
-            QTest::keyClick(box(), Qt::Key_Backspace);
-        } else if (step.action == "delete") {
-            QTest::keyClick(box(), Qt::Key_Delete);
-        } else if (step.action == "clear") {
+        } else if (action == "clear") {
             click(*form, "Image25");
-        } else if (step.action == "ctrl+backspace") {
-            QTest::keyClick(box(), Qt::Key_Backspace, Qt::ControlModifier);
         } else {
-            QFAIL(
-                qPrintable(QStringLiteral("no such step: ") + QString::fromStdString(step.action)));
+            QFAIL(qPrintable(QStringLiteral("no such step: ") + QString::fromStdString(action)));
         }
         // Edits made outside the box's own events are finished in the loop.
         QCoreApplication::processEvents();
