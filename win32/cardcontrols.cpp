@@ -39,9 +39,7 @@ HWND createControl(HWND card, const ControlDescription& entry, const std::wstrin
     if (entry.kind == ControlKind::TextBox) {
         HWND box = createChild(card, L"EDIT", L"", shown | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
                                id, area);
-        // Fifteen characters take at most thirty UTF-16 units; the window's
-        // edit rule keeps the boxes to fifteen characters.
-        SendMessageW(box, EM_LIMITTEXT, 30, 0);
+        // The number box sets its length limit in the edit rule's units.
         return box;
     }
     if (entry.clicks) {

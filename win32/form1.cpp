@@ -88,9 +88,7 @@ void Form1::Box_Change(HWND box) {
 }
 
 void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret) {
-    HWND edit = boxes[static_cast<std::size_t>(box)];
-    SetWindowTextW(edit, std::wstring(text.begin(), text.end()).c_str());
-    SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+    showNumberBoxText(boxes[static_cast<std::size_t>(box)], text, caret);
 }
 
 void Form1::announce(const std::u16string& text) {

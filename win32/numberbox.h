@@ -1,7 +1,9 @@
-// A number box: an EDIT control whose typed and pasted text is checked by
-// the window's edit rule before the control takes it. An edit that fits is
-// the control's own (undo and all); one the rule cuts is made instead as
-// one replacement that undo takes back; one it refuses never reaches the
+// A number box: an EDIT control whose every entry of text (typing, input
+// methods, pasting by any key or the menu, and texts that other programs
+// set or insert) is checked by the window's edit rule before the control
+// takes it. A keystroke that fits is the control's own (undo and all);
+// anything else that fits, or that the rule cuts, is made as one
+// replacement that undo takes back; what the rule refuses never reaches the
 // control, which keeps its text, caret and undo history.
 #pragma once
 
@@ -19,5 +21,8 @@ using EditRule = std::function<BoxEditDecision(const std::u16string& after, std:
 
 // Gives an EDIT control the rule; it lasts as long as the control.
 void makeNumberBox(HWND edit, EditRule rule);
+
+// The program's own text for the box (a click, Clear): a new undo history.
+void showNumberBoxText(HWND edit, const std::u16string& text, std::size_t caret);
 
 } // namespace velkorn::win32

@@ -234,6 +234,20 @@ TEST_F(Form1PresenterTest, EditsOfTheBoxesKeepFifteenCharacters) {
          u"12345678901234" + smile + smile, 18, EditVerdict::Cut, 14, 14, smile},
         {"a character outside the basic plane into a full box", full, full + smile, 17,
          EditVerdict::Refuse, 0, 0, u""},
+        {"half of a character", u"123", u"123\xDC00", 4, EditVerdict::Refuse, 0, 0, u""},
+        {"half of a character before a whole one", u"12", u"1\xDC00" + smile + u"2", 4,
+         EditVerdict::Refuse, 0, 0, u""},
+        {"a pasted carriage return: the first line", u"123456789", u"1\r23456789123456789", 10,
+         EditVerdict::Cut, 0, 0, u"1"},
+        {"a pasted line over the whole box, first line", full, u"99\n1", 4, EditVerdict::Cut, 0, 15,
+         u"99"},
+        {"a first line cut to the room left", u"12345678901234",
+         u"12345678" + std::u16string(u"99\r\n1") + u"901234", 13, EditVerdict::Cut, 8, 8, u"9"},
+        {"a line break alone", u"12", u"12\r\n", 4, EditVerdict::Refuse, 0, 0, u""},
+        {"a tab", u"12", u"1\t2", 2, EditVerdict::Refuse, 0, 0, u""},
+        {"delete (U+007F)", u"12", u"12\x7F", 3, EditVerdict::Refuse, 0, 0, u""},
+        {"mixed scripts fit", u"\u4E2D", u"\u4E2D\u0639" + smile + u"\u00E9", 5,
+         EditVerdict::Accept, 0, 0, u""},
     };
     for (const EditCase& row : table) {
         SCOPED_TRACE(row.name);
@@ -261,6 +275,23 @@ TEST_F(Form1PresenterTest, AnOverlongEditThatSlipsPastTheRuleIsCutInTheBox) {
     presenter.boxEdited(BoxId::Text1, u"-12");
     EXPECT_TRUE(view.calls.empty());
     EXPECT_EQ(box(BoxId::Text1), "-12");
+}
+
+TEST(PreviousWordStart, CtrlBackspaceDeletesBackToIt) {
+    struct Case {
+        std::u16string text;
+        std::size_t caret;
+        std::size_t start;
+    };
+    const Case table[] = {
+        {u"", 0, 0},         {u"12345", 5, 0},        {u"12 345", 6, 3}, {u"12 345", 3, 0},
+        {u"12   ", 5, 0},    {u"12+34", 5, 3},        {u"12+34", 3, 2},  {u"12 345", 4, 3},
+        {u"ab\u4E2D", 3, 0}, {u"1 \U0001F600", 4, 2}, {u"12", 9, 0},
+    };
+    for (const Case& row : table) {
+        EXPECT_EQ(previousWordStart(row.text, row.caret), row.start)
+            << toUtf8(row.text) << " at " << row.caret;
+    }
 }
 
 } // namespace

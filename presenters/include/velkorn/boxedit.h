@@ -2,7 +2,9 @@
 // count in: a box holds at most 15 characters, so an edit that would make
 // it longer has its insertion cut to the room left, where it went in, and
 // an insertion into a full box is refused (the box stays as it was, with
-// the caret and the undo history, and the platform beeps).
+// the caret and the undo history, and the platform beeps). A box holds one
+// line of text: an insertion keeps its first line, and one that holds a
+// control character or half of a character is refused.
 #pragma once
 
 #include <cstddef>
@@ -33,5 +35,10 @@ struct BoxEditDecision {
 // inserted.
 BoxEditDecision decideBoxEdit(std::u16string_view before, std::u16string_view after,
                               std::size_t caret);
+
+// Where Ctrl+Backspace deletes back to from `caret`: over the spaces before
+// it, then over the run of word characters (or of other characters) before
+// them, as Qt's line edit does for the texts a number box holds.
+std::size_t previousWordStart(std::u16string_view text, std::size_t caret);
 
 } // namespace velkorn
