@@ -32,11 +32,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Imports: Windows' own DLLs only.
+# Imports: Windows' own DLLs only (IMM32, for the boxes' input methods, is
+# loaded by USER32 in every program anyway).
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print toupper($3) }' | sort | tr '\n' ' ')
 for dll in $imports; do
     case $dll in
-    KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | OLE32.DLL | MSVCRT.DLL) ;;
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | OLE32.DLL | MSVCRT.DLL | IMM32.DLL) ;;
     *) fail "the program imports $dll" ;;
     esac
 done
