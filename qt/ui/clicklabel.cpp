@@ -1,6 +1,6 @@
 #include "clicklabel.h"
 
-#include "formbuilder.h"
+#include "cardfont.h"
 
 #include <QMouseEvent>
 

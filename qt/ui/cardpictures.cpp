@@ -1,0 +1,104 @@
+#include "cardpictures.h"
+
+#include "velkorn/picturescale.h"
+
+#include <QImage>
+#include <QPixmapCache>
+
+#include <future>
+#include <map>
+#include <mutex>
+#include <set>
+
+namespace velkorn::ui {
+namespace {
+
+// The pictures are built into the program under this prefix.
+QString resourcePath(std::string_view picture) {
+    return QStringLiteral(":/velkorn/") +
+           QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size()));
+}
+
+// Pictures decoded ahead, each taken once: the pixmap made from it then
+// owns its pixels alone.
+struct Prefetch {
+    std::mutex mutex;
+    std::future<std::map<QString, QImage>> pending;
+    std::map<QString, QImage> ready;
+
+    void settle() {
+        if (pending.valid()) {
+            ready.merge(pending.get());
+        }
+    }
+};
+
+// Never destroyed: a decoding still running at exit must find it.
+Prefetch& prefetched() {
+    static auto& prefetch = *new Prefetch;
+    return prefetch;
+}
+
+// The picture decoded ahead for the path (waiting for the decoding to end),
+// or a null image.
+QImage takePrefetched(const QString& path) {
+    Prefetch& prefetch = prefetched();
+    const std::lock_guard lock(prefetch.mutex);
+    prefetch.settle();
+    auto node = prefetch.ready.extract(path);
+    return node.empty() ? QImage() : std::move(node.mapped());
+}
+
+} // namespace
+
+QIcon windowIcon(const FormDescription& description) {
+    return QIcon(resourcePath(description.icon));
+}
+
+void prefetchPictures(const FormDescription& description, int drawingScale) {
+    std::set<QString> paths{resourcePath(pictureFile(description.background, drawingScale))};
+    for (const ControlDescription& entry : description.controls) {
+        if (entry.picture != nullptr) {
+            paths.insert(resourcePath(pictureFile(entry.picture, drawingScale)));
+        }
+    }
+    Prefetch& prefetch = prefetched();
+    const std::lock_guard lock(prefetch.mutex);
+    prefetch.settle();
+    prefetch.pending = std::async(std::launch::async, [paths = std::move(paths)] {
+        std::map<QString, QImage> images;
+        for (const QString& path : paths) {
+            images.emplace(path, QImage(path));
+        }
+        return images;
+    });
+}
+
+QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScale) {
+    const QString path = resourcePath(pictureFile(picture, drawingScale));
+    const QString key = path + u'@' + QString::number(devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) {
+        return pixmap;
+    }
+    qreal drawnScale = drawingScale;
+    QImage image = takePrefetched(path);
+    if (image.isNull()) {
+        image.load(path);
+    }
+    if (image.isNull()) {
+        image.load(resourcePath(picture));
+        drawnScale = 1;
+    }
+    // Exactly the screen's pixels: nothing is scaled again when drawn.
+    const QSize device = (QSizeF(image.size()) * (devicePixelRatio / drawnScale)).toSize();
+    if (image.size() != device) {
+        image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace velkorn::ui

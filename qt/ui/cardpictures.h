@@ -1,0 +1,28 @@
+// The cards' pictures, built into the program: decoded ahead on a worker
+// thread while a window is built, then made into pixmaps of exactly the
+// screen's pixels; and the windows' icons.
+#pragma once
+
+#include "velkorn/formdescription.h"
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace velkorn::ui {
+
+// The window's icon, for the taskbar and the window switcher.
+QIcon windowIcon(const FormDescription& description);
+
+// Starts decoding the pictures of a window at a drawing scale on a worker
+// thread, for loadPicture to take: the window's controls and fonts are
+// made meanwhile, and the first use of the font database alone takes
+// longer than all its pictures.
+void prefetchPictures(const FormDescription& description, int drawingScale);
+
+// A picture built into the program, from its drawing at the given scale
+// (1: name.jpg, 2: name@2x.jpg), for a screen of the given device pixel
+// ratio: the pixmap has exactly the screen's pixels. Each picture is
+// decoded once per ratio; the keypads share faces.
+QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScale);
+
+} // namespace velkorn::ui
