@@ -38,6 +38,11 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
         if (kind == QAccessible::Accelerator) {
             return label()->shortcutText();
         }
+        if (kind == QAccessible::Description) {
+            // Qt falls back to the tool tip, which is already the name:
+            // a screen reader would say it twice.
+            return widget()->accessibleDescription();
+        }
         if (kind == QAccessible::Name && text.isEmpty()) {
             text = label()->text(); // the clock, the captions without a tool tip
         }

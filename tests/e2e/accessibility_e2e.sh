@@ -23,8 +23,11 @@ cleanup() {
 trap cleanup EXIT
 
 "$card_texts" >"$work/cards" || fail "no card texts"
+golden=$here/../golden
+mkdir "$work/listings"
+cp "$golden/about-chinese.txt" "$work/listings/golden-about-chinese.txt"
 export VELKORN_EXECUTABLE=$executable VELKORN_HERE=$here VELKORN_OUT=$work/boxes \
-    VELKORN_CARDS=$work/cards
+    VELKORN_CARDS=$work/cards VELKORN_LISTINGS=$work/listings
 # The session bus and what it started (the AT-SPI bus) end with the session;
 # the program is stopped inside it on every path.
 timeout 90 dbus-run-session -- bash -c '
@@ -34,7 +37,8 @@ timeout 90 dbus-run-session -- bash -c '
     timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_keypad.py" "$VELKORN_OUT" &&
         timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_text.py" >"$VELKORN_OUT.text" &&
         timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_cards.py" "$VELKORN_CARDS" \
-            >>"$VELKORN_OUT.text" ||
+            >>"$VELKORN_OUT.text" &&
+        timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_listing.py" "$VELKORN_LISTINGS" ||
         status=$?
     kill "$app" 2>/dev/null
     wait "$app" 2>/dev/null
@@ -44,3 +48,9 @@ boxes=$(cat "$work/boxes")
 [ "$boxes" = $'12\n3\n15' ] || fail "the boxes read: $(echo "$boxes" | tr '\n' '|')"
 echo "ok: pressed 1, 2, 3 and Plus as push buttons; heard \"Output 15\" once; the boxes read 12, 3, 15"
 cat "$work/boxes.text"
+# The same listings as the Windows program gives through MSAA.
+for listing in main help about-chinese; do
+    diff -u "$golden/$listing.txt" "$work/listings/$listing.txt" >"$work/listing.diff" ||
+        fail "$listing through AT-SPI differs from the golden listing: $(cat "$work/listing.diff")"
+done
+echo "ok: the main window, Help and About in Chinese through AT-SPI are the golden listings"
