@@ -88,6 +88,11 @@ void CardWindow::createWindow() {
     dpi = GetDpiForWindow(window);
 }
 
+void CardWindow::addDecorations() {
+    toolTips = addToolTips(window, controls);
+    setIcons();
+}
+
 // For the taskbar and the window switcher.
 void CardWindow::setIcons() {
     const auto set = [this](WPARAM which, int metric) {
@@ -267,8 +272,7 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kAfterFirstFrameTimer) {
             KillTimer(window, kAfterFirstFrameTimer);
-            toolTips = addToolTips(window, controls);
-            setIcons();
+            presenter().framePainted();
         }
         return 0;
     case WM_DRAWITEM: {

@@ -55,6 +55,7 @@ class CardWindow : public virtual CardView {
     void setControlVisible(std::string_view control, bool visible) override;
     void usePictures(int drawingScale) override;
     void beep() override;
+    void addDecorations() override;
     Point windowPosition() const override;
     void moveWindowTo(Point topLeft) override;
     bool startSystemMove(MouseButton button, Point pointer) override;

@@ -52,6 +52,13 @@ std::string CardPresenter::shortcutText(std::string_view control) const {
     return keyChordText(form.shortcut(control));
 }
 
+void CardPresenter::framePainted() {
+    if (!decorated) {
+        decorated = true;
+        view.addDecorations();
+    }
+}
+
 void CardPresenter::closeCommand() {
     host.hideWindow(windowId);
 }

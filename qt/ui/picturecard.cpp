@@ -138,6 +138,13 @@ void PictureCard::usePictures(int drawingScale) {
     update();
 }
 
+// The tool tips are set as the controls are made: a Qt tool tip costs
+// nothing until it is shown.
+void PictureCard::addDecorations() {
+    // Once the frame being painted is on the screen.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(ui::windowIcon(description)); });
+}
+
 void PictureCard::beep() {
     QApplication::beep();
 }
@@ -201,10 +208,7 @@ void PictureCard::paintEvent(QPaintEvent*) {
     // other source rectangle would fall between pixels at fractional scales.
     QPainter painter(this);
     painter.drawPixmap(0, 0, background);
-    if (windowIcon().isNull()) {
-        // After the first frame, which does not show it.
-        QTimer::singleShot(0, this, [this] { setWindowIcon(ui::windowIcon(description)); });
-    }
+    presenter().framePainted();
 }
 
 void PictureCard::mousePressEvent(QMouseEvent* event) {

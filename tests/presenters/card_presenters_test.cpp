@@ -244,3 +244,22 @@ TEST(CaptionColours, ContrastRatiosAsTheGuidelinesCountThem) {
 
 } // namespace
 } // namespace velkorn::test
+
+namespace velkorn::test {
+namespace {
+
+// The icon and the tool tips wait for the first frame, and come once.
+TEST(CardPresenters, DecorationsComeAfterTheFirstFrameOnly) {
+    FakeHost host;
+    FakeCardView view;
+    Form2Presenter help(host, view, {});
+    help.load(1.0);
+    EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "decorations"), 0);
+    for (int frame = 0; frame < 3; ++frame) {
+        help.framePainted();
+    }
+    EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "decorations"), 1);
+}
+
+} // namespace
+} // namespace velkorn::test

@@ -63,6 +63,7 @@ class FakeCardView : public virtual CardView {
         calls.push_back("pictures @" + std::to_string(drawingScale));
     }
     void beep() override { calls.push_back("beep"); }
+    void addDecorations() override { calls.push_back("decorations"); }
 
     Point windowPosition() const override { return position; }
     void moveWindowTo(Point topLeft) override {

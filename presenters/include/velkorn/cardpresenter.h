@@ -65,6 +65,10 @@ class CardPresenter {
 
     int pictureDrawing() const { return drawing; }
 
+    // The front end has put a frame of the window on the screen. After the
+    // first, what that frame does not need comes, so that it comes sooner.
+    void framePainted();
+
   protected:
     virtual void formLoad() {}
     // Sets a label's caption, fitted to the label; nothing when unchanged.
@@ -82,6 +86,7 @@ class CardPresenter {
     WindowDrag drag;
     int drawing = 0;
     double currentScale = 0;
+    bool decorated = false;
     std::map<std::string, std::u16string, std::less<>> captions;
 };
 

@@ -26,6 +26,9 @@ class CardView : public DragView {
     virtual void usePictures(int drawingScale) = 0;
     // The platform's sound for a refused keystroke.
     virtual void beep() = 0;
+    // The window's icon and its controls' tool tips, which its first frame
+    // does not show.
+    virtual void addDecorations() = 0;
 };
 
 } // namespace velkorn
