@@ -1,6 +1,7 @@
 #include "velkorn/cardpresenter.h"
 
 #include "velkorn/captionfit.h"
+#include "velkorn/controlstack.h"
 #include "velkorn/picturescale.h"
 #include "velkorn/utf8_text.h"
 
@@ -8,7 +9,11 @@ namespace velkorn {
 
 CardPresenter::CardPresenter(const FormDescription& description, WindowId id, FormHost& host,
                              CardView& view, DragSettings dragSettings)
-    : host(host), form(description), windowId(id), view(view), drag(view, dragSettings) {}
+    : host(host), form(description), windowId(id), view(view), drag(view, dragSettings) {
+    for (const ControlDescription& entry : form.controls) {
+        shownControls.emplace(std::string(entry.name), entry.visible);
+    }
+}
 
 void CardPresenter::load(double scale) {
     // Pictures first: on some platforms they lay the controls out.
@@ -32,6 +37,54 @@ bool CardPresenter::takesClicks(std::string_view control) const {
 
 void CardPresenter::backgroundPressed(MouseButton button, Point pointer) {
     startDrag(button, pointer);
+}
+
+bool CardPresenter::isShown(std::string_view control) const {
+    const auto found = shownControls.find(control);
+    return found != shownControls.end() && found->second;
+}
+
+void CardPresenter::setControlShown(std::string_view control, bool shown) {
+    shownControls.insert_or_assign(std::string(control), shown);
+    view.setControlVisible(control, shown);
+}
+
+std::optional<std::string_view> CardPresenter::controlAt(int xTwips, int yTwips) const {
+    return velkorn::controlAt(form, xTwips, yTwips,
+                              [this](std::string_view name) { return isShown(name); });
+}
+
+bool CardPresenter::pointerPressed(int xTwips, int yTwips, MouseButton button,
+                                   bool secondOfDouble, Point pointer) {
+    const auto control = controlAt(xTwips, yTwips);
+    if (!control) {
+        held.reset();
+        backgroundPressed(button, pointer); // the second press of a double click drags too
+        return false;
+    }
+    // Left and right click; the middle button and a double click's second
+    // press do nothing, so that two quick clicks act once.
+    if (!takesClicks(*control) || button == MouseButton::Middle || secondOfDouble) {
+        held.reset();
+        return false;
+    }
+    held = HeldPress{std::string(*control), button};
+    return true;
+}
+
+void CardPresenter::pointerReleased(MouseButton button, int xTwips, int yTwips) {
+    if (!held) {
+        buttonReleased(button);
+        return;
+    }
+    const HeldPress press = *held;
+    if (press.button != button) {
+        return;
+    }
+    held.reset();
+    if (controlAt(xTwips, yTwips) == std::optional<std::string_view>(press.control)) {
+        click(press.control);
+    }
 }
 
 bool CardPresenter::keyPressed(KeyChord chord) {

@@ -12,12 +12,12 @@ using form3::kEnglishWarning;
 } // namespace
 
 Form3Presenter::Form3Presenter(FormHost& host, CardView& view, DragSettings drag)
-    : CardPresenter(form3Description(), WindowId::About, host, view, drag), view(view) {}
+    : CardPresenter(form3Description(), WindowId::About, host, view, drag) {}
 
 void Form3Presenter::formLoad() {
-    view.setControlVisible(kBengaliWarning, false);
-    view.setControlVisible(kChineseWarning, false);
-    view.setControlVisible(kEnglishWarning, true);
+    setControlShown(kBengaliWarning, false);
+    setControlShown(kChineseWarning, false);
+    setControlShown(kEnglishWarning, true);
     shown = Language::English;
 }
 
@@ -50,19 +50,19 @@ bool Form3Presenter::isChecked(std::string_view control) const {
 void Form3Presenter::showLanguage(Language language) {
     switch (language) {
     case Language::English:
-        view.setControlVisible(kBengaliWarning, false);
-        view.setControlVisible(kChineseWarning, false);
+        setControlShown(kBengaliWarning, false);
+        setControlShown(kChineseWarning, false);
         break;
     case Language::Bengali:
-        view.setControlVisible(kBengaliWarning, true);
-        view.setControlVisible(kChineseWarning, false);
+        setControlShown(kBengaliWarning, true);
+        setControlShown(kChineseWarning, false);
         break;
     case Language::Chinese:
-        view.setControlVisible(kChineseWarning, true);
-        view.setControlVisible(kBengaliWarning, false);
+        setControlShown(kChineseWarning, true);
+        setControlShown(kBengaliWarning, false);
         break;
     }
-    view.setControlVisible(kEnglishWarning, language == Language::English);
+    setControlShown(kEnglishWarning, language == Language::English);
     shown = language;
 }
 

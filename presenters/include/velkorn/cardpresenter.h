@@ -12,6 +12,7 @@
 #include "velkorn/windowid.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,9 +43,28 @@ class CardPresenter {
     virtual bool isChecked(std::string_view) const { return false; }
 
     virtual void backgroundPressed(MouseButton button, Point pointer);
+
+    // For a front end that draws the controls itself and gets the presses
+    // on the window (Win32): the control shown in front at a point of the
+    // client area, in twips, or none.
+    std::optional<std::string_view> controlAt(int xTwips, int yTwips) const;
+    bool isShown(std::string_view control) const;
+    // A press at a point of the client area (twips; `pointer` on the
+    // screen): a press on a control that takes clicks is held for its
+    // release (true: the front end captures the pointer until then), one
+    // on another control does nothing, one on the background drags. The
+    // second press of a double click is no new press.
+    bool pointerPressed(int xTwips, int yTwips, MouseButton button, bool secondOfDouble,
+                        Point pointer);
+    // A release there: a click when it is the held button over the held
+    // control; the drag's release otherwise.
+    void pointerReleased(MouseButton button, int xTwips, int yTwips);
     void pointerMoved(Point pointer, bool held) { drag.move(pointer, held); }
     void buttonReleased(MouseButton button) { drag.release(button); }
-    void pointerLost() { drag.cancel(); }
+    void pointerLost() {
+        drag.cancel();
+        held.reset();
+    }
     const WindowDrag& windowDrag() const { return drag; }
 
     // True when the key was the window's: a control's shortcut (what a
@@ -74,6 +94,9 @@ class CardPresenter {
     // Sets a label's caption, fitted to the label; nothing when unchanged.
     void showCaption(std::string_view control, const std::u16string& text);
     void startDrag(MouseButton button, Point pointer) { drag.press(button, pointer); }
+    // Shows or hides a control, as the presenter knows it and the view
+    // shows it.
+    void setControlShown(std::string_view control, bool shown);
 
     FormHost& host;
 
@@ -87,6 +110,12 @@ class CardPresenter {
     int drawing = 0;
     double currentScale = 0;
     bool decorated = false;
+    std::map<std::string, bool, std::less<>> shownControls;
+    struct HeldPress {
+        std::string control;
+        MouseButton button;
+    };
+    std::optional<HeldPress> held;
     std::map<std::string, std::u16string, std::less<>> captions;
 };
 

@@ -23,7 +23,6 @@ class Form3Presenter final : public CardPresenter {
     void formLoad() override;
     void showLanguage(Language language);
 
-    CardView& view;
     Language shown = Language::English;
 };
 
