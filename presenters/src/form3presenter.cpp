@@ -16,10 +16,7 @@ Form3Presenter::Form3Presenter(FormHost& host, CardView& view, DragSettings drag
     : CardPresenter(form3Description(), WindowId::About, host, view, drag), view(view) {}
 
 void Form3Presenter::formLoad() {
-    view.setControlVisible(kBengali, false);
-    view.setControlVisible(kChinese, false);
-    view.setControlVisible(kEnglish, true);
-    shown = Language::English;
+    showLanguage(Language::English);
 }
 
 void Form3Presenter::click(std::string_view control) {
@@ -52,6 +49,9 @@ void Form3Presenter::showLanguage(Language language) {
         break;
     }
     view.setControlVisible(kEnglish, language == Language::English);
+    view.setControlChecked("Label3", language == Language::English);
+    view.setControlChecked("Label4", language == Language::Bengali);
+    view.setControlChecked("Label5", language == Language::Chinese);
     shown = language;
 }
 

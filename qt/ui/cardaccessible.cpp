@@ -14,6 +14,20 @@ class CardAccessible : public QAccessibleWidget {
   public:
     explicit CardAccessible(PictureCard* card) : QAccessibleWidget(card, QAccessible::Window) {}
 
+    // Help and About have nothing to focus: as dialogs, screen readers
+    // read their text when they open.
+    QAccessible::Role role() const override {
+        return card()->presenter().id() == WindowId::Main ? QAccessible::Window
+                                                           : QAccessible::Dialog;
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Description && role() == QAccessible::Dialog) {
+            return shownText();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
     int childCount() const override { return static_cast<int>(ordered().size()); }
 
     QAccessibleInterface* child(int index) const override {
@@ -28,6 +42,23 @@ class CardAccessible : public QAccessibleWidget {
     }
 
   private:
+    PictureCard* card() const { return static_cast<PictureCard*>(widget()); }
+
+    // The texts and pictures shown, in reading order, a paragraph each.
+    QString shownText() const {
+        QStringList texts;
+        for (QWidget* child : ordered()) {
+            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child);
+            const QAccessible::Role role = control != nullptr ? control->role() : QAccessible::NoRole;
+            if ((role == QAccessible::StaticText || role == QAccessible::Graphic) &&
+                child->isVisible()) {
+                texts.append(control->text(QAccessible::Name));
+            }
+        }
+        texts.removeAll(QString());
+        return texts.join(u'\n');
+    }
+
     // The card's controls: those the reading order names, in its order,
     // then the rest in the order they were made.
     QList<QWidget*> ordered() const {

@@ -27,6 +27,9 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     }
 
     QAccessible::Role role() const override {
+        if (label()->isCheckable()) {
+            return QAccessible::RadioButton;
+        }
         if (label()->isClickable()) {
             return QAccessible::Button;
         }
@@ -64,6 +67,8 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.focusable = false;
+        state.checkable = label()->isCheckable();
+        state.checked = label()->isChecked();
         return state;
     }
 
