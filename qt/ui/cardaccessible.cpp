@@ -44,19 +44,30 @@ class CardAccessible : public QAccessibleWidget {
   private:
     PictureCard* card() const { return static_cast<PictureCard*>(widget()); }
 
-    // The texts and pictures shown, in reading order, a paragraph each.
+    // The picture's texts and the pictures that say something, those
+    // shown, in reading order, a paragraph each: the labels and buttons
+    // are the dialog's controls, not its text.
     QString shownText() const {
         QStringList texts;
         for (QWidget* child : ordered()) {
+            const ControlDescription* entry = describedAs(child);
             QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child);
-            const QAccessible::Role role = control != nullptr ? control->role() : QAccessible::NoRole;
-            if ((role == QAccessible::StaticText || role == QAccessible::Graphic) &&
-                child->isVisible()) {
+            if (entry != nullptr && !entry->clicks && child->isVisible() && control != nullptr &&
+                (entry->kind == ControlKind::PictureText || entry->kind == ControlKind::Picture)) {
                 texts.append(control->text(QAccessible::Name));
             }
         }
         texts.removeAll(QString());
         return texts.join(u'\n');
+    }
+
+    const ControlDescription* describedAs(const QWidget* child) const {
+        for (const ControlDescription& entry : card()->form().controls) {
+            if (latin1(entry.name) == child->objectName()) {
+                return &entry;
+            }
+        }
+        return nullptr;
     }
 
     // The card's controls: those the reading order names, in its order,

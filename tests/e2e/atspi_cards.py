@@ -53,10 +53,11 @@ def window(title, deadline):
 
 def press(frame, name):
     for node in descendants(frame):
-        if node.get_role() == Atspi.Role.PUSH_BUTTON and node.get_name() == name:
+        if (node.get_role() in (Atspi.Role.PUSH_BUTTON, Atspi.Role.RADIO_BUTTON)
+                and node.get_name() == name):
             node.do_action(0)
             return
-    fail(f"no push button named {name!r}")
+    fail(f"no push or radio button named {name!r}")
 
 
 def read(frame):
