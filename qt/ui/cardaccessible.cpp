@@ -50,7 +50,7 @@ class CardAccessible : public QAccessibleWidget {
     QString shownText() const {
         QStringList texts;
         for (QWidget* child : ordered()) {
-            const ControlDescription* entry = describedAs(child);
+            const ControlDescription* entry = controlDescription(child);
             QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child);
             if (entry != nullptr && !entry->clicks && child->isVisible() && control != nullptr &&
                 (entry->kind == ControlKind::PictureText || entry->kind == ControlKind::Picture)) {
@@ -59,15 +59,6 @@ class CardAccessible : public QAccessibleWidget {
         }
         texts.removeAll(QString());
         return texts.join(u'\n');
-    }
-
-    const ControlDescription* describedAs(const QWidget* child) const {
-        for (const ControlDescription& entry : card()->form().controls) {
-            if (latin1(entry.name) == child->objectName()) {
-                return &entry;
-            }
-        }
-        return nullptr;
     }
 
     // The card's controls: those the reading order names, in its order,
@@ -95,6 +86,19 @@ class CardAccessible : public QAccessibleWidget {
 };
 
 } // namespace
+
+const ControlDescription* controlDescription(const QWidget* control) {
+    const auto* card = qobject_cast<const PictureCard*>(control->parentWidget());
+    if (card == nullptr) {
+        return nullptr;
+    }
+    for (const ControlDescription& entry : card->form().controls) {
+        if (latin1(entry.name) == control->objectName()) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
 
 QAccessibleInterface* cardAccessible(PictureCard* card) {
     return new CardAccessible(card);

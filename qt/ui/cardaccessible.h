@@ -6,11 +6,20 @@
 #pragma once
 
 class QAccessibleInterface;
+class QWidget;
+
+namespace velkorn {
+struct ControlDescription;
+}
 
 namespace velkorn::ui {
 
 class PictureCard;
 
 QAccessibleInterface* cardAccessible(PictureCard* card);
+
+// What the card's description says of one of its controls; null for a
+// widget that is not a card's control.
+const ControlDescription* controlDescription(const QWidget* control);
 
 } // namespace velkorn::ui

@@ -15,7 +15,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 APPLICATION = "velkorn-calculator"
-TEXT_ROLES = (Atspi.Role.LABEL, Atspi.Role.STATIC, Atspi.Role.IMAGE)
+TEXT_ROLES = (Atspi.Role.LABEL, Atspi.Role.STATIC, Atspi.Role.PARAGRAPH, Atspi.Role.IMAGE)
 
 
 def fail(message):
