@@ -41,14 +41,25 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     return nullptr;
 }
 
-// A state Qt's AT-SPI bridge does not send, sent as it sends the others: on
-// its own connection to the accessibility bus (which it names "a11y"), so
-// that the event comes from the object screen readers know.
-void sendAtspiState(QObject* object, const QString& state, bool on) {
+// The accessibility bus as Qt's AT-SPI bridge is connected to it (it names
+// the connection "a11y"): what is sent there comes from the objects screen
+// readers know. Not connected while no screen reader listens.
 #ifdef VELKORN_HAVE_QTDBUS
-    const QDBusConnection bus(QStringLiteral("a11y"));
+QDBusConnection atspiBus() {
+    return QDBusConnection(QStringLiteral("a11y"));
+}
+
+bool atspiListening() {
+    return QAccessible::isActive() && atspiBus().isConnected();
+}
+
+// An object event as the bridge sends it: from the object's path, with the
+// application's root as the last argument.
+void sendAtspiEvent(QObject* object, const QString& member, const QString& kind, int detail,
+                    const QVariant& data) {
     QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
-    if (!bus.isConnected() || !QAccessible::isActive() || interface == nullptr) {
+    const QDBusConnection bus = atspiBus();
+    if (interface == nullptr) {
         return;
     }
     const QString path = QStringLiteral("/org/a11y/atspi/accessible/%1")
@@ -58,17 +69,19 @@ void sendAtspiState(QObject* object, const QString& state, bool on) {
     application << bus.baseService()
                 << QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"));
     application.endStructure();
-    QDBusMessage signal = QDBusMessage::createSignal(
-        path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
-    signal << state << (on ? 1 : 0) << 0 << QVariant::fromValue(QDBusVariant(0))
+    QDBusMessage signal =
+        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), member);
+    signal << kind << detail << 0 << QVariant::fromValue(QDBusVariant(data))
            << QVariant::fromValue(application);
     bus.send(signal);
-#else
-    Q_UNUSED(object);
-    Q_UNUSED(state);
-    Q_UNUSED(on);
-#endif
 }
+#else
+bool atspiListening() {
+    return false;
+}
+
+void sendAtspiEvent(QObject*, const QString&, const QString&, int, const QVariant&) {}
+#endif
 
 QAccessible::UpdateHandler underneath = nullptr;
 void mend(QAccessibleEvent* event);
@@ -117,12 +130,26 @@ void mend(QAccessibleEvent* event) {
             return;
         }
     }
+    // The bridge sends a new description as a reference to the object, where
+    // screen readers take the text itself: they speak it, and cache it.
+    if (event->type() == QAccessible::DescriptionChanged && event->object() != nullptr &&
+        atspiListening()) {
+        QAccessibleInterface* interface = event->accessibleInterface();
+        if (interface != nullptr) {
+            sendAtspiEvent(event->object(), QStringLiteral("PropertyChange"),
+                           QStringLiteral("accessible-description"), 0,
+                           interface->text(QAccessible::Description));
+        }
+        return;
+    }
     passOn(event);
     if (event->type() == QAccessible::StateChanged &&
-        static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().invisible) {
+        static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().invisible &&
+        atspiListening()) {
         auto* widget = qobject_cast<QWidget*>(event->object());
         if (widget != nullptr) {
-            sendAtspiState(widget, QStringLiteral("visible"), widget->isVisible());
+            sendAtspiEvent(widget, QStringLiteral("StateChanged"), QStringLiteral("visible"),
+                           widget->isVisible() ? 1 : 0, 0);
         }
     }
 }
