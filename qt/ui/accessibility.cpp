@@ -11,6 +11,8 @@
 #include "velkorn/textchange.h"
 
 #include <QAccessible>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #ifdef VELKORN_HAVE_QTDBUS
@@ -154,6 +156,25 @@ void mend(QAccessibleEvent* event) {
     }
 }
 
+// Controls change together (a language shows one picture and hides
+// others): the window's new description is told once, when all have.
+void describeAnew(QWidget* window) {
+    static QList<QPointer<QWidget>> pending;
+    pending.removeAll(QPointer<QWidget>());
+    if (pending.contains(window)) {
+        return;
+    }
+    pending.append(window);
+    QMetaObject::invokeMethod(
+        window,
+        [window] {
+            pending.removeAll(window);
+            QAccessibleEvent described(window, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&described);
+        },
+        Qt::QueuedConnection);
+}
+
 } // namespace
 
 void installAccessibility() {
@@ -173,8 +194,7 @@ void notifyVisibilityChanged(QWidget* control) {
     changed.invisible = true;
     QAccessibleStateChangeEvent event(control, changed);
     QAccessible::updateAccessibility(&event);
-    QAccessibleEvent described(control->window(), QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    describeAnew(control->window());
 }
 
 } // namespace velkorn::ui

@@ -19,8 +19,9 @@ namespace velkorn::ui {
 // whatever update handler is installed; safe to call repeatedly.
 void installAccessibility();
 
-// Tells screen readers that the control was shown or hidden, and that its
-// window's description (the text it shows) changed with it.
+// Tells screen readers that the control was shown or hidden, and, once the
+// window's events are next handled, that its description (the text it
+// shows) changed with it.
 void notifyVisibilityChanged(QWidget* control);
 
 } // namespace velkorn::ui

@@ -220,6 +220,9 @@ def main():
 
     press(about, "Chinese Language")
     recorder.wait_for(["new text"], deadline, describe)
+    if recorder.lines(describe) != ["new text"]:
+        fail(f"choosing Chinese changed About's description as {recorder.lines(describe)}, "
+             "not once to its text")
     recorder.close()
     check_dialog(about, expected["About"])
     press(about, "English Language")
