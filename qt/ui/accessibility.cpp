@@ -88,10 +88,14 @@ void sendAtspiEvent(QObject*, const QString&, const QString&, int, const QVarian
 QAccessible::UpdateHandler underneath = nullptr;
 void mend(QAccessibleEvent* event);
 
-// Qt hands an event to the platform's bridge only while no handler is
-// installed: this one steps aside for the event it passes on.
+// To the handler underneath, or to the platform's bridge, which Qt hands
+// an event only while no handler is installed: this one steps aside.
 void passOn(QAccessibleEvent* event) {
-    QAccessible::installUpdateHandler(underneath);
+    if (underneath != nullptr) {
+        underneath(event);
+        return;
+    }
+    QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(&mend);
 }
