@@ -64,8 +64,8 @@ void sendAtspiEvent(QObject* object, const QString& member, const QString& kind,
     if (interface == nullptr) {
         return;
     }
-    const QString path = QStringLiteral("/org/a11y/atspi/accessible/%1")
-                             .arg(QAccessible::uniqueId(interface));
+    const QString path =
+        QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(interface));
     QDBusArgument application;
     application.beginStructure();
     application << bus.baseService()
@@ -198,7 +198,12 @@ void notifyVisibilityChanged(QWidget* control) {
     changed.invisible = true;
     QAccessibleStateChangeEvent event(control, changed);
     QAccessible::updateAccessibility(&event);
-    describeAnew(control->window());
+    // Only a dialog is described by the text it shows.
+    QWidget* window = control->window();
+    QAccessibleInterface* described = QAccessible::queryAccessibleInterface(window);
+    if (described != nullptr && described->role() == QAccessible::Dialog) {
+        describeAnew(window);
+    }
 }
 
 } // namespace velkorn::ui

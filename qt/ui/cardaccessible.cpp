@@ -18,7 +18,7 @@ class CardAccessible : public QAccessibleWidget {
     // read their text when they open.
     QAccessible::Role role() const override {
         return card()->presenter().id() == WindowId::Main ? QAccessible::Window
-                                                           : QAccessible::Dialog;
+                                                          : QAccessible::Dialog;
     }
 
     QString text(QAccessible::Text kind) const override {

@@ -43,8 +43,9 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
         // screen readers read as its description, once, and not again as
         // labels of its own.
         const ControlDescription* entry = controlDescription(label());
-        return entry != nullptr && entry->kind == ControlKind::PictureText ? QAccessible::Paragraph
-                                                                           : QAccessible::StaticText;
+        return entry != nullptr && entry->kind == ControlKind::PictureText
+                   ? QAccessible::Paragraph
+                   : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text kind) const override {

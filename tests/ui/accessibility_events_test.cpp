@@ -62,10 +62,12 @@ void record(QAccessibleEvent* event) {
             static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
         QAccessibleInterface* interface = event->accessibleInterface();
         if (changed.invisible) {
-            recorded().append(object + QLatin1String(interface->state().invisible ? " hidden" : " shown"));
+            recorded().append(object +
+                              QLatin1String(interface->state().invisible ? " hidden" : " shown"));
         }
         if (changed.checked) {
-            recorded().append(object + QLatin1String(interface->state().checked ? " checked" : " unchecked"));
+            recorded().append(
+                object + QLatin1String(interface->state().checked ? " checked" : " unchecked"));
         }
         break;
     }
@@ -150,8 +152,7 @@ class AccessibilityEventsTest : public QObject {
     void clicksChangeBoxesByTheCharactersThatChanged_data() {
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QStringList>("heard");
-        QTest::newRow("one digit") << QStringList{"Image1"}
-                                   << QStringList{"Text1 inserted 1 at 0"};
+        QTest::newRow("one digit") << QStringList{"Image1"} << QStringList{"Text1 inserted 1 at 0"};
         QTest::newRow("digits appended")
             << QStringList{"Image1", "Image2", "Image3"}
             << QStringList{"Text1 inserted 1 at 0", "Text1 inserted 2 at 1",
@@ -162,11 +163,10 @@ class AccessibilityEventsTest : public QObject {
         QTest::newRow("the second keypad")
             << QStringList{"Image13", "Image14"}
             << QStringList{"Text2 inserted 3 at 0", "Text2 inserted 4 at 1"};
-        QTest::newRow("Clear")
-            << QStringList{"Image1", "Image2", "Image13", "Image25"}
-            << QStringList{"Text1 inserted 1 at 0", "Text1 inserted 2 at 1",
-                           "Text2 inserted 3 at 0", "Text1 removed 12 at 0",
-                           "Text2 removed 3 at 0"};
+        QTest::newRow("Clear") << QStringList{"Image1", "Image2", "Image13", "Image25"}
+                               << QStringList{"Text1 inserted 1 at 0", "Text1 inserted 2 at 1",
+                                              "Text2 inserted 3 at 0", "Text1 removed 12 at 0",
+                                              "Text2 removed 3 at 0"};
     }
 
     void clicksChangeBoxesByTheCharactersThatChanged() {
@@ -199,7 +199,8 @@ class AccessibilityEventsTest : public QObject {
         QCOMPARE(only({"Image", "Warning", "Label"}), heard);
         // The choices are radio buttons; the one chosen is checked.
         for (const char* label : {"Label3", "Label4", "Label5"}) {
-            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(child(about, label));
+            QAccessibleInterface* button =
+                QAccessible::queryAccessibleInterface(child(about, label));
             QCOMPARE(button->role(), QAccessible::RadioButton);
             QVERIFY(button->state().checkable);
             QCOMPARE(bool(button->state().checked), choice == QLatin1String(label));
