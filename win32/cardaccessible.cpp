@@ -375,7 +375,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
         const auto index = itemIndex(child);
-        const bool presses = index && items[*index].role == AccessibleRole::PushButton;
+        const bool presses = index && pressable(items[*index].role);
         return giveString(presses ? L"Press" : L"", out);
     }
     HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return S_FALSE; }
@@ -444,7 +444,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         const auto index = itemIndex(child);
-        if (card == nullptr || !index || items[*index].role != AccessibleRole::PushButton) {
+        if (card == nullptr || !index || !pressable(items[*index].role)) {
             return DISP_E_MEMBERNOTFOUND;
         }
         PostMessageW(card->handle(), kAccessiblePress, *index, 0);
@@ -457,6 +457,9 @@ class CardAccessible final : public Unknown<CardAccessible> {
 
     static bool isSelf(const VARIANT& child) {
         return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+    }
+    static bool pressable(AccessibleRole role) {
+        return role == AccessibleRole::PushButton || role == AccessibleRole::RadioButton;
     }
     std::optional<std::size_t> itemIndex(const VARIANT& child) const {
         if (card == nullptr || child.vt != VT_I4 || child.lVal < 1 ||
@@ -477,6 +480,8 @@ class CardAccessible final : public Unknown<CardAccessible> {
         switch (role) {
         case AccessibleRole::PushButton:
             return ROLE_SYSTEM_PUSHBUTTON;
+        case AccessibleRole::RadioButton:
+            return ROLE_SYSTEM_RADIOBUTTON;
         case AccessibleRole::Text:
             return ROLE_SYSTEM_TEXT;
         case AccessibleRole::Label:
@@ -534,7 +539,6 @@ bool CardAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     }
     if (object == nullptr) {
         object = new CardAccessible(card, tree);
-        choicesChanged(); // what is checked now, before anyone listens
         for (const AccessibleItem& item : tree) {
             if (item.role == AccessibleRole::Text) {
                 HWND edit = card.control(item.control);
@@ -551,7 +555,6 @@ bool CardAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
 void CardAccessibility::press(WPARAM index) {
     if (index < tree.size() && IsWindowVisible(card.control(tree[index].control))) {
         card.presenter().click(tree[index].control);
-        choicesChanged();
     }
 }
 
@@ -564,12 +567,9 @@ void CardAccessibility::controlShown(std::string_view control, bool shown) {
     }
 }
 
-void CardAccessibility::choicesChanged() {
-    checked.resize(tree.size(), false);
+void CardAccessibility::controlChecked(std::string_view control) {
     for (std::size_t i = 0; i < tree.size(); ++i) {
-        const bool now = card.presenter().isChecked(tree[i].control);
-        if (now != checked[i]) {
-            checked[i] = now;
+        if (tree[i].control == control) {
             NotifyWinEvent(EVENT_OBJECT_STATECHANGE, card.handle(), OBJID_CLIENT,
                            static_cast<LONG>(i + 1));
         }

@@ -41,14 +41,13 @@ class CardAccessibility {
     void press(WPARAM index);
     // What changed, for screen readers that listen.
     void controlShown(std::string_view control, bool shown);
-    void choicesChanged();
+    void controlChecked(std::string_view control);
 
     const std::vector<AccessibleItem>& items() const { return tree; }
 
   private:
     CardWindow& card;
     std::vector<AccessibleItem> tree;
-    std::vector<bool> checked;
     std::vector<HWND> subclassed;
     CardAccessible* object = nullptr;
 };

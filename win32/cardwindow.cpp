@@ -201,6 +201,10 @@ void CardWindow::setControlVisible(std::string_view name, bool visible) {
     accessible.controlShown(name, visible);
 }
 
+void CardWindow::setControlChecked(std::string_view name, bool) {
+    accessible.controlChecked(name); // the state is read from the presenter
+}
+
 void CardWindow::usePictures(int drawingScale) {
     drawing = drawingScale;
     layout();
@@ -319,11 +323,7 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_Activate(wParam);
         return 0;
     case kCardKey:
-        if (presenter().keyPressed(*reinterpret_cast<const KeyChord*>(lParam))) {
-            accessible.choicesChanged();
-            return 1;
-        }
-        return 0;
+        return presenter().keyPressed(*reinterpret_cast<const KeyChord*>(lParam)) ? 1 : 0;
     case WM_GETOBJECT: {
         LRESULT answer = 0;
         return accessible.answer(wParam, lParam, answer)
@@ -366,7 +366,6 @@ void CardWindow::Control_Click(HWND child) {
     const CardControl* control = find(child);
     if (control != nullptr && control->entry->kind != ControlKind::TextBox) {
         presenter().click(control->entry->name);
-        accessible.choicesChanged();
     }
 }
 

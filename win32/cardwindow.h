@@ -53,6 +53,7 @@ class CardWindow : public virtual CardView {
     double captionWidth(const std::u16string& text, double pointSize) const override;
     double controlWidth(std::string_view control) const override;
     void setControlVisible(std::string_view control, bool visible) override;
+    void setControlChecked(std::string_view control, bool checked) override;
     void usePictures(int drawingScale) override;
     void beep() override;
     void addDecorations() override;

@@ -23,7 +23,8 @@ constexpr ControlDescription languageLabel(std::string_view name, const char* ca
             .textRole = TextRole::StripText,
             .toolTip = toolTip,
             .background = kLanguageButton,
-            .clicks = true};
+            .clicks = true,
+            .choice = true};
 }
 
 // Named by what it says, in its language, as the English paragraph it

@@ -5,7 +5,7 @@ namespace {
 
 AccessibleRole roleOf(const ControlDescription& entry) {
     if (entry.clicks) {
-        return AccessibleRole::PushButton;
+        return entry.choice ? AccessibleRole::RadioButton : AccessibleRole::PushButton;
     }
     switch (entry.kind) {
     case ControlKind::TextBox:
@@ -65,10 +65,12 @@ std::string_view roleWord(AccessibleRole role) {
     switch (role) {
     case AccessibleRole::PushButton:
         return "push button";
+    case AccessibleRole::RadioButton:
+        return "radio button";
     case AccessibleRole::Text:
         return "text";
     case AccessibleRole::Label:
-        return "label";
+        return "static text";
     case AccessibleRole::Graphic:
         return "graphic";
     }

@@ -12,13 +12,10 @@ using form3::kEnglishWarning;
 } // namespace
 
 Form3Presenter::Form3Presenter(FormHost& host, CardView& view, DragSettings drag)
-    : CardPresenter(form3Description(), WindowId::About, host, view, drag) {}
+    : CardPresenter(form3Description(), WindowId::About, host, view, drag), view(view) {}
 
 void Form3Presenter::formLoad() {
-    setControlShown(kBengaliWarning, false);
-    setControlShown(kChineseWarning, false);
-    setControlShown(kEnglishWarning, true);
-    shown = Language::English;
+    showLanguage(Language::English);
 }
 
 void Form3Presenter::click(std::string_view control) {
@@ -63,6 +60,9 @@ void Form3Presenter::showLanguage(Language language) {
         break;
     }
     setControlShown(kEnglishWarning, language == Language::English);
+    view.setControlChecked(form3::kEnglish, language == Language::English);
+    view.setControlChecked(form3::kBengali, language == Language::Bengali);
+    view.setControlChecked(form3::kChinese, language == Language::Chinese);
     shown = language;
 }
 

@@ -14,6 +14,20 @@ class CardAccessible : public QAccessibleWidget {
   public:
     explicit CardAccessible(PictureCard* card) : QAccessibleWidget(card, QAccessible::Window) {}
 
+    // Help and About have nothing to focus: as dialogs, screen readers
+    // read their text when they open.
+    QAccessible::Role role() const override {
+        return card()->presenter().id() == WindowId::Main ? QAccessible::Window
+                                                          : QAccessible::Dialog;
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Description && role() == QAccessible::Dialog) {
+            return shownText();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
     int childCount() const override { return static_cast<int>(ordered().size()); }
 
     QAccessibleInterface* child(int index) const override {
@@ -28,6 +42,25 @@ class CardAccessible : public QAccessibleWidget {
     }
 
   private:
+    PictureCard* card() const { return static_cast<PictureCard*>(widget()); }
+
+    // The picture's texts and the pictures that say something, those
+    // shown, in reading order, a paragraph each: the labels and buttons
+    // are the dialog's controls, not its text.
+    QString shownText() const {
+        QStringList texts;
+        for (QWidget* child : ordered()) {
+            const ControlDescription* entry = controlDescription(child);
+            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child);
+            if (entry != nullptr && !entry->clicks && child->isVisible() && control != nullptr &&
+                (entry->kind == ControlKind::PictureText || entry->kind == ControlKind::Picture)) {
+                texts.append(control->text(QAccessible::Name));
+            }
+        }
+        texts.removeAll(QString());
+        return texts.join(u'\n');
+    }
+
     // The card's controls: those the reading order names, in its order,
     // then the rest in the order they were made.
     QList<QWidget*> ordered() const {
@@ -53,6 +86,19 @@ class CardAccessible : public QAccessibleWidget {
 };
 
 } // namespace
+
+const ControlDescription* controlDescription(const QWidget* control) {
+    const auto* card = qobject_cast<const PictureCard*>(control->parentWidget());
+    if (card == nullptr) {
+        return nullptr;
+    }
+    for (const ControlDescription& entry : card->form().controls) {
+        if (latin1(entry.name) == control->objectName()) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
 
 QAccessibleInterface* cardAccessible(PictureCard* card) {
     return new CardAccessible(card);

@@ -2,6 +2,7 @@
 
 #include "cardfont.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 
 namespace velkorn::ui {
@@ -13,6 +14,20 @@ ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
 void ClickLabel::setCaption(const QString& text, double pointSize) {
     setFont(sansSerifFont(pointSize));
     setText(text);
+}
+
+void ClickLabel::setChecked(bool isChecked) {
+    checkable = true;
+    if (isChecked == checked) {
+        return;
+    }
+    checked = isChecked;
+    // As a checked button tells of it: screen readers hear the new choice
+    // without the focus moving to it.
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

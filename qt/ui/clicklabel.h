@@ -22,6 +22,12 @@ class ClickLabel : public QLabel {
     bool isClickable() const { return clickable; }
     void setClickable(bool clicks) { clickable = clicks; }
 
+    // One of a set of choices (About's languages): a radio button to screen
+    // readers, checked when it is the one chosen. Looks as before.
+    bool isCheckable() const { return checkable; }
+    bool isChecked() const { return checked; }
+    void setChecked(bool isChecked);
+
     // The key that does what a click does, as screen readers give it.
     const QString& shortcutText() const { return shortcut; }
     void setShortcutText(const QString& text) { shortcut = text; }
@@ -37,6 +43,8 @@ class ClickLabel : public QLabel {
   private:
     Qt::MouseButton pressedButton = Qt::NoButton;
     bool clickable = false;
+    bool checkable = false;
+    bool checked = false;
     QString shortcut;
 };
 

@@ -1,7 +1,10 @@
 #include "clicklabelaccessible.h"
 
 #include "accessibletext.h"
+#include "cardaccessible.h"
 #include "clicklabel.h"
+
+#include "velkorn/formdescription.h"
 
 #include <QAccessibleWidget>
 
@@ -27,10 +30,22 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     }
 
     QAccessible::Role role() const override {
+        if (label()->isCheckable()) {
+            return QAccessible::RadioButton;
+        }
         if (label()->isClickable()) {
             return QAccessible::Button;
         }
-        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+        if (!label()->pixmap().isNull()) {
+            return QAccessible::Graphic;
+        }
+        // The picture's own texts are paragraphs: a dialog's text, which
+        // screen readers read as its description, once, and not again as
+        // labels of its own.
+        const ControlDescription* entry = controlDescription(label());
+        return entry != nullptr && entry->kind == ControlKind::PictureText
+                   ? QAccessible::Paragraph
+                   : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text kind) const override {
@@ -69,6 +84,8 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.focusable = false;
+        state.checkable = label()->isCheckable();
+        state.checked = label()->isChecked();
         return state;
     }
 

@@ -119,7 +119,16 @@ double PictureCard::controlWidth(std::string_view name) const {
 }
 
 void PictureCard::setControlVisible(std::string_view name, bool visible) {
-    control(name)->setVisible(visible);
+    QWidget* widget = control(name);
+    const bool wasVisible = widget->isVisible();
+    widget->setVisible(visible);
+    if (widget->isVisible() != wasVisible) {
+        notifyVisibilityChanged(widget);
+    }
+}
+
+void PictureCard::setControlChecked(std::string_view name, bool checked) {
+    label(name)->setChecked(checked);
 }
 
 void PictureCard::usePictures(int drawingScale) {

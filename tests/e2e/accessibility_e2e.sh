@@ -5,7 +5,9 @@
 # buttons and reads the boxes: the same as clicks give. Then every text
 # query a screen reader makes of a box, on texts that matter, each answered
 # at once and right; and the texts of the Help and About cards, read in
-# order as they are shown.
+# order as they are shown. Last, what screen readers hear without the
+# focus moving: the keypad's digits, Clear, About's language choice, and
+# Help and About as dialogs described by their text.
 set -euo pipefail
 
 executable=$1
@@ -37,6 +39,8 @@ timeout 90 dbus-run-session -- bash -c '
     timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_keypad.py" "$VELKORN_OUT" &&
         timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_text.py" >"$VELKORN_OUT.text" &&
         timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_cards.py" "$VELKORN_CARDS" \
+            >>"$VELKORN_OUT.text" &&
+        timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_events.py" "$VELKORN_CARDS" \
             >>"$VELKORN_OUT.text" &&
         timeout 60 /usr/bin/python3 -W ignore "$VELKORN_HERE/atspi_listing.py" "$VELKORN_LISTINGS" ||
         status=$?

@@ -15,7 +15,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 APPLICATION = "velkorn-calculator"
-TEXT_ROLES = (Atspi.Role.LABEL, Atspi.Role.STATIC, Atspi.Role.IMAGE)
+TEXT_ROLES = (Atspi.Role.LABEL, Atspi.Role.STATIC, Atspi.Role.PARAGRAPH, Atspi.Role.IMAGE)
 
 
 def fail(message):
@@ -53,10 +53,11 @@ def window(title, deadline):
 
 def press(frame, name):
     for node in descendants(frame):
-        if node.get_role() == Atspi.Role.PUSH_BUTTON and node.get_name() == name:
+        if (node.get_role() in (Atspi.Role.PUSH_BUTTON, Atspi.Role.RADIO_BUTTON)
+                and node.get_name() == name):
             node.do_action(0)
             return
-    fail(f"no push button named {name!r}")
+    fail(f"no push or radio button named {name!r}")
 
 
 def read(frame):

@@ -18,10 +18,12 @@ from gi.repository import Atspi  # noqa: E402
 APPLICATION = "velkorn-calculator"
 ROLE_WORDS = {
     Atspi.Role.PUSH_BUTTON: "push button",
+    Atspi.Role.RADIO_BUTTON: "radio button",
     Atspi.Role.ENTRY: "text",
     Atspi.Role.TEXT: "text",
-    Atspi.Role.LABEL: "label",
-    Atspi.Role.STATIC: "label",
+    Atspi.Role.LABEL: "static text",
+    Atspi.Role.STATIC: "static text",
+    Atspi.Role.PARAGRAPH: "static text",
     Atspi.Role.IMAGE: "graphic",
 }
 

@@ -21,7 +21,9 @@ TEST(AccessibleTree, EveryControlOnceWithItsRoleAndShortcut) {
         for (const AccessibleItem& item : accessibleItems(*form)) {
             ++seen[item.control];
             const ControlDescription& control = form->control(item.control);
-            EXPECT_EQ(item.role == AccessibleRole::PushButton, control.clicks) << item.control;
+            const bool pressable = item.role == AccessibleRole::PushButton ||
+                                   item.role == AccessibleRole::RadioButton;
+            EXPECT_EQ(pressable, control.clicks) << item.control;
             EXPECT_EQ(item.role == AccessibleRole::Text, control.kind == ControlKind::TextBox);
             EXPECT_FALSE(item.name.empty()) << item.control;
             EXPECT_EQ(item.shortcut, keyChordText(form->shortcut(item.control)));
@@ -55,8 +57,8 @@ TEST(AccessibleTree, TheListingLeavesOutWhatIsHidden) {
     const std::string listing = accessibleListing(form3Description(), inChinese);
     EXPECT_EQ(listing.find("Warning in Bengali"), std::string::npos);
     EXPECT_NE(listing.find("|graphic|Warning in Chinese|\n"), std::string::npos);
-    EXPECT_NE(listing.find("Chinese Language|push button||Alt+C\n"), std::string::npos);
-    EXPECT_EQ(listing.find('\n'), listing.find("|label||\n") + 8); // one control a line
+    EXPECT_NE(listing.find("Chinese Language|radio button||Alt+C\n"), std::string::npos);
+    EXPECT_EQ(listing.find('\n'), listing.find("|static text||\n") + 14); // one control a line
 }
 
 } // namespace

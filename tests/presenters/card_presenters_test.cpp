@@ -105,6 +105,11 @@ TEST(Form3Presenter, LanguageLabelsSwitchTheWarning) {
         EXPECT_EQ(view.shown["Image1"], row.bengali);
         EXPECT_EQ(view.shown["Image2"], row.chinese);
         EXPECT_EQ(view.shown["Warning"], row.language == Language::English);
+        // The chosen language is the one checked choice.
+        EXPECT_EQ(view.checked,
+                  (std::map<std::string, bool>{{"Label3", row.language == Language::English},
+                                               {"Label4", row.language == Language::Bengali},
+                                               {"Label5", row.language == Language::Chinese}}));
         EXPECT_TRUE(host.calls.empty());
     }
 }

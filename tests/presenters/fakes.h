@@ -59,6 +59,9 @@ class FakeCardView : public virtual CardView {
         calls.push_back(std::string(visible ? "show " : "hide ") + std::string(control));
         shown[std::string(control)] = visible;
     }
+    void setControlChecked(std::string_view control, bool isChecked) override {
+        checked[std::string(control)] = isChecked;
+    }
     void usePictures(int drawingScale) override {
         calls.push_back("pictures @" + std::to_string(drawingScale));
     }
@@ -86,6 +89,7 @@ class FakeCardView : public virtual CardView {
     std::map<std::string, std::u16string> captions;
     std::map<std::string, double> sizes;
     std::map<std::string, bool> shown;
+    std::map<std::string, bool> checked;
     int captionsSet = 0;
     double widthPerPoint = 1;
     Point position{100, 100};

@@ -149,10 +149,12 @@ std::string roleWord(IAccessible* object, VARIANT id) {
     switch (value.lVal) {
     case ROLE_SYSTEM_PUSHBUTTON:
         return "push button";
+    case ROLE_SYSTEM_RADIOBUTTON:
+        return "radio button";
     case ROLE_SYSTEM_TEXT:
         return "text";
     case ROLE_SYSTEM_STATICTEXT:
-        return "label";
+        return "static text";
     case ROLE_SYSTEM_GRAPHIC:
         return "graphic";
     default:

@@ -52,6 +52,9 @@ struct ControlDescription {
     // Reacts to clicks: a push button to screen readers, whose press
     // action does what a click does.
     bool clicks = false;
+    // One of a set of choices that clicks choose between, the one in force
+    // checked: a radio button to screen readers.
+    bool choice = false;
 };
 
 struct FormDescription {

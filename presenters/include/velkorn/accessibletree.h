@@ -17,9 +17,11 @@
 namespace velkorn {
 
 enum class AccessibleRole {
-    PushButton, // takes clicks: its press action does what a click does
+    PushButton,  // takes clicks: its press action does what a click does
+    RadioButton, // the same, one of a set of choices (About's languages)
     Text,       // an editable box; its value is its text
-    Label,      // static text: a caption, the clock, a picture's text
+    Label,      // static text: a caption, the clock, a picture's text (which
+                // Qt gives AT-SPI as a paragraph)
     Graphic,    // a picture that is read by its name (About's warnings)
 };
 
@@ -33,7 +35,8 @@ struct AccessibleItem {
 
 std::vector<AccessibleItem> accessibleItems(const FormDescription& form);
 
-// "push button", "text", "label", "graphic": the listing's words.
+// "push button", "radio button", "text", "static text", "graphic": the
+// listing's words.
 std::string_view roleWord(AccessibleRole role);
 
 // One line a control shown, in reading order: name|role|description|

@@ -21,6 +21,13 @@ class CardView : public DragView {
     virtual double captionWidth(const std::u16string& text, double pointSize) const = 0;
     virtual double controlWidth(std::string_view control) const = 0;
     virtual void setControlVisible(std::string_view control, bool visible) = 0;
+    // Marks a label as one of a set of choices (About's languages) and
+    // whether it is the one chosen, for screen readers: a radio button,
+    // checked or not. A front end that cannot say so ignores it.
+    virtual void setControlChecked(std::string_view control, bool checked) {
+        static_cast<void>(control);
+        static_cast<void>(checked);
+    }
     // Shows the background and picture controls from their drawings at
     // this scale (1: name.jpg, 2: name@2x.jpg), fitted to the screen.
     virtual void usePictures(int drawingScale) = 0;

@@ -23,6 +23,7 @@ class Form3Presenter final : public CardPresenter {
     void formLoad() override;
     void showLanguage(Language language);
 
+    CardView& view;
     Language shown = Language::English;
 };
 
