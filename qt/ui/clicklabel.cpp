@@ -3,7 +3,6 @@
 #include "cardfont.h"
 
 #include <QAccessible>
-#include <QMouseEvent>
 
 namespace velkorn::ui {
 
@@ -28,28 +27,6 @@ void ClickLabel::setChecked(bool isChecked) {
     changed.checked = true;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
-}
-
-void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    const Qt::MouseButton button = event->button();
-    pressedButton = (button == Qt::LeftButton || button == Qt::RightButton) ? button : Qt::NoButton;
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    const bool isClick = event->button() == pressedButton && pressedButton != Qt::NoButton &&
-                         rect().contains(event->position().toPoint());
-    pressedButton = Qt::NoButton;
-    if (isClick) {
-        emit clicked();
-    }
-}
-
-void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    // QLabel would treat this as another press; it is no click at all.
-    event->accept();
-    pressedButton = Qt::NoButton;
 }
 
 } // namespace velkorn::ui

@@ -1,8 +1,7 @@
-// A label or picture button on one of the picture cards. It keeps every mouse
-// press for itself (a plain QLabel hands presses on to the window, which
-// would start a drag) and turns a press and release of the left or right
-// button over it into clicked(). The second press of a double click is no
-// click, so two quick clicks act once.
+// A label or picture button on one of the picture cards. Its card hands its
+// presses to the window's presenter, whose click rule decides what is a
+// click (as on Windows, where the card draws it); clicked() is a screen
+// reader's press.
 #pragma once
 
 #include <QLabel>
@@ -35,13 +34,8 @@ class ClickLabel : public QLabel {
   signals:
     void clicked();
 
-  protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    Qt::MouseButton pressedButton = Qt::NoButton;
     bool clickable = false;
     bool checkable = false;
     bool checked = false;

@@ -74,7 +74,9 @@ PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
 void PictureCard::present() {
     CardPresenter& card = presenter();
     for (const ControlDescription& entry : description.controls) {
-        if (entry.kind == ControlKind::TextBox) {
+        // The boxes' keys meet the shortcuts first; the presses on labels
+        // and pictures go to the presenter's click rule.
+        if (entry.kind != ControlKind::PictureText) {
             control(entry.name)->installEventFilter(this);
         }
         if (entry.clicks) {
@@ -258,7 +260,37 @@ bool PictureCard::eventFilter(QObject* watched, QEvent* event) {
         presenter().keyPressed(keyChord(*static_cast<QKeyEvent*>(event)))) {
         return true;
     }
+    if (qobject_cast<ClickLabel*>(watched) != nullptr && labelPressed(watched, event)) {
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+// A press or release on a label, handed to the presenter at its place on
+// the card: the label keeps it, so that it never reaches the card as a
+// drag.
+bool PictureCard::labelPressed(QObject* label, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto button = mouseButton(mouse->button());
+    if (!button) {
+        return true;
+    }
+    // The middle of the pixel, in the twips the presenter lays out in.
+    const QPoint at = static_cast<QWidget*>(label)->mapTo(this, mouse->position().toPoint());
+    const int x = at.x() * 15 + 7;
+    const int y = at.y() * 15 + 7;
+    if (type == QEvent::MouseButtonRelease) {
+        presenter().pointerReleased(*button, x, y);
+    } else {
+        presenter().pointerPressed(x, y, *button, type == QEvent::MouseButtonDblClick,
+                                   globalPoint(mouse));
+    }
+    return true;
 }
 
 void PictureCard::closeEvent(QCloseEvent* event) {

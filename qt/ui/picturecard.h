@@ -66,6 +66,7 @@ class PictureCard : public QWidget, public virtual CardView {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool labelPressed(QObject* label, QEvent* event);
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -268,3 +268,84 @@ TEST(CardPresenters, DecorationsComeAfterTheFirstFrameOnly) {
 
 } // namespace
 } // namespace velkorn::test
+
+namespace velkorn::test {
+namespace {
+
+// The click rule, for every front end: presses and releases at points of
+// the main window (twips), and what the window then did.
+TEST(CardPresenters, PressAndReleaseOverTheSameControlIsAClick) {
+    struct Step {
+        bool press;
+        int x, y;
+        MouseButton button = MouseButton::Left;
+        bool secondOfDouble = false;
+    };
+    const Point plus{2700 + 240, 2280 + 240}; // Image21, "+"
+    const Point one{120 + 240, 2280 + 240};   // Image1
+    const Point vob{2800, 3700};              // Label8, a caption
+    const Point background{4400, 5300};
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        std::string text1;
+        bool dragging;
+    } table[] = {
+        {"a left click", {{true, one.x, one.y}, {false, one.x, one.y}}, "1", false},
+        {"a right click",
+         {{true, one.x, one.y, MouseButton::Right}, {false, one.x, one.y, MouseButton::Right}},
+         "1",
+         false},
+        {"the middle button",
+         {{true, one.x, one.y, MouseButton::Middle}, {false, one.x, one.y, MouseButton::Middle}},
+         "",
+         false},
+        {"released elsewhere", {{true, one.x, one.y}, {false, plus.x, plus.y}}, "", false},
+        {"another button released",
+         {{true, one.x, one.y}, {false, one.x, one.y, MouseButton::Right}},
+         "",
+         false},
+        {"a double click enters one digit",
+         {{true, one.x, one.y},
+          {false, one.x, one.y},
+          {true, one.x, one.y, MouseButton::Left, true},
+          {false, one.x, one.y}},
+         "1",
+         false},
+        {"a caption takes the press and does nothing", {{true, vob.x, vob.y}}, "", false},
+        {"the background drags", {{true, background.x, background.y}}, "", true},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.name);
+        FakeHost host;
+        FakeForm1View view;
+        FakeClock clock;
+        Form1Presenter main(host, view, clock, {});
+        main.load(1.0);
+        for (const Step& step : row.steps) {
+            if (step.press) {
+                main.pointerPressed(step.x, step.y, step.button, step.secondOfDouble, {0, 0});
+            } else {
+                main.pointerReleased(step.button, step.x, step.y);
+            }
+        }
+        EXPECT_EQ(toUtf8(main.boxText(BoxId::Text1)), row.text1);
+        EXPECT_EQ(main.windowDrag().state() != WindowDrag::State::Idle, row.dragging);
+    }
+}
+
+// What is hidden takes no press: About's warnings as the language shows.
+TEST(CardPresenters, OnlyWhatIsShownTakesAPress) {
+    FakeHost host;
+    FakeCardView view;
+    Form3Presenter about(host, view, {});
+    about.load(1.0);
+    EXPECT_EQ(about.controlAt(1000, 4400), std::nullopt); // the English text drags
+    about.click("Label5");
+    EXPECT_EQ(about.controlAt(1000, 4400), std::optional<std::string_view>("Image2"));
+    EXPECT_TRUE(about.isShown("Image2"));
+    EXPECT_FALSE(about.isShown("Image1"));
+}
+
+} // namespace
+} // namespace velkorn::test
