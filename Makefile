@@ -15,7 +15,7 @@ BUILD_PACKAGES := cmake make g++ pkgconf qt6-base-dev libxcb1-dev fonts-liberati
 # Xvfb, openbox and xdotool are also what `make run` uses without a display.
 DISPLAY_PACKAGES := xvfb xauth openbox xdotool x11-utils
 PACKAGE_PACKAGES := dpkg-dev file
-TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) lintian libgtest-dev clang qt6-base-private-dev \
+TEST_PACKAGES := $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) $(PACKAGE_PACKAGES) lintian libgtest-dev clang \
 	libclang-rt-dev xclip imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream \
 	at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland
 # The Windows program, cross-built; its tests run under Wine, in a folder
