@@ -104,8 +104,8 @@ template <typename Derived> class Unknown : public IAccessible {
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
         return E_NOTIMPL;
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -231,8 +231,8 @@ class CardAccessible final : public Unknown<CardAccessible> {
             void* standard = nullptr;
             if (edit != nullptr && SUCCEEDED(Ole::get().standardObject(
                                        edit, OBJID_CLIENT, IID_IAccessible, &standard))) {
-                boxes[index] = new BoxAccessible(static_cast<IAccessible*>(standard), this,
-                                                 items[index]);
+                boxes[index] =
+                    new BoxAccessible(static_cast<IAccessible*>(standard), this, items[index]);
             }
         }
         return boxes[index];
@@ -404,9 +404,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
             next = direction == NAVDIR_FIRSTCHILD ? 1 : direction == NAVDIR_LASTCHILD ? count : 0;
         } else if (itemIndex(start)) {
             const long at = start.lVal;
-            next = direction == NAVDIR_NEXT       ? at + 1
-                   : direction == NAVDIR_PREVIOUS ? at - 1
-                                                  : 0;
+            next = direction == NAVDIR_NEXT ? at + 1 : direction == NAVDIR_PREVIOUS ? at - 1 : 0;
         } else {
             return E_INVALIDARG;
         }
@@ -429,11 +427,11 @@ class CardAccessible final : public Unknown<CardAccessible> {
             return S_FALSE;
         }
         const double toTwips = 1440.0 / card->dotsPerInch();
-        const auto hit = controlAt(card->form(), static_cast<int>(point.x * toTwips),
-                                   static_cast<int>(point.y * toTwips),
-                                   [this](std::string_view name) {
-                                       return IsWindowVisible(card->control(name)) != FALSE;
-                                   });
+        const auto hit =
+            controlAt(card->form(), static_cast<int>(point.x * toTwips),
+                      static_cast<int>(point.y * toTwips), [this](std::string_view name) {
+                          return IsWindowVisible(card->control(name)) != FALSE;
+                      });
         for (std::size_t i = 0; hit && i < items.size(); ++i) {
             if (items[i].control == *hit) {
                 return giveChild(i, out);

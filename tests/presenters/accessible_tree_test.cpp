@@ -21,8 +21,8 @@ TEST(AccessibleTree, EveryControlOnceWithItsRoleAndShortcut) {
         for (const AccessibleItem& item : accessibleItems(*form)) {
             ++seen[item.control];
             const ControlDescription& control = form->control(item.control);
-            const bool pressable = item.role == AccessibleRole::PushButton ||
-                                   item.role == AccessibleRole::RadioButton;
+            const bool pressable =
+                item.role == AccessibleRole::PushButton || item.role == AccessibleRole::RadioButton;
             EXPECT_EQ(pressable, control.clicks) << item.control;
             EXPECT_EQ(item.role == AccessibleRole::Text, control.kind == ControlKind::TextBox);
             EXPECT_FALSE(item.name.empty()) << item.control;

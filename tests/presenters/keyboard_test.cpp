@@ -71,8 +71,7 @@ TEST(Keyboard, EveryActionHasAKeyAndNoWindowHasOneTwice) {
         for (const ControlDescription& control : form->controls) {
             // The keypads' digits are typed into the boxes instead; the
             // clock, whose click shows the time, shows it every half second.
-            const bool digit = control.kind == ControlKind::Picture &&
-                               control.toolTip != nullptr &&
+            const bool digit = control.kind == ControlKind::Picture && control.toolTip != nullptr &&
                                std::string_view(control.toolTip).size() == 1;
             if (control.clicks && !digit && control.name != "Label12") {
                 EXPECT_NE(form->shortcut(control.name).key, Key::None) << control.name;
@@ -127,10 +126,8 @@ TEST(Keyboard, ShortcutsAreWrittenAsBothPlatformsWriteThem) {
         KeyChord chord;
         const char* text;
     } table[] = {
-        {{letterKey('P'), Alt}, "Alt+P"},
-        {{Key::F1}, "F1"},
-        {{Key::Escape}, "Esc"},
-        {{Key::F1, Control | Shift}, "Ctrl+Shift+F1"},
+        {{letterKey('P'), Alt}, "Alt+P"}, {{Key::F1}, "F1"},
+        {{Key::Escape}, "Esc"},           {{Key::F1, Control | Shift}, "Ctrl+Shift+F1"},
         {{Key::None, Alt}, ""},
     };
     for (const auto& row : table) {

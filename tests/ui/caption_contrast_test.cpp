@@ -60,8 +60,8 @@ QPalette darkPalette() {
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
         palette.setColor(role, Qt::black);
     }
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                      QPalette::HighlightedText}) {
+    for (auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText}) {
         palette.setColor(role, Qt::white);
     }
     palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
@@ -88,12 +88,11 @@ class CaptionContrastTest : public QObject {
                 continue;
             }
             const double ratio = captionContrast(image, control->geometry());
-            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 of %2: %3:1")
-                                                  .arg(QString::fromUtf8(entry.name.data(),
-                                                                         entry.name.size()),
-                                                       QString::fromUtf8(form.name.data(),
-                                                                         form.name.size()))
-                                                  .arg(ratio, 0, 'f', 2)));
+            QVERIFY2(ratio >= 4.5,
+                     qPrintable(QStringLiteral("%1 of %2: %3:1")
+                                    .arg(QString::fromUtf8(entry.name.data(), entry.name.size()),
+                                         QString::fromUtf8(form.name.data(), form.name.size()))
+                                    .arg(ratio, 0, 'f', 2)));
             ++measured;
         }
         QVERIFY(measured > 0);

@@ -19,10 +19,10 @@ namespace velkorn {
 enum class AccessibleRole {
     PushButton,  // takes clicks: its press action does what a click does
     RadioButton, // the same, one of a set of choices (About's languages)
-    Text,       // an editable box; its value is its text
-    Label,      // static text: a caption, the clock, a picture's text (which
-                // Qt gives AT-SPI as a paragraph)
-    Graphic,    // a picture that is read by its name (About's warnings)
+    Text,        // an editable box; its value is its text
+    Label,       // static text: a caption, the clock, a picture's text (which
+                 // Qt gives AT-SPI as a paragraph)
+    Graphic,     // a picture that is read by its name (About's warnings)
 };
 
 struct AccessibleItem {
