@@ -14,41 +14,9 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-APPLICATION = "velkorn-calculator"
+from atspi_support import application, descendants, fail, window  # noqa: E402
+
 TEXT_ROLES = (Atspi.Role.LABEL, Atspi.Role.STATIC, Atspi.Role.PARAGRAPH, Atspi.Role.IMAGE)
-
-
-def fail(message):
-    print(f"FAIL: {message}", file=sys.stderr)
-    sys.exit(1)
-
-
-def application():
-    desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(i)
-        if app is not None and app.get_name() == APPLICATION:
-            return app
-    return None
-
-
-def descendants(node):
-    for i in range(node.get_child_count()):
-        child = node.get_child_at_index(i)
-        if child is not None:
-            yield child
-            yield from descendants(child)
-
-
-def window(title, deadline):
-    while time.monotonic() < deadline:
-        app = application()
-        for i in range(app.get_child_count() if app else 0):
-            frame = app.get_child_at_index(i)
-            if frame is not None and frame.get_name() == title:
-                return frame
-        time.sleep(0.1)
-    fail(f"no window titled {title!r} on the accessibility bus")
 
 
 def press(frame, name):

@@ -18,36 +18,9 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-APPLICATION = "velkorn-calculator"
+from atspi_support import descendants, fail, window  # noqa: E402
+
 BUTTONS = (Atspi.Role.PUSH_BUTTON, Atspi.Role.RADIO_BUTTON)
-
-
-def fail(message):
-    print(f"FAIL: {message}", file=sys.stderr)
-    sys.exit(1)
-
-
-def descendants(node):
-    for i in range(node.get_child_count()):
-        child = node.get_child_at_index(i)
-        if child is not None:
-            yield child
-            yield from descendants(child)
-
-
-def window(title, deadline):
-    while time.monotonic() < deadline:
-        desktop = Atspi.get_desktop(0)
-        for i in range(desktop.get_child_count()):
-            app = desktop.get_child_at_index(i)
-            if app is None or app.get_name() != APPLICATION:
-                continue
-            for j in range(app.get_child_count()):
-                frame = app.get_child_at_index(j)
-                if frame is not None and frame.get_name() == title:
-                    return frame
-        time.sleep(0.1)
-    fail(f"no window titled {title!r} on the accessibility bus")
 
 
 def named(frame, name, roles=None):

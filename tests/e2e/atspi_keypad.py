@@ -14,40 +14,15 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-APPLICATION = "velkorn-calculator"
-
-
-def fail(message):
-    print(f"FAIL: {message}", file=sys.stderr)
-    sys.exit(1)
-
-
-def find_application(deadline):
-    while time.monotonic() < deadline:
-        desktop = Atspi.get_desktop(0)
-        for i in range(desktop.get_child_count()):
-            child = desktop.get_child_at_index(i)
-            if child is not None and child.get_name() == APPLICATION:
-                return child
-        time.sleep(0.1)
-    fail(f"{APPLICATION} did not appear on the accessibility bus")
-
-
-def descendants(node):
-    for i in range(node.get_child_count()):
-        child = node.get_child_at_index(i)
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
+from atspi_support import application, descendants, fail  # noqa: E402
 
 
 def main():
     deadline = time.monotonic() + 30
-    application = find_application(deadline)
+    calculator = application(deadline)
     # The window's controls appear once it is shown.
     while True:
-        nodes = list(descendants(application))
+        nodes = list(descendants(calculator))
         buttons = [n for n in nodes if n.get_role() == Atspi.Role.PUSH_BUTTON]
         boxes = {n.get_name(): n for n in nodes if n.get_role() == Atspi.Role.TEXT}
         if len(buttons) >= 27 and len(boxes) >= 3 or time.monotonic() > deadline:

@@ -15,7 +15,8 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-APPLICATION = "velkorn-calculator"
+from atspi_support import fail, window  # noqa: E402
+
 ROLE_WORDS = {
     Atspi.Role.PUSH_BUTTON: "push button",
     Atspi.Role.RADIO_BUTTON: "radio button",
@@ -26,26 +27,6 @@ ROLE_WORDS = {
     Atspi.Role.PARAGRAPH: "static text",
     Atspi.Role.IMAGE: "graphic",
 }
-
-
-def fail(message):
-    print(f"FAIL: {message}", file=sys.stderr)
-    sys.exit(1)
-
-
-def frame(title, deadline):
-    while time.monotonic() < deadline:
-        desktop = Atspi.get_desktop(0)
-        for i in range(desktop.get_child_count()):
-            app = desktop.get_child_at_index(i)
-            if app is None or app.get_name() != APPLICATION:
-                continue
-            for j in range(app.get_child_count()):
-                window = app.get_child_at_index(j)
-                if window is not None and window.get_name() == title:
-                    return window
-        time.sleep(0.1)
-    fail(f"no window titled {title!r} on the accessibility bus")
 
 
 def shown(node):
@@ -97,12 +78,12 @@ def settled(window, deadline, wanted=None):
 def main():
     folder = sys.argv[1]
     deadline = time.monotonic() + 40
-    main_window = frame("Velkorn Calculator", deadline)
+    main_window = window("Velkorn Calculator", deadline)
     results = {"main": settled(main_window, deadline)}
     press(main_window, "Help")
-    results["help"] = settled(frame("Help", deadline), deadline)
+    results["help"] = settled(window("Help", deadline), deadline)
     press(main_window, "About")
-    about = frame("About", deadline)
+    about = window("About", deadline)
     press(about, "Chinese Language")
     with open(os.path.join(folder, "golden-about-chinese.txt"), encoding="utf-8") as golden:
         results["about-chinese"] = settled(about, deadline, golden.read())

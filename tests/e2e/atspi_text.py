@@ -16,7 +16,8 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-APPLICATION = "velkorn-calculator"
+from atspi_support import APPLICATION, fail  # noqa: E402
+
 SMILE = "\U0001F600"
 TEXTS = ["", "1", "12", "-32768", "123456789012345", "abc def", "12 + 3", SMILE + "1" + SMILE]
 BOUNDARIES = [
@@ -28,11 +29,6 @@ BOUNDARIES = [
     Atspi.TextBoundaryType.LINE_START,
     Atspi.TextBoundaryType.LINE_END,
 ]
-
-
-def fail(message):
-    print(f"FAIL: {message}", file=sys.stderr)
-    sys.exit(1)
 
 
 def find_named(name, deadline):
