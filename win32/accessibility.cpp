@@ -31,20 +31,6 @@ Annotations::~Annotations() {
     }
 }
 
-void Annotations::setName(HWND control, const std::wstring& name) {
-    if (services != nullptr) {
-        services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_NAME, name.c_str());
-    }
-}
-
-void Annotations::setDescription(HWND control, const std::wstring& description) {
-    if (services != nullptr) {
-        services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_DESCRIPTION, description.c_str());
-    }
-}
-
 void Annotations::makeLiveRegion(HWND control) {
     if (services != nullptr) {
         VARIANT polite{}; // VariantInit would import OLEAUT32 for this

@@ -1,7 +1,6 @@
-// Names and descriptions for screen readers where a control's window text
-// cannot carry them (an EDIT box's text is its value; a picture has none):
-// Microsoft Active Accessibility's dynamic annotation, reached through COM,
-// so that the program links no further DLL.
+// The main window's announcements to screen readers: a live region set up
+// through Microsoft Active Accessibility's dynamic annotation, reached
+// through COM, so that the program links no further DLL.
 #pragma once
 
 #include <windows.h>
@@ -19,8 +18,6 @@ class Annotations {
     Annotations(const Annotations&) = delete;
     Annotations& operator=(const Annotations&) = delete;
 
-    void setName(HWND control, const std::wstring& name);
-    void setDescription(HWND control, const std::wstring& description);
     // A polite live region: a screen reader speaks its name when told that
     // it changed (announce), without moving the focus.
     void makeLiveRegion(HWND control);

@@ -71,8 +71,7 @@ void addToolTip(HWND card, HWND toolTips, CardControl& control) {
 
 } // namespace
 
-std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi,
-                                       Annotations& annotations) {
+std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi) {
     std::vector<CardControl> controls(description.controls.size());
     // A new child window goes to the bottom of its siblings (as a dialog's
     // controls do, whose tab order is their creation order): made in the
@@ -92,12 +91,6 @@ std::vector<CardControl> buildControls(HWND card, const FormDescription& descrip
         control.area = twipsArea(entry, dpi);
         control.window = createControl(card, entry, name != nullptr ? widen(name) : control.caption,
                                        kFirstControlId + static_cast<int>(i), control.area);
-        if (entry.kind == ControlKind::TextBox && name != nullptr) {
-            annotations.setName(control.window, widen(name));
-        }
-        if (entry.accessibleDescription != nullptr) {
-            annotations.setDescription(control.window, widen(entry.accessibleDescription));
-        }
     }
     return controls;
 }

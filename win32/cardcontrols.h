@@ -2,11 +2,10 @@
 // its DPI: EDIT boxes (number boxes on the main window); push buttons for
 // the controls that take clicks (see clickbutton.h); owner-drawn statics
 // for the other labels and pictures, which the card draws transparent over
-// its background. Each has its tool tip and, for screen readers, its name
-// and description.
+// its background. Each has its tool tip; what screen readers meet is the
+// card's own (cardaccessible.h).
 #pragma once
 
-#include "accessibility.h"
 #include "pictures.h"
 
 #include "velkorn/formdescription.h"
@@ -35,8 +34,7 @@ struct CardControl {
 
 // Front to back, as the description lists them, each where it lies at the
 // DPI.
-std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi,
-                                       Annotations& annotations);
+std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi);
 
 // The controls' tool tips, in a tool tip window of the card's; returns it.
 HWND addToolTips(HWND card, std::vector<CardControl>& controls);

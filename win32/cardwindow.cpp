@@ -44,7 +44,7 @@ Point cursor() {
 
 CardWindow::CardWindow(const FormDescription& description) : description(description) {
     createWindow();
-    controls = buildControls(window, description, dpi, annotations);
+    controls = buildControls(window, description, dpi);
     SetTimer(window, kAfterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 }
 

@@ -7,7 +7,6 @@
 // a change of DPI) and does what the presenter asks through CardView.
 #pragma once
 
-#include "accessibility.h"
 #include "cardaccessible.h"
 #include "cardcontrols.h"
 #include "pictures.h"
@@ -68,7 +67,6 @@ class CardWindow : public virtual CardView {
     void present();
     static DragSettings dragSettings();
     double scale() const { return dpi / 96.0; }
-    Annotations& accessibility() { return annotations; }
     // The control that the focus goes to when the window is activated,
     // until the user moves it.
     void focusOnActivation(HWND control) { lastFocus = control; }
@@ -95,7 +93,6 @@ class CardWindow : public virtual CardView {
     void Form_DpiChanged(UINT newDpi, const RECT& suggested);
 
     const FormDescription& description;
-    Annotations annotations;
     CardAccessibility accessible{*this};
     HWND window = nullptr;
     HWND toolTips = nullptr;

@@ -41,7 +41,7 @@ Form1::Form1(FormHost& host)
     connectBoxes();
     announcer = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle(),
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
-    accessibility().makeLiveRegion(announcer);
+    annotations.makeLiveRegion(announcer);
     present();
     SetTimer(handle(), kTimer1, Form1Presenter::kClockIntervalMs, nullptr);
 }

@@ -3,6 +3,7 @@
 // rule, the clock; the window shows what the presenter asks.
 #pragma once
 
+#include "accessibility.h"
 #include "cardwindow.h"
 
 #include "velkorn/form1presenter.h"
@@ -44,6 +45,7 @@ class Form1 final : public CardWindow, public Form1View {
     LocalClock clock;
     Form1Presenter form;
     std::array<HWND, 3> boxes{};
+    Annotations annotations; // only the main window announces
     HWND announcer = nullptr; // a live region of no size
 };
 

@@ -14,7 +14,7 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-from atspi_support import application, descendants, fail, window  # noqa: E402
+from atspi_support import card_texts, application, descendants, fail, window  # noqa: E402
 
 TEXT_ROLES = (Atspi.Role.LABEL, Atspi.Role.STATIC, Atspi.Role.PARAGRAPH, Atspi.Role.IMAGE)
 
@@ -49,11 +49,7 @@ def matches(frame, expected, deadline):
 
 
 def main():
-    expected = {"Help": [], "About": []}
-    with open(sys.argv[1], encoding="utf-8") as texts:
-        for line in texts:
-            window_name, text = line.rstrip("\n").split("|", 1)
-            expected[window_name].append(text.replace("\\n", "\n"))
+    expected = card_texts(sys.argv[1])
     deadline = time.monotonic() + 30
     while application() is None and time.monotonic() < deadline:
         time.sleep(0.1)

@@ -18,7 +18,7 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-from atspi_support import descendants, fail, window  # noqa: E402
+from atspi_support import card_texts, descendants, fail, window  # noqa: E402
 
 BUTTONS = (Atspi.Role.PUSH_BUTTON, Atspi.Role.RADIO_BUTTON)
 
@@ -167,11 +167,7 @@ def check_dialog(frame, expected):
 
 
 def main():
-    expected = {"Help": [], "About": []}
-    with open(sys.argv[1], encoding="utf-8") as texts:
-        for line in texts:
-            window_name, text = line.rstrip("\n").split("|", 1)
-            expected[window_name].append(text.replace("\\n", "\n"))
+    expected = card_texts(sys.argv[1])
     deadline = time.monotonic() + 40
     main_window = window("Velkorn Calculator", deadline)
     if main_window.get_role() != Atspi.Role.FRAME:

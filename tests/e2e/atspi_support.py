@@ -18,6 +18,17 @@ def fail(message):
     sys.exit(1)
 
 
+def card_texts(path):
+    """What the Help and About cards should read, by window, from the file
+    card_texts.cpp writes (one "window|text" a line, newlines as "\\n")."""
+    expected = {"Help": [], "About": []}
+    with open(path, encoding="utf-8") as texts:
+        for line in texts:
+            window_name, text = line.rstrip("\n").split("|", 1)
+            expected[window_name].append(text.replace("\\n", "\n"))
+    return expected
+
+
 def descendants(node):
     for i in range(node.get_child_count()):
         child = node.get_child_at_index(i)

@@ -112,15 +112,6 @@ TEST(Keyboard, TheKeysABoxNeedsAreNeverShortcuts) {
     EXPECT_FALSE(main.presenter->keyPressed(Key::Escape));
 }
 
-TEST(Keyboard, TwelvePlusThreeWithoutAPointer) {
-    Window main(form1Description());
-    auto& presenter = static_cast<Form1Presenter&>(*main.presenter);
-    EXPECT_TRUE(presenter.keyPressed({letterKey('P'), Alt}));
-    EXPECT_EQ(toUtf8(presenter.boxText(BoxId::Text3)), "15");
-    EXPECT_TRUE(presenter.keyPressed({letterKey('C'), Alt}));
-    EXPECT_EQ(toUtf8(presenter.boxText(BoxId::Text1)), "");
-}
-
 TEST(Keyboard, ShortcutsAreWrittenAsBothPlatformsWriteThem) {
     const struct {
         KeyChord chord;

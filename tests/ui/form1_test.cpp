@@ -7,7 +7,6 @@
 #include "velkorn/controlstack.h"
 #include "velkorn/form1description.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -242,17 +241,6 @@ class Form1Test : public QObject {
         QCOMPARE(host.shown, (std::vector{WindowId::About, WindowId::Help}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
         QCOMPARE(host.ended, 1);
-    }
-
-    void shortcutsReachScreenReaders() {
-        for (const auto& shortcut : velkorn::form1Description().shortcuts) {
-            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(
-                child(*form, std::string(shortcut.control).c_str()));
-            QVERIFY(button != nullptr && button->actionInterface() != nullptr);
-            const QStringList keys = button->actionInterface()->keyBindingsForAction(
-                QAccessibleActionInterface::pressAction());
-            QCOMPARE(keys, QStringList{QString::fromStdString(velkorn::keyChordText(shortcut.chord))});
-        }
     }
 
     void clickInTheTimeOverlapRefreshesTheTime() {
