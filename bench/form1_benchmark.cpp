@@ -1,7 +1,7 @@
 // In-process costs, measured with QBENCHMARK on the real main window
 // (offscreen): one click on a picture button until the box shows the new
 // text, repaint included, and one tick of the clock.
-#include "applicationframe.h"
+#include "application.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -10,14 +10,14 @@ class Form1Benchmark : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<velkorn::app::ApplicationFrame> frame;
+    std::unique_ptr<velkorn::app::Application> frame;
     int second = 0;
 
     QWidget* control(const char* name) { return frame->mainWindow().control(name); }
 
   private slots:
     void initTestCase() {
-        frame = std::make_unique<velkorn::app::ApplicationFrame>([this] {
+        frame = std::make_unique<velkorn::app::Application>([this] {
             return QDateTime(QDate(2026, 12, 7), QTime(12, 0, 0).addSecs(second));
         });
         frame->start();

@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "numberbox.h"
+#include "textbox.h"
 #include "widetext.h"
 
 #include "velkorn/form1description.h"
@@ -50,7 +50,7 @@ void Form1::connectBoxes() {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const auto id = static_cast<BoxId>(i);
         boxes[i] = control(boxName(id));
-        makeNumberBox(boxes[i], [this, id](const std::u16string& after, std::size_t caret) {
+        makeTextBox(boxes[i], [this, id](const std::u16string& after, std::size_t caret) {
             return form.boxEditing(id, after, caret);
         });
     }
@@ -88,7 +88,7 @@ void Form1::Box_Change(HWND box) {
 }
 
 void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret) {
-    showNumberBoxText(boxes[static_cast<std::size_t>(box)], text, caret);
+    showTextBoxText(boxes[static_cast<std::size_t>(box)], text, caret);
 }
 
 void Form1::announce(const std::u16string& text) {

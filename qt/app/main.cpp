@@ -1,4 +1,4 @@
-#include "applicationframe.h"
+#include "application.h"
 #include "formbuilder.h"
 
 #include <QApplication>
@@ -31,7 +31,7 @@ int main(int, char* argv[]) {
     // the boxes' and message boxes' default.
     QApplication::setFont(velkorn::ui::sansSerifFont(8.25));
 
-    velkorn::app::ApplicationFrame frame;
+    velkorn::app::Application frame;
     frame.start();
     return QApplication::exec();
 }

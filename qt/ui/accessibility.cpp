@@ -4,7 +4,7 @@
 #include "cardaccessible.h"
 #include "clicklabel.h"
 #include "clicklabelaccessible.h"
-#include "picturecard.h"
+#include "cardwindow.h"
 #include "textbox.h"
 #include "textboxaccessible.h"
 
@@ -28,8 +28,8 @@ namespace {
 
 // Asked for each class of an object, most derived first.
 QAccessibleInterface* factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("velkorn::ui::PictureCard")) {
-        return cardAccessible(static_cast<PictureCard*>(object));
+    if (className == QLatin1String("velkorn::ui::CardWindow")) {
+        return cardAccessible(static_cast<CardWindow*>(object));
     }
     if (className == QLatin1String("velkorn::ui::ClickLabel")) {
         return clickLabelAccessible(static_cast<ClickLabel*>(object));

@@ -1,7 +1,7 @@
 #include "cardaccessible.h"
 
 #include "formbuilder.h"
-#include "picturecard.h"
+#include "cardwindow.h"
 
 #include <QAccessibleWidget>
 
@@ -12,7 +12,7 @@ namespace {
 
 class CardAccessible : public QAccessibleWidget {
   public:
-    explicit CardAccessible(PictureCard* card) : QAccessibleWidget(card, QAccessible::Window) {}
+    explicit CardAccessible(CardWindow* card) : QAccessibleWidget(card, QAccessible::Window) {}
 
     // Help and About have nothing to focus: as dialogs, screen readers
     // read their text when they open.
@@ -42,7 +42,7 @@ class CardAccessible : public QAccessibleWidget {
     }
 
   private:
-    PictureCard* card() const { return static_cast<PictureCard*>(widget()); }
+    CardWindow* card() const { return static_cast<CardWindow*>(widget()); }
 
     // The picture's texts and the pictures that say something, those
     // shown, in reading order, a paragraph each: the labels and buttons
@@ -71,7 +71,7 @@ class CardAccessible : public QAccessibleWidget {
                 children.append(child);
             }
         }
-        const auto& order = static_cast<PictureCard*>(widget())->form().readingOrder;
+        const auto& order = static_cast<CardWindow*>(widget())->form().readingOrder;
         const auto rank = [&order](const QWidget* child) {
             const QString name = child->objectName();
             const auto found = std::find_if(order.begin(), order.end(), [&](std::string_view n) {
@@ -88,7 +88,7 @@ class CardAccessible : public QAccessibleWidget {
 } // namespace
 
 const ControlDescription* controlDescription(const QWidget* control) {
-    const auto* card = qobject_cast<const PictureCard*>(control->parentWidget());
+    const auto* card = qobject_cast<const CardWindow*>(control->parentWidget());
     if (card == nullptr) {
         return nullptr;
     }
@@ -100,7 +100,7 @@ const ControlDescription* controlDescription(const QWidget* control) {
     return nullptr;
 }
 
-QAccessibleInterface* cardAccessible(PictureCard* card) {
+QAccessibleInterface* cardAccessible(CardWindow* card) {
     return new CardAccessible(card);
 }
 

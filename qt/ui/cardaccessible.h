@@ -14,9 +14,9 @@ struct ControlDescription;
 
 namespace velkorn::ui {
 
-class PictureCard;
+class CardWindow;
 
-QAccessibleInterface* cardAccessible(PictureCard* card);
+QAccessibleInterface* cardAccessible(CardWindow* card);
 
 // What the card's description says of one of its controls; null for a
 // widget that is not a card's control.

@@ -9,7 +9,7 @@
 namespace velkorn::ui {
 
 Form1::Form1(FormHost& host, Clock now, QWidget* parent)
-    : PictureCard(form1Description(), parent), clock(std::move(now)),
+    : CardWindow(form1Description(), parent), clock(std::move(now)),
       form(host, *this, clock, dragSettings()), timer(new QTimer(this)),
       announcer(new Announcer(this)) {
     connectBoxes();

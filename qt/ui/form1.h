@@ -4,7 +4,7 @@
 #pragma once
 
 #include "clockformat.h"
-#include "picturecard.h"
+#include "cardwindow.h"
 
 #include "velkorn/form1presenter.h"
 
@@ -34,7 +34,7 @@ class LocalClock : public ClockSource {
     ClockFormat format;
 };
 
-class Form1 final : public PictureCard, public Form1View {
+class Form1 final : public CardWindow, public Form1View {
     Q_OBJECT
 
   public:

@@ -2,7 +2,7 @@
 // card itself.
 #pragma once
 
-#include "picturecard.h"
+#include "cardwindow.h"
 
 #include "velkorn/form2presenter.h"
 #include "velkorn/form3presenter.h"
@@ -10,7 +10,7 @@
 
 namespace velkorn::ui {
 
-using Form2 = PresentedCard<PictureCard, Form2Presenter>;
-using Form3 = PresentedCard<PictureCard, Form3Presenter>;
+using Form2 = PresentedCard<CardWindow, Form2Presenter>;
+using Form3 = PresentedCard<CardWindow, Form3Presenter>;
 
 } // namespace velkorn::ui

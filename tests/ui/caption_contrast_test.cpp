@@ -22,7 +22,7 @@ using velkorn::ControlKind;
 using velkorn::FormDescription;
 using velkorn::Rgb;
 using velkorn::test::RecordingHost;
-using velkorn::ui::PictureCard;
+using velkorn::ui::CardWindow;
 
 namespace {
 
@@ -76,7 +76,7 @@ class CaptionContrastTest : public QObject {
   private:
     RecordingHost host;
 
-    void measure(PictureCard& card, const FormDescription& form) {
+    void measure(CardWindow& card, const FormDescription& form) {
         card.show();
         QVERIFY(QTest::qWaitForWindowExposed(&card));
         const QImage image = card.grab().toImage();

@@ -1,7 +1,7 @@
 // Runs once per scale factor (QT_SCALE_FACTOR, set by CTest for the process).
 #include "testsupport.h"
 
-#include "applicationframe.h"
+#include "application.h"
 #include "clicklabel.h"
 
 #include "formbuilder.h"
@@ -13,19 +13,19 @@
 #include <QScreen>
 
 using velkorn::WindowId;
-using velkorn::app::ApplicationFrame;
+using velkorn::app::Application;
 using velkorn::test::child;
 using velkorn::ui::ClickLabel;
-using velkorn::ui::PictureCard;
+using velkorn::ui::CardWindow;
 
 class HighDpiTest : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ApplicationFrame> frame;
+    std::unique_ptr<Application> frame;
     qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
 
-    std::vector<PictureCard*> windows() {
+    std::vector<CardWindow*> windows() {
         frame->host().showWindow(WindowId::Help);
         frame->host().showWindow(WindowId::About);
         return {&frame->mainWindow(), frame->window(WindowId::Help),
@@ -34,7 +34,7 @@ class HighDpiTest : public QObject {
 
   private slots:
     void init() {
-        frame = std::make_unique<ApplicationFrame>();
+        frame = std::make_unique<Application>();
         frame->start();
     }
     void cleanup() { frame.reset(); }
@@ -57,7 +57,7 @@ class HighDpiTest : public QObject {
         };
         const std::map<QString, QSize> cards{
             {"Form1", {299, 357}}, {"Form2", {301, 359}}, {"Form3", {301, 359}}};
-        for (PictureCard* card : windows()) {
+        for (CardWindow* card : windows()) {
             check(card->backgroundPicture(), cards.at(card->objectName()), card->objectName());
             for (auto* label : card->findChildren<ClickLabel*>()) {
                 if (!label->pixmap().isNull()) {
@@ -106,7 +106,7 @@ class HighDpiTest : public QObject {
         if (screens.size() != 2) {
             QSKIP("needs the two-screen configuration");
         }
-        PictureCard& card = frame->mainWindow();
+        CardWindow& card = frame->mainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&card));
         auto* face = static_cast<ClickLabel*>(child(card, "Image1"));
         for (QScreen* screen : {screens[1], screens[0]}) {
@@ -119,7 +119,7 @@ class HighDpiTest : public QObject {
     }
 
     void cardsCoverTheirWindows() {
-        for (PictureCard* card : windows()) {
+        for (CardWindow* card : windows()) {
             QPalette palette = card->palette();
             palette.setColor(QPalette::Window, Qt::magenta);
             card->setPalette(palette);

@@ -1,34 +1,34 @@
 #include "testsupport.h"
 
 #include "velkorn/aboutwarning.h"
-#include "applicationframe.h"
+#include "application.h"
 #include "secondarywindows.h"
 
 #include "velkorn/form2description.h"
 #include "velkorn/form3description.h"
 
-using velkorn::app::ApplicationFrame;
+using velkorn::app::Application;
 using velkorn::test::child;
 using velkorn::test::click;
 using velkorn::test::RecordingHost;
 using velkorn::ui::Form2;
 using velkorn::ui::Form3;
-using velkorn::ui::PictureCard;
+using velkorn::ui::CardWindow;
 using velkorn::WindowId;
 
 class SecondaryWindowsTest : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ApplicationFrame> frame;
+    std::unique_ptr<Application> frame;
     std::map<WindowId, int> created;
 
-    PictureCard& open(WindowId id) {
+    CardWindow& open(WindowId id) {
         click(frame->mainWindow(), id == WindowId::Help ? "Image27" : "Image26");
         return *frame->window(id);
     }
 
-    static bool drags(PictureCard& card, QPoint where, Qt::MouseButton button) {
+    static bool drags(CardWindow& card, QPoint where, Qt::MouseButton button) {
         const QPoint start = card.pos();
         QTest::mousePress(card.windowHandle(), button, Qt::NoModifier, where);
         QTest::mouseMove(card.windowHandle(), where + QPoint(20, 10));
@@ -41,7 +41,7 @@ class SecondaryWindowsTest : public QObject {
   private slots:
     void init() {
         created.clear();
-        frame = std::make_unique<ApplicationFrame>();
+        frame = std::make_unique<Application>();
         frame->setFactory(WindowId::Help, [this](velkorn::FormHost& host) {
             ++created[WindowId::Help];
             return std::make_unique<Form2>(velkorn::form2Description(), host);
@@ -65,7 +65,7 @@ class SecondaryWindowsTest : public QObject {
         // Both open beside the main window, centred on the screen.
         open(WindowId::Help);
         for (WindowId id : {WindowId::Main, WindowId::Help, WindowId::About}) {
-            PictureCard* card = frame->window(id);
+            CardWindow* card = frame->window(id);
             QVERIFY(card->isVisible());
             const QRect screen = card->screen()->availableGeometry();
             QVERIFY(qAbs(card->geometry().center().x() - screen.center().x()) <= 1);
@@ -97,7 +97,7 @@ class SecondaryWindowsTest : public QObject {
         QFETCH(QStringList, clicks);
         QFETCH(bool, bengali);
         QFETCH(bool, chinese);
-        PictureCard& about = open(WindowId::About);
+        CardWindow& about = open(WindowId::About);
         for (qsizetype i = 0; i < clicks.size(); ++i) {
             click(about, clicks[i].toLatin1(), i % 2 ? Qt::RightButton : Qt::LeftButton);
         }
@@ -107,7 +107,7 @@ class SecondaryWindowsTest : public QObject {
     }
 
     void languageAndPositionSurviveClosing() {
-        PictureCard& about = open(WindowId::About);
+        CardWindow& about = open(WindowId::About);
         click(about, "Label5");
         about.move(about.pos() + QPoint(-120, 35));
         const QPoint moved = about.pos();
@@ -173,7 +173,7 @@ class SecondaryWindowsTest : public QObject {
         QFETCH(QString, language);
         QFETCH(QPoint, where);
         QFETCH(bool, drags);
-        PictureCard& card = open(window);
+        CardWindow& card = open(window);
         if (!language.isEmpty()) {
             click(card, language.toLatin1());
         }
@@ -202,7 +202,7 @@ class SecondaryWindowsTest : public QObject {
         QFETCH(WindowId, window);
         QFETCH(QString, name);
         QFETCH(QRect, pixels);
-        PictureCard& card = open(window);
+        CardWindow& card = open(window);
         const QRect actual =
             name.isEmpty() ? card.rect() : child(card, name.toLatin1())->geometry();
         QCOMPARE(actual, pixels);
@@ -238,14 +238,14 @@ class SecondaryWindowsTest : public QObject {
         QFETCH(QString, name);
         QFETCH(QString, toolTip);
         QFETCH(QString, accessible);
-        PictureCard& card = open(window);
+        CardWindow& card = open(window);
         QCOMPARE(card.windowTitle(), window == WindowId::Help ? "Help" : "About");
         QCOMPARE(child(card, name.toLatin1())->toolTip(), toolTip);
         QCOMPARE(child(card, name.toLatin1())->accessibleName(), accessible);
     }
 
     void warningPicturesAreNamedByTheirText() {
-        PictureCard& about = open(WindowId::About);
+        CardWindow& about = open(WindowId::About);
         QCOMPARE(child(about, "Image2")->accessibleDescription(), QStringLiteral("Warning in Chinese"));
         const QString bengali = child(about, "Image1")->accessibleName();
         const QString chinese = child(about, "Image2")->accessibleName();

@@ -1,7 +1,7 @@
 // Helpers shared by the window tests.
 #pragma once
 
-#include "picturecard.h"
+#include "cardwindow.h"
 
 #include "velkorn/calculator_engine.h"
 #include "velkorn/formhost.h"
@@ -41,7 +41,7 @@ class RecordingHost : public FormHost {
     std::vector<WindowId> origins;
 };
 
-inline QWidget* child(const ui::PictureCard& card, const char* name) {
+inline QWidget* child(const ui::CardWindow& card, const char* name) {
     QWidget* found = card.control(name);
     if (found == nullptr) {
         qFatal("no control named %s", name);
@@ -49,11 +49,11 @@ inline QWidget* child(const ui::PictureCard& card, const char* name) {
     return found;
 }
 
-inline QString boxText(const ui::PictureCard& card, const char* name) {
+inline QString boxText(const ui::CardWindow& card, const char* name) {
     return static_cast<QLineEdit*>(child(card, name))->text();
 }
 
-inline void click(const ui::PictureCard& card, const char* name,
+inline void click(const ui::CardWindow& card, const char* name,
                   Qt::MouseButton button = Qt::LeftButton) {
     QWidget* control = child(card, name);
     QTest::mouseClick(control, button, Qt::NoModifier, control->rect().center());

@@ -3,7 +3,7 @@
 // English and in Chinese. The clock is fixed so that the pictures only change
 // when the windows do. An optional suffix names a second set, for example
 // "@2x" for a run with QT_SCALE_FACTOR=2.
-#include "applicationframe.h"
+#include "application.h"
 #include "clicklabel.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@
 namespace {
 
 // A left click in the middle of a control, as a person makes it.
-void click(const velkorn::ui::PictureCard& card, const char* name) {
+void click(const velkorn::ui::CardWindow& card, const char* name) {
     QWidget* control = card.control(name);
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
 }
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     using velkorn::WindowId;
-    velkorn::app::ApplicationFrame frame(
+    velkorn::app::Application frame(
         [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9)); });
     frame.start();
     auto& form1 = frame.mainWindow();

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "form1.h"
-#include "picturecard.h"
+#include "cardwindow.h"
 
 #include "velkorn/applicationpresenter.h"
 
@@ -17,14 +17,14 @@
 
 namespace velkorn::app {
 
-class ApplicationFrame : public QObject, private FrameView {
+class Application : public QObject, private FrameView {
     Q_OBJECT
 
   public:
-    using Factory = std::function<std::unique_ptr<ui::PictureCard>(FormHost&)>;
+    using Factory = std::function<std::unique_ptr<ui::CardWindow>(FormHost&)>;
 
-    explicit ApplicationFrame(ui::Form1::Clock clock = &QDateTime::currentDateTime);
-    ~ApplicationFrame() override;
+    explicit Application(ui::Form1::Clock clock = &QDateTime::currentDateTime);
+    ~Application() override;
 
     // How a secondary window is made when it is first shown (the Help and
     // About windows unless replaced).
@@ -36,7 +36,7 @@ class ApplicationFrame : public QObject, private FrameView {
     FormHost& host() { return application; }
     ui::Form1& mainWindow() { return *form1; }
     // A window once made, or nullptr before its first showWindow.
-    ui::PictureCard* window(WindowId id) const;
+    ui::CardWindow* window(WindowId id) const;
 
   signals:
     void programEnded();
@@ -56,7 +56,7 @@ class ApplicationFrame : public QObject, private FrameView {
     ui::Form1::Clock clock;
     std::unique_ptr<ui::Form1> form1;
     std::map<WindowId, Factory> factories;
-    std::map<WindowId, std::unique_ptr<ui::PictureCard>> secondary;
+    std::map<WindowId, std::unique_ptr<ui::CardWindow>> secondary;
 };
 
 } // namespace velkorn::app

@@ -1,4 +1,4 @@
-#include "applicationframe.h"
+#include "application.h"
 
 #include "secondarywindows.h"
 
@@ -10,7 +10,7 @@
 
 namespace velkorn::app {
 
-ApplicationFrame::ApplicationFrame(ui::Form1::Clock clock) : clock(std::move(clock)) {
+Application::Application(ui::Form1::Clock clock) : clock(std::move(clock)) {
     setFactory(WindowId::Help, [](FormHost& host) {
         return std::make_unique<ui::Form2>(form2Description(), host);
     });
@@ -19,13 +19,13 @@ ApplicationFrame::ApplicationFrame(ui::Form1::Clock clock) : clock(std::move(clo
     });
 }
 
-ApplicationFrame::~ApplicationFrame() = default;
+Application::~Application() = default;
 
-void ApplicationFrame::setFactory(WindowId id, Factory factory) {
+void Application::setFactory(WindowId id, Factory factory) {
     factories[id] = std::move(factory);
 }
 
-ui::PictureCard* ApplicationFrame::window(WindowId id) const {
+ui::CardWindow* Application::window(WindowId id) const {
     if (id == WindowId::Main) {
         return form1.get();
     }
@@ -33,7 +33,7 @@ ui::PictureCard* ApplicationFrame::window(WindowId id) const {
     return found == secondary.end() ? nullptr : found->second.get();
 }
 
-void ApplicationFrame::createWindow(WindowId id) {
+void Application::createWindow(WindowId id) {
     if (id == WindowId::Main) {
         form1 = std::make_unique<ui::Form1>(application, clock);
     } else {
@@ -41,22 +41,22 @@ void ApplicationFrame::createWindow(WindowId id) {
     }
 }
 
-void ApplicationFrame::centreWindow(WindowId id) {
+void Application::centreWindow(WindowId id) {
     window(id)->centreOnScreen();
 }
 
-void ApplicationFrame::showWindow(WindowId id) {
-    ui::PictureCard* card = window(id);
+void Application::showWindow(WindowId id) {
+    ui::CardWindow* card = window(id);
     card->show();
     card->raise();
     card->activateWindow();
 }
 
-void ApplicationFrame::hideWindow(WindowId id) {
+void Application::hideWindow(WindowId id) {
     window(id)->hide();
 }
 
-void ApplicationFrame::showErrorBox(WindowId owner, const std::u16string& title,
+void Application::showErrorBox(WindowId owner, const std::u16string& title,
                                     const std::u16string& message) {
     const QString text = QString::fromStdU16String(message);
     QMessageBox box(QMessageBox::Critical, QString::fromStdU16String(title), text,
@@ -65,7 +65,7 @@ void ApplicationFrame::showErrorBox(WindowId owner, const std::u16string& title,
     box.exec();
 }
 
-void ApplicationFrame::quit(int exitCode) {
+void Application::quit(int exitCode) {
     emit programEnded();
     QCoreApplication::exit(exitCode);
 }

@@ -1,4 +1,4 @@
-#include "picturecard.h"
+#include "cardwindow.h"
 
 #include "accessibility.h"
 #include "clicklabel.h"
@@ -61,7 +61,7 @@ Point globalPoint(const QMouseEvent* event) {
 
 } // namespace
 
-PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
+CardWindow::CardWindow(const FormDescription& description, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), description(description) {
     installAccessibility();
     // At the scale the presenter will most likely ask for (usePictures).
@@ -71,7 +71,7 @@ PictureCard::PictureCard(const FormDescription& description, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureCard::present() {
+void CardWindow::present() {
     CardPresenter& card = presenter();
     for (const ControlDescription& entry : description.controls) {
         // The boxes' keys meet the shortcuts first; the presses on labels
@@ -88,39 +88,39 @@ void PictureCard::present() {
     card.load(devicePixelRatioF());
 }
 
-DragSettings PictureCard::dragSettings() {
+DragSettings CardWindow::dragSettings() {
     const int distance = QApplication::startDragDistance();
     return {.distance = {distance, distance}, .systemMoveOnPress = onWayland()};
 }
 
-QWidget* PictureCard::control(std::string_view name) const {
+QWidget* CardWindow::control(std::string_view name) const {
     return findChild<QWidget*>(latin1(name), Qt::FindDirectChildrenOnly);
 }
 
-ClickLabel* PictureCard::label(std::string_view name) const {
+ClickLabel* CardWindow::label(std::string_view name) const {
     return qobject_cast<ClickLabel*>(control(name));
 }
 
-void PictureCard::centreOnScreen() {
+void CardWindow::centreOnScreen() {
     const QRect available = screen()->availableGeometry();
     move(available.x() + (available.width() - width()) / 2,
          available.y() + (available.height() - height()) / 2);
 }
 
-void PictureCard::setCaption(std::string_view name, const std::u16string& text, double pointSize) {
+void CardWindow::setCaption(std::string_view name, const std::u16string& text, double pointSize) {
     label(name)->setCaption(QString::fromStdU16String(text), pointSize);
 }
 
-double PictureCard::captionWidth(const std::u16string& text, double pointSize) const {
+double CardWindow::captionWidth(const std::u16string& text, double pointSize) const {
     return QFontMetricsF(sansSerifFont(pointSize))
         .horizontalAdvance(QString::fromStdU16String(text));
 }
 
-double PictureCard::controlWidth(std::string_view name) const {
+double CardWindow::controlWidth(std::string_view name) const {
     return control(name)->width();
 }
 
-void PictureCard::setControlVisible(std::string_view name, bool visible) {
+void CardWindow::setControlVisible(std::string_view name, bool visible) {
     QWidget* widget = control(name);
     const bool wasVisible = widget->isVisible();
     widget->setVisible(visible);
@@ -129,11 +129,11 @@ void PictureCard::setControlVisible(std::string_view name, bool visible) {
     }
 }
 
-void PictureCard::setControlChecked(std::string_view name, bool checked) {
+void CardWindow::setControlChecked(std::string_view name, bool checked) {
     label(name)->setChecked(checked);
 }
 
-void PictureCard::usePictures(int drawingScale) {
+void CardWindow::usePictures(int drawingScale) {
     const qreal ratio = devicePixelRatioF();
     if (drawingScale == drawing && ratio == picturesRatio) {
         return;
@@ -151,24 +151,24 @@ void PictureCard::usePictures(int drawingScale) {
 
 // The tool tips are set as the controls are made: a Qt tool tip costs
 // nothing until it is shown.
-void PictureCard::addDecorations() {
+void CardWindow::addDecorations() {
     // Once the frame being painted is on the screen.
     QTimer::singleShot(0, this, [this] { setWindowIcon(ui::windowIcon(description)); });
 }
 
-void PictureCard::beep() {
+void CardWindow::beep() {
     QApplication::beep();
 }
 
-Point PictureCard::windowPosition() const {
+Point CardWindow::windowPosition() const {
     return {pos().x(), pos().y()};
 }
 
-void PictureCard::moveWindowTo(Point topLeft) {
+void CardWindow::moveWindowTo(Point topLeft) {
     move(topLeft.x, topLeft.y);
 }
 
-bool PictureCard::startSystemMove(MouseButton, Point pointer) {
+bool CardWindow::startSystemMove(MouseButton, Point pointer) {
     if (onWayland()) {
         // The compositor knows the button and needs the press to move.
         QWindow* handle = windowHandle();
@@ -182,7 +182,7 @@ bool PictureCard::startSystemMove(MouseButton, Point pointer) {
 #endif
 }
 
-void PictureCard::cancelSystemMove() {
+void CardWindow::cancelSystemMove() {
 #ifdef VELKORN_HAVE_X11_MOVE
     if (!onWayland()) {
         cancelX11WindowMove(this);
@@ -192,12 +192,12 @@ void PictureCard::cancelSystemMove() {
 
 // The presenter picks the drawing; the pictures are made again for the
 // new ratio even when the drawing stays.
-void PictureCard::followScale() {
+void CardWindow::followScale() {
     presenter().scaleChanged(devicePixelRatioF());
     usePictures(presenter().pictureDrawing());
 }
 
-bool PictureCard::event(QEvent* event) {
+bool CardWindow::event(QEvent* event) {
     // Sent when the window moves to another screen, and by newer Qt when
     // the scale of its screen changes.
     if (event->type() == QEvent::ScreenChangeInternal
@@ -210,7 +210,7 @@ bool PictureCard::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void PictureCard::paintEvent(QPaintEvent*) {
+void CardWindow::paintEvent(QPaintEvent*) {
     // A change of scale that came without an event of its own.
     if (devicePixelRatioF() != picturesRatio) {
         followScale();
@@ -222,30 +222,30 @@ void PictureCard::paintEvent(QPaintEvent*) {
     presenter().framePainted();
 }
 
-void PictureCard::mousePressEvent(QMouseEvent* event) {
+void CardWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (const auto button = mouseButton(event->button())) {
         presenter().backgroundPressed(*button, globalPoint(event));
     }
 }
 
-void PictureCard::mouseMoveEvent(QMouseEvent* event) {
+void CardWindow::mouseMoveEvent(QMouseEvent* event) {
     const bool held = event->buttons() & qtButton(presenter().windowDrag().button());
     presenter().pointerMoved(globalPoint(event), held);
 }
 
-void PictureCard::mouseReleaseEvent(QMouseEvent* event) {
+void CardWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (const auto button = mouseButton(event->button())) {
         presenter().buttonReleased(*button);
     }
 }
 
-void PictureCard::mouseDoubleClickEvent(QMouseEvent* event) {
+void CardWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click on the background drags too.
     mousePressEvent(event);
 }
 
-void PictureCard::keyPressEvent(QKeyEvent* event) {
+void CardWindow::keyPressEvent(QKeyEvent* event) {
     if (presenter().keyPressed(keyChord(*event))) {
         event->accept();
         return;
@@ -255,7 +255,7 @@ void PictureCard::keyPressEvent(QKeyEvent* event) {
 
 // The window's shortcuts come before the box that has the focus: a box
 // would otherwise take Alt and a letter as text.
-bool PictureCard::eventFilter(QObject* watched, QEvent* event) {
+bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         presenter().keyPressed(keyChord(*static_cast<QKeyEvent*>(event)))) {
         return true;
@@ -269,7 +269,7 @@ bool PictureCard::eventFilter(QObject* watched, QEvent* event) {
 // A press or release on a label, handed to the presenter at its place on
 // the card: the label keeps it, so that it never reaches the card as a
 // drag.
-bool PictureCard::labelPressed(QObject* label, QEvent* event) {
+bool CardWindow::labelPressed(QObject* label, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
         type != QEvent::MouseButtonRelease) {
@@ -293,7 +293,7 @@ bool PictureCard::labelPressed(QObject* label, QEvent* event) {
     return true;
 }
 
-void PictureCard::closeEvent(QCloseEvent* event) {
+void CardWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     presenter().closeCommand();
 }

@@ -1,4 +1,4 @@
-// A number box: an EDIT control whose every entry of text (typing, input
+// A text box of numbers: an EDIT control whose every entry of text (typing, input
 // methods, pasting by any key or the menu, and texts that other programs
 // set or insert) is checked by the window's edit rule before the control
 // takes it. A keystroke that fits is the control's own (undo and all);
@@ -20,9 +20,9 @@ namespace velkorn::win32 {
 using EditRule = std::function<BoxEditDecision(const std::u16string& after, std::size_t caret)>;
 
 // Gives an EDIT control the rule; it lasts as long as the control.
-void makeNumberBox(HWND edit, EditRule rule);
+void makeTextBox(HWND edit, EditRule rule);
 
 // The program's own text for the box (a click, Clear): a new undo history.
-void showNumberBoxText(HWND edit, const std::u16string& text, std::size_t caret);
+void showTextBoxText(HWND edit, const std::u16string& text, std::size_t caret);
 
 } // namespace velkorn::win32

@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "applicationframe.h"
+#include "application.h"
 
 #include "velkorn/presentedcard.h"
 
@@ -10,9 +10,9 @@
 
 using velkorn::FormDescription;
 using velkorn::WindowId;
-using velkorn::app::ApplicationFrame;
+using velkorn::app::Application;
 using velkorn::test::click;
-using velkorn::ui::PictureCard;
+using velkorn::ui::CardWindow;
 
 namespace {
 
@@ -34,20 +34,20 @@ class PlainPresenter : public velkorn::CardPresenter {
 
 } // namespace
 
-class ApplicationFrameTest : public QObject {
+class ApplicationTest : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ApplicationFrame> frame;
+    std::unique_ptr<Application> frame;
     int created = 0;
 
   private slots:
     void init() {
         created = 0;
-        frame = std::make_unique<ApplicationFrame>();
+        frame = std::make_unique<Application>();
         frame->setFactory(WindowId::Help, [this](velkorn::FormHost& host) {
             ++created;
-            return std::make_unique<velkorn::PresentedCard<PictureCard, PlainPresenter>>(kPlainCard,
+            return std::make_unique<velkorn::PresentedCard<CardWindow, PlainPresenter>>(kPlainCard,
                                                                                          host);
         });
         frame->start();
@@ -60,10 +60,10 @@ class ApplicationFrameTest : public QObject {
     // The error box is over the main window, titled with the program's
     // name; once it is closed the program goes on.
     void anErrorShowsAMessageBoxAndTheProgramGoesOn() {
-        QSignalSpy shown(frame.get(), &ApplicationFrame::errorShown);
+        QSignalSpy shown(frame.get(), &Application::errorShown);
         QString title;
         QWidget* parent = nullptr;
-        connect(frame.get(), &ApplicationFrame::errorShown, this, [&] {
+        connect(frame.get(), &Application::errorShown, this, [&] {
             QTimer::singleShot(0, this, [&] {
                 QWidget* box = QApplication::activeModalWidget();
                 QVERIFY(box != nullptr);
@@ -100,7 +100,7 @@ class ApplicationFrameTest : public QObject {
     void showWindowCreatesOnceAndKeepsThePosition() {
         QCOMPARE(frame->window(WindowId::Help), nullptr);
         click(frame->mainWindow(), "Image27");
-        PictureCard* help = frame->window(WindowId::Help);
+        CardWindow* help = frame->window(WindowId::Help);
         QVERIFY(help != nullptr);
         QVERIFY(help->isVisible());
         help->move(help->pos() + QPoint(33, 44));
@@ -121,8 +121,8 @@ class ApplicationFrameTest : public QObject {
 
     void windowManagerCloseHidesASecondaryWindow() {
         frame->host().showWindow(WindowId::Help);
-        PictureCard* help = frame->window(WindowId::Help);
-        QSignalSpy ended(frame.get(), &ApplicationFrame::programEnded);
+        CardWindow* help = frame->window(WindowId::Help);
+        QSignalSpy ended(frame.get(), &Application::programEnded);
         QVERIFY(!help->close());
         QVERIFY(!help->isVisible());
         QCOMPARE(ended.size(), 0);
@@ -130,7 +130,7 @@ class ApplicationFrameTest : public QObject {
 
     void exitLabelEndsTheProgramAndClosesEveryWindow() {
         frame->host().showWindow(WindowId::Help);
-        QSignalSpy ended(frame.get(), &ApplicationFrame::programEnded);
+        QSignalSpy ended(frame.get(), &Application::programEnded);
         click(frame->mainWindow(), "Label2");
         QCOMPARE(ended.size(), 1);
         QVERIFY(!frame->mainWindow().isVisible());
@@ -138,11 +138,11 @@ class ApplicationFrameTest : public QObject {
     }
 
     void windowManagerCloseOnTheMainWindowEndsTheProgram() {
-        QSignalSpy ended(frame.get(), &ApplicationFrame::programEnded);
+        QSignalSpy ended(frame.get(), &Application::programEnded);
         frame->mainWindow().close();
         QCOMPARE(ended.size(), 1);
     }
 };
 
-QTEST_MAIN(ApplicationFrameTest)
-#include "application_frame_test.moc"
+QTEST_MAIN(ApplicationTest)
+#include "application_test.moc"

@@ -19,11 +19,11 @@ namespace velkorn::ui {
 
 class ClickLabel;
 
-class PictureCard : public QWidget, public virtual CardView {
+class CardWindow : public QWidget, public virtual CardView {
     Q_OBJECT
 
   public:
-    explicit PictureCard(const FormDescription& description, QWidget* parent = nullptr);
+    explicit CardWindow(const FormDescription& description, QWidget* parent = nullptr);
 
     virtual CardPresenter& presenter() = 0;
 

@@ -1,4 +1,4 @@
-#include "numberbox.h"
+#include "textbox.h"
 
 #include "widetext.h"
 
@@ -382,14 +382,14 @@ LRESULT CALLBACK numberBoxProcedure(HWND edit, UINT message, WPARAM wParam, LPAR
 
 } // namespace
 
-void makeNumberBox(HWND edit, EditRule rule) {
+void makeTextBox(HWND edit, EditRule rule) {
     auto* box = new NumberBox{std::move(rule)};
     SetPropW(edit, kBoxProperty, box);
     SetWindowSubclass(edit, &numberBoxProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(box));
     fitLimit(edit, boxText(edit));
 }
 
-void showNumberBoxText(HWND edit, const std::u16string& text, std::size_t caret) {
+void showTextBoxText(HWND edit, const std::u16string& text, std::size_t caret) {
     auto* box = static_cast<NumberBox*>(GetPropW(edit, kBoxProperty));
     if (box == nullptr) {
         return;
