@@ -3,8 +3,6 @@
 #include "cardwindow.h"
 #include "widetext.h"
 
-#include "velkorn/controlstack.h"
-
 #include <commctrl.h>
 
 #include <optional>
@@ -330,7 +328,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
             return E_INVALIDARG;
         }
         const AccessibleItem& item = items[*index];
-        long state = IsWindowVisible(card->control(item.control)) ? 0 : STATE_SYSTEM_INVISIBLE;
+        long state = card->presenter().isShown(item.control) ? 0 : STATE_SYSTEM_INVISIBLE;
         if (item.role == AccessibleRole::Label || item.role == AccessibleRole::Graphic) {
             state |= STATE_SYSTEM_READONLY;
         }
@@ -389,7 +387,12 @@ class CardAccessible final : public Unknown<CardAccessible> {
             return E_INVALIDARG;
         }
         RECT area{};
-        GetWindowRect(index ? card->control(items[*index].control) : card->handle(), &area);
+        if (index) {
+            area = card->controlArea(items[*index].control);
+            MapWindowPoints(card->handle(), nullptr, reinterpret_cast<POINT*>(&area), 2);
+        } else {
+            GetWindowRect(card->handle(), &area);
+        }
         *x = area.left;
         *y = area.top;
         *width = area.right - area.left;
@@ -426,12 +429,8 @@ class CardAccessible final : public Unknown<CardAccessible> {
         if (!PtInRect(&client, point)) {
             return S_FALSE;
         }
-        const double toTwips = 1440.0 / card->dotsPerInch();
         const auto hit =
-            controlAt(card->form(), static_cast<int>(point.x * toTwips),
-                      static_cast<int>(point.y * toTwips), [this](std::string_view name) {
-                          return IsWindowVisible(card->control(name)) != FALSE;
-                      });
+            card->presenter().controlAt(card->toTwips(point.x), card->toTwips(point.y));
         for (std::size_t i = 0; hit && i < items.size(); ++i) {
             if (items[i].control == *hit) {
                 return giveChild(i, out);
@@ -551,7 +550,7 @@ bool CardAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
 }
 
 void CardAccessibility::press(WPARAM index) {
-    if (index < tree.size() && IsWindowVisible(card.control(tree[index].control))) {
+    if (index < tree.size() && card.presenter().isShown(tree[index].control)) {
         card.presenter().click(tree[index].control);
     }
 }

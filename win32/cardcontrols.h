@@ -1,46 +1,53 @@
 // The controls of a card, built from its FormDescription and laid out for
-// its DPI: EDIT boxes (number boxes on the main window); push buttons for
-// the controls that take clicks (see clickbutton.h); owner-drawn statics
-// for the other labels and pictures, which the card draws transparent over
-// its background. Each has its tool tip; what screen readers meet is the
-// card's own (cardaccessible.h).
+// its DPI. Only the boxes are windows (EDIT controls, the number boxes of
+// the main window), stacked so that Tab meets them in reading order; the
+// labels and pictures are drawn by the card itself (cardpainting.h) and
+// take presses through the presenter's hit-test, so a start makes three
+// child windows, not forty. Each control has its tool tip; what screen
+// readers meet is the card's own (cardaccessible.h).
 #pragma once
 
 #include "pictures.h"
 
+#include "velkorn/controlstack.h"
 #include "velkorn/formdescription.h"
 
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkorn::win32 {
 
 struct CardControl {
     const ControlDescription* entry = nullptr;
-    HWND window = nullptr;
+    HWND window = nullptr; // a box's EDIT control; none for what the card draws
     std::wstring caption;
     double pointSize = 8.25;
     std::wstring toolTip;
-    bool named = false; // the caption is also its name for screen readers
     // Set by buildControls and placeControls for the window's DPI: where
-    // the control lies in the card, its picture, and the transparent labels
-    // behind it that it overlaps (their captions show through it), by index.
+    // the control lies in the card's client area, and its picture.
     RECT area{};
     const Picture* picture = nullptr;
-    std::vector<std::size_t> labelsBehind;
 };
 
 // Front to back, as the description lists them, each where it lies at the
 // DPI.
 std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi);
 
-// The controls' tool tips, in a tool tip window of the card's; returns it.
-HWND addToolTips(HWND card, std::vector<CardControl>& controls);
+// The control of that name; null when there is none.
+const CardControl* findControl(const std::vector<CardControl>& controls, std::string_view name);
+
+// A tool tip window of the card's, holding the tips of the controls shown.
+HWND addToolTips(HWND card, const std::vector<CardControl>& controls, const ShownControl& shown);
+// After a control was shown or hidden or the DPI changed: the tips of the
+// controls shown, each where its control lies, the one in front first.
+void updateToolTips(HWND card, HWND toolTips, const std::vector<CardControl>& controls,
+                    const ShownControl& shown);
 
 // Geometry from twips at the DPI, pictures from their drawing at that scale,
-// the boxes' font, and what lies behind each control.
+// and the boxes' font.
 void placeControls(std::vector<CardControl>& controls, UINT dpi, int drawingScale);
 
 } // namespace velkorn::win32

@@ -1,10 +1,7 @@
 #include "cardpainting.h"
 
-#include "velkorn/captioncolours.h"
-
 #include <cmath>
 #include <map>
-#include <optional>
 #include <utility>
 
 namespace velkorn::win32 {
@@ -19,34 +16,31 @@ Rgb systemColour(int index) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
-// Asked at each paint: the user may switch high contrast on at any time,
-// and the windows are then repainted (WM_SYSCOLORCHANGE).
-std::optional<HighContrast> highContrast() {
-    HIGHCONTRASTW setting{};
-    setting.cbSize = sizeof(setting);
-    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(setting), &setting, 0) == FALSE ||
-        (setting.dwFlags & HCF_HIGHCONTRASTON) == 0) {
-        return std::nullopt;
+void drawCaption(const CardPaint& paint, const CardControl& control) {
+    const ControlDescription& entry = *control.entry;
+    const CaptionColours colours = captionColours(entry, paint.contrast);
+    RECT area = control.area;
+    if (colours.fill) {
+        SetBkColor(paint.dc, colourRef(*colours.fill));
+        ExtTextOutW(paint.dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
     }
-    return HighContrast{systemColour(COLOR_WINDOWTEXT), systemColour(COLOR_WINDOW)};
+    HGDIOBJ previous = SelectObject(paint.dc, sansSerifFont(control.pointSize, paint.dpi));
+    SetBkMode(paint.dc, TRANSPARENT);
+    SetTextColor(paint.dc, colourRef(colours.text));
+    const UINT alignment = entry.alignment == Alignment::Centre ? DT_CENTER : DT_LEFT;
+    // Clipped to the label, as a label of its own would be.
+    DrawTextW(paint.dc, control.caption.c_str(), static_cast<int>(control.caption.size()), &area,
+              alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(paint.dc, previous);
 }
 
-void drawCaption(HDC dc, const CardControl& control, RECT area, UINT dpi) {
-    const ControlDescription& entry = *control.entry;
-    const std::wstring& text = control.caption;
-    const CaptionColours colours = captionColours(entry, highContrast());
-    if (colours.fill) {
-        HBRUSH brush = CreateSolidBrush(colourRef(*colours.fill));
-        FillRect(dc, &area, brush);
-        DeleteObject(brush);
+void drawControl(const CardPaint& paint, const CardControl& control) {
+    if (control.picture != nullptr) {
+        drawPicture(paint.dc, *control.picture, control.area.left, control.area.top);
+    } else if (control.entry->kind == ControlKind::Label) {
+        drawCaption(paint, control);
     }
-    HGDIOBJ previous = SelectObject(dc, sansSerifFont(control.pointSize, dpi));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colourRef(colours.text));
-    const UINT alignment = entry.alignment == Alignment::Centre ? DT_CENTER : DT_LEFT;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
-              alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, previous);
+    // A picture's text is the background's; a box draws itself.
 }
 
 } // namespace
@@ -77,32 +71,30 @@ double textWidth(const std::wstring& text, double pointSize, UINT dpi) {
     return needed.cx;
 }
 
-void drawControl(const DRAWITEMSTRUCT& item, const std::vector<CardControl>& controls,
-                 std::size_t index, const Picture& background, UINT dpi) {
-    const CardControl& control = controls[index];
-    // Labels are transparent: what lies under the control shows through,
-    // the card's picture and the captions of labels behind it ("Date:"
-    // under the date's right-hand end).
-    const RECT& area = control.area;
-    drawPicture(item.hDC, background, -area.left, -area.top);
-    for (std::size_t behind : control.labelsBehind) {
-        const CardControl& label = controls[behind];
-        if (IsWindowVisible(label.window)) {
-            const RECT& other = label.area;
-            drawCaption(item.hDC, label,
-                        {other.left - area.left, other.top - area.top, other.right - area.left,
-                         other.bottom - area.top},
-                        dpi);
+std::optional<HighContrast> highContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof(setting);
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(setting), &setting, 0) == FALSE ||
+        (setting.dwFlags & HCF_HIGHCONTRASTON) == 0) {
+        return std::nullopt;
+    }
+    return HighContrast{systemColour(COLOR_WINDOWTEXT), systemColour(COLOR_WINDOW)};
+}
+
+void paintCard(const CardPaint& paint, const Picture& background,
+               const std::vector<CardControl>& controls, const ShownControl& shown) {
+    const RECT& dirty = paint.dirty;
+    drawPictureArea(paint.dc, background, dirty);
+    // Later in the list is further back: drawn first, and covered by what
+    // lies in front of it ("Date:" under the date's right-hand end).
+    for (std::size_t i = controls.size(); i-- > 0;) {
+        const CardControl& control = controls[i];
+        RECT overlap;
+        if (control.window == nullptr && IntersectRect(&overlap, &control.area, &dirty) &&
+            shown(control.entry->name)) {
+            drawControl(paint, control);
         }
     }
-    if (control.picture != nullptr) {
-        drawPicture(item.hDC, *control.picture, 0, 0);
-        return;
-    }
-    if (control.entry->kind == ControlKind::PictureText) {
-        return; // the picture shows it
-    }
-    drawCaption(item.hDC, control, item.rcItem, dpi);
 }
 
 } // namespace velkorn::win32

@@ -1,12 +1,17 @@
-// How a card draws its labels and pictures: transparent over the card's
-// background picture and over the captions of the labels behind them, in
-// the labels' face at the size the presenter fitted.
+// How a card draws itself: its background picture, then the labels and
+// pictures shown, back to front, each transparent over what lies behind
+// it, in the labels' face at the size the presenter fitted. The boxes are
+// windows of their own and clip themselves out.
 #pragma once
 
 #include "cardcontrols.h"
 
+#include "velkorn/captioncolours.h"
+#include "velkorn/controlstack.h"
+
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +25,18 @@ HFONT sansSerifFont(double pointSize, UINT dpi);
 // The width of a text in that face, in pixels.
 double textWidth(const std::wstring& text, double pointSize, UINT dpi);
 
-void drawControl(const DRAWITEMSTRUCT& item, const std::vector<CardControl>& controls,
-                 std::size_t index, const Picture& background, UINT dpi);
+// The system's colours when high contrast is on: the user may switch it at
+// any time, and the windows are then repainted (WM_SYSCOLORCHANGE).
+std::optional<HighContrast> highContrast();
+
+struct CardPaint {
+    HDC dc;
+    RECT dirty; // what needs drawing, in the client area
+    UINT dpi;
+    std::optional<HighContrast> contrast;
+};
+
+void paintCard(const CardPaint& paint, const Picture& background,
+               const std::vector<CardControl>& controls, const ShownControl& shown);
 
 } // namespace velkorn::win32

@@ -34,10 +34,15 @@ UINT heldFlag(MouseButton button) {
     return 0;
 }
 
+// Where the pointer was when the message was sent, not where it is now: a
+// card that lags behind a quick drag still follows every step of it.
 Point cursor() {
-    POINT point;
-    GetCursorPos(&point);
-    return {point.x, point.y};
+    const DWORD position = GetMessagePos();
+    return {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+}
+
+POINT clientPoint(LPARAM at) {
+    return {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
 }
 
 } // namespace
@@ -73,6 +78,8 @@ void CardWindow::createWindow() {
     windowClass.cbSize = sizeof(windowClass);
     if (GetClassInfoExW(instance, name.c_str(), &windowClass) == FALSE) {
         windowClass.cbSize = sizeof(windowClass);
+        // Double clicks told apart: the second press of one is no click.
+        windowClass.style = CS_DBLCLKS;
         windowClass.lpfnWndProc = &CardWindow::windowProcedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
@@ -82,14 +89,14 @@ void CardWindow::createWindow() {
     // WS_SYSMENU: the window menu (Alt+Space) with Move and Close, the
     // keyboard's way to move a window without a title bar.
     CreateWindowExW(0, name.c_str(), widen(description.caption).c_str(),
-                    WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN,
-                    0, 0, twipsToPixels(description.clientWidth),
-                    twipsToPixels(description.clientHeight), nullptr, nullptr, instance, this);
+                    WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0,
+                    twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight),
+                    nullptr, nullptr, instance, this);
     dpi = GetDpiForWindow(window);
 }
 
 void CardWindow::addDecorations() {
-    toolTips = addToolTips(window, controls);
+    toolTips = addToolTips(window, controls, shown());
     setIcons();
 }
 
@@ -110,33 +117,34 @@ void CardWindow::layout() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     background = &loadPicture(description.background, dpi, drawing);
     placeControls(controls, dpi, drawing);
+    updateToolTips(window, toolTips, controls, shown());
+}
+
+const CardControl& CardWindow::find(std::string_view name) const {
+    if (const CardControl* control = findControl(controls, name)) {
+        return *control;
+    }
+    throw std::invalid_argument("no control " + std::string(name));
 }
 
 HWND CardWindow::control(std::string_view name) const {
-    for (const CardControl& control : controls) {
-        if (control.entry->name == name) {
-            return control.window;
-        }
-    }
-    return nullptr;
+    return find(name).window;
+}
+
+RECT CardWindow::controlArea(std::string_view name) const {
+    return find(name).area;
 }
 
 std::wstring CardWindow::caption(std::string_view name) const {
-    for (const CardControl& control : controls) {
-        if (control.entry->name == name) {
-            return control.caption;
-        }
-    }
-    return {};
+    return find(name).caption;
 }
 
-const CardControl* CardWindow::find(HWND child) const {
-    for (const CardControl& control : controls) {
-        if (control.window == child) {
-            return &control;
-        }
-    }
-    return nullptr;
+ShownControl CardWindow::shown() {
+    return [this](std::string_view name) { return presenter().isShown(name); };
+}
+
+int CardWindow::toTwips(int pixels) const {
+    return static_cast<int>((2 * pixels + 1) * 720 / static_cast<int>(dpi));
 }
 
 void CardWindow::centre() {
@@ -162,25 +170,16 @@ void CardWindow::hide() {
 }
 
 void CardWindow::setCaption(std::string_view name, const std::u16string& text, double pointSize) {
-    for (CardControl& control : controls) {
-        if (control.entry->name != name) {
-            continue;
-        }
-        const std::wstring caption(text.begin(), text.end());
-        if (caption == control.caption && pointSize == control.pointSize) {
-            return; // as the control already shows it
-        }
-        const bool textChanged = caption != control.caption;
-        control.caption = caption;
-        control.pointSize = pointSize;
-        if (control.named && textChanged) {
-            // Also redraws the control, once.
-            SetWindowTextW(control.window, control.caption.c_str());
-        } else {
-            InvalidateRect(control.window, nullptr, FALSE);
-        }
-        return;
+    auto& control = const_cast<CardControl&>(find(name));
+    const std::wstring caption(text.begin(), text.end());
+    if (caption == control.caption && pointSize == control.pointSize) {
+        return; // as the control already shows it
     }
+    control.caption = caption;
+    control.pointSize = pointSize;
+    // Only the label's own area is drawn again, with what lies behind and
+    // in front of it there.
+    InvalidateRect(window, &control.area, FALSE);
 }
 
 double CardWindow::captionWidth(const std::u16string& text, double pointSize) const {
@@ -188,16 +187,20 @@ double CardWindow::captionWidth(const std::u16string& text, double pointSize) co
 }
 
 double CardWindow::controlWidth(std::string_view name) const {
-    for (const CardControl& control : controls) {
-        if (control.entry->name == name) {
-            return control.area.right - control.area.left;
-        }
-    }
-    return 0;
+    const RECT& area = find(name).area;
+    return area.right - area.left;
 }
 
+// The presenter has already noted the change: what is drawn and what the
+// tool tips and screen readers meet follow it.
 void CardWindow::setControlVisible(std::string_view name, bool visible) {
-    ShowWindow(control(name), visible ? SW_SHOW : SW_HIDE);
+    const CardControl& control = find(name);
+    if (control.window != nullptr) {
+        ShowWindow(control.window, visible ? SW_SHOW : SW_HIDE);
+    } else {
+        InvalidateRect(window, &control.area, FALSE);
+        updateToolTips(window, toolTips, controls, shown());
+    }
     accessible.controlShown(name, visible);
 }
 
@@ -279,42 +282,29 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             presenter().framePainted();
         }
         return 0;
-    case WM_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (const CardControl* control = find(item.hwndItem)) {
-            drawControl(item, controls, static_cast<std::size_t>(control - controls.data()),
-                        *background, dpi);
-        }
-        return TRUE;
-    }
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) {
-            Control_Click(reinterpret_cast<HWND>(lParam));
-        }
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        Form_MouseDown(MouseButton::Left);
+        Form_MouseDown(MouseButton::Left, message == WM_LBUTTONDBLCLK, lParam);
         return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-        Form_MouseDown(MouseButton::Right);
+        Form_MouseDown(MouseButton::Right, message == WM_RBUTTONDBLCLK, lParam);
         return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-        Form_MouseDown(MouseButton::Middle);
+        Form_MouseDown(MouseButton::Middle, message == WM_MBUTTONDBLCLK, lParam);
         return 0;
     case WM_MOUSEMOVE:
         Form_MouseMove(wParam);
         return 0;
     case WM_LBUTTONUP:
-        Form_MouseUp(MouseButton::Left);
+        Form_MouseUp(MouseButton::Left, wParam, lParam);
         return 0;
     case WM_RBUTTONUP:
-        Form_MouseUp(MouseButton::Right);
+        Form_MouseUp(MouseButton::Right, wParam, lParam);
         return 0;
     case WM_MBUTTONUP:
-        Form_MouseUp(MouseButton::Middle);
+        Form_MouseUp(MouseButton::Middle, wParam, lParam);
         return 0;
     case WM_CAPTURECHANGED:
         presenter().pointerLost();
@@ -358,20 +348,17 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void CardWindow::paint() {
     PAINTSTRUCT paintStruct;
     HDC dc = BeginPaint(window, &paintStruct);
-    drawPicture(dc, *background, 0, 0);
+    paintCard({dc, paintStruct.rcPaint, dpi, highContrast()}, *background, controls, shown());
     EndPaint(window, &paintStruct);
 }
 
-void CardWindow::Control_Click(HWND child) {
-    const CardControl* control = find(child);
-    if (control != nullptr && control->entry->kind != ControlKind::TextBox) {
-        presenter().click(control->entry->name);
-    }
-}
-
-void CardWindow::Form_MouseDown(MouseButton button) {
+// Held until the release: a click's press waits for it over the same
+// control, a drag follows the pointer.
+void CardWindow::Form_MouseDown(MouseButton button, bool secondOfDouble, LPARAM at) {
     SetCapture(window);
-    presenter().backgroundPressed(button, cursor());
+    const POINT point = clientPoint(at);
+    presenter().pointerPressed(toTwips(point.x), toTwips(point.y), button, secondOfDouble,
+                               cursor());
 }
 
 void CardWindow::Form_MouseMove(WPARAM buttons) {
@@ -385,9 +372,12 @@ void CardWindow::Form_MouseMove(WPARAM buttons) {
     }
 }
 
-void CardWindow::Form_MouseUp(MouseButton button) {
-    presenter().buttonReleased(button);
-    if (presenter().windowDrag().state() == WindowDrag::State::Idle && GetCapture() == window) {
+void CardWindow::Form_MouseUp(MouseButton button, WPARAM buttonsHeld, LPARAM at) {
+    const POINT point = clientPoint(at);
+    presenter().pointerReleased(button, toTwips(point.x), toTwips(point.y));
+    // The last button up: neither a click nor a drag holds the pointer.
+    const bool anyHeld = (buttonsHeld & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
+    if (!anyHeld && GetCapture() == window) {
         ReleaseCapture();
     }
 }
@@ -411,8 +401,6 @@ void CardWindow::Form_DpiChanged(UINT newDpi, const RECT& suggested) {
     layout();
     presenter().windowScaled(ratio);
     presenter().scaleChanged(scale());
-    // Every control drawn anew, whole: the card clips its children, and
-    // each label would otherwise keep old pixels beside new ones.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -1,10 +1,11 @@
 // The borderless card all three windows are made of, as a humble view: a
-// WS_POPUP window of the described client size whose background picture is
-// drawn once at the top left at its own size, with controls built from the
+// WS_POPUP window of the described client size that draws its background
+// picture and its labels and pictures itself, with boxes built from the
 // shared FormDescription (cardcontrols.h). One window class per form; the
 // static window procedure hands each message to the card, which forwards
-// it to the window's presenter (clicks, presses, keys, the close command,
-// a change of DPI) and does what the presenter asks through CardView.
+// it to the window's presenter (presses at a point, keys, the close
+// command, a change of DPI) and does what the presenter asks through
+// CardView.
 #pragma once
 
 #include "cardaccessible.h"
@@ -35,11 +36,16 @@ class CardWindow : public virtual CardView {
     virtual CardPresenter& presenter() = 0;
 
     HWND handle() const { return window; }
+    // A box's window; null for what the card draws.
     HWND control(std::string_view name) const;
+    // Where a control lies in the client area, in pixels.
+    RECT controlArea(std::string_view name) const;
     // A label's caption as drawn now (the clock's reading).
     std::wstring caption(std::string_view name) const;
     const FormDescription& form() const { return description; }
     UINT dotsPerInch() const { return dpi; }
+    // A client-area pixel's middle in the twips the presenter lays out in.
+    int toTwips(int pixels) const;
 
     // Places the window in the middle of its monitor's work area.
     void centre();
@@ -83,12 +89,12 @@ class CardWindow : public virtual CardView {
     void setIcons();
     void layout();
     void paint();
-    const CardControl* find(HWND child) const;
+    const CardControl& find(std::string_view name) const;
+    ShownControl shown();
 
-    void Control_Click(HWND child);
-    void Form_MouseDown(MouseButton button);
+    void Form_MouseDown(MouseButton button, bool secondOfDouble, LPARAM at);
     void Form_MouseMove(WPARAM buttons);
-    void Form_MouseUp(MouseButton button);
+    void Form_MouseUp(MouseButton button, WPARAM buttonsHeld, LPARAM at);
     void Form_Activate(WPARAM state);
     void Form_DpiChanged(UINT newDpi, const RECT& suggested);
 

@@ -18,5 +18,7 @@ const Picture& loadPicture(const char* name, UINT dpi, int drawingScale);
 
 // Draws a picture at the given position of a device context.
 void drawPicture(HDC target, const Picture& picture, int x, int y);
+// Draws the part of a picture at the top left that lies in an area.
+void drawPictureArea(HDC target, const Picture& picture, const RECT& area);
 
 } // namespace velkorn::win32

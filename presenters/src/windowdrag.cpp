@@ -10,8 +10,16 @@ void WindowDrag::press(MouseButton button, Point pointer) {
     pressedAt = pointer;
     grabOffset = pointer - view.windowPosition();
     state_ = State::Pressed;
-    if (settings.systemMoveOnPress && view.startSystemMove(button, pointer)) {
-        state_ = State::HandedOver;
+    if (settings.systemMoveOnPress) {
+        handOver(view.startSystemMove(button, pointer), State::Pressed);
+    }
+}
+
+// A modal system move (Windows') returns only once it is over, having
+// delivered the release that ended it: nothing is held any more.
+void WindowDrag::handOver(bool systemMoves, State otherwise) {
+    if (state_ != State::Idle) {
+        state_ = systemMoves ? State::HandedOver : otherwise;
     }
 }
 
@@ -30,11 +38,8 @@ void WindowDrag::move(Point pointer, bool held) {
             return;
         }
         view.moveWindowTo(pointer - grabOffset);
-        if (pressed == MouseButton::Left && view.startSystemMove(pressed, pointer)) {
-            state_ = State::HandedOver;
-            return;
-        }
-        state_ = State::MovingByHand;
+        handOver(pressed == MouseButton::Left && view.startSystemMove(pressed, pointer),
+                 State::MovingByHand);
         return;
     }
     view.moveWindowTo(pointer - grabOffset);

@@ -76,6 +76,9 @@ class FakeCardView : public virtual CardView {
     bool startSystemMove(MouseButton, Point pointer) override {
         calls.push_back("system move from " + std::to_string(pointer.x) + "," +
                         std::to_string(pointer.y));
+        if (duringSystemMove) {
+            duringSystemMove(); // a modal move loop, which delivers the release
+        }
         return systemMoves;
     }
     void cancelSystemMove() override { calls.push_back("cancel system move"); }
@@ -94,6 +97,7 @@ class FakeCardView : public virtual CardView {
     double widthPerPoint = 1;
     Point position{100, 100};
     bool systemMoves = true;
+    std::function<void()> duringSystemMove;
 };
 
 class FakeForm1View : public FakeCardView, public Form1View {

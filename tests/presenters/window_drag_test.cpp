@@ -5,7 +5,9 @@
 namespace velkorn::test {
 namespace {
 
-enum class Step { Press, Move, MoveReleased, Release, Cancel, Scale };
+// ModalMove: the system's move runs to its end before it returns, the
+// release delivered inside it (Windows).
+enum class Step { Press, Move, MoveReleased, Release, Cancel, Scale, ModalMove };
 
 struct Event {
     Step step;
@@ -79,6 +81,18 @@ TEST(WindowDrag, PressDistanceButtonAndRelease) {
          {{Press, 150, 140, right}, {Release}, {Move, 160, 140}},
          {"move 110,100"},
          S::MovingByHand},
+        {"a modal system move that ended with its release leaves nothing held",
+         true,
+         false,
+         {{ModalMove}, {Press, 150, 140}, {Move, 160, 140}},
+         {"move 110,100", "system move from 160,140"},
+         S::Idle},
+        {"a modal system move on press, likewise",
+         true,
+         true,
+         {{ModalMove}, {Press, 150, 140}},
+         {"system move from 150,140"},
+         S::Idle},
         {"lost pointer", true, false, {{Press, 150, 140}, {Cancel}, {Move, 200, 200}}, {}, S::Idle},
         {"on press where the system needs the press (any button)",
          true,
@@ -123,6 +137,9 @@ TEST(WindowDrag, PressDistanceButtonAndRelease) {
                 break;
             case Scale:
                 drag.windowScaled(2.0);
+                break;
+            case ModalMove:
+                view.duringSystemMove = [&drag] { drag.release(MouseButton::Left); };
                 break;
             }
         }

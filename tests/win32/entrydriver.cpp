@@ -23,8 +23,7 @@ enum ImeRequest : ULONG_PTR { Compose = 1, Commit = 2, Cancel = 3 };
 
 struct Program {
     HWND form = nullptr;
-    HWND box = nullptr;   // Text1, the top left box
-    HWND clear = nullptr; // the keypad's Clear
+    HWND box = nullptr; // Text1, the top left box
 };
 
 // Polls every 20 ms until `done` or the deadline.
@@ -59,8 +58,14 @@ bool findProgram(Program& program) {
     waitFor(std::chrono::seconds(30),
             [&] { return (program.form = FindWindowW(L"Velkorn.Form1", nullptr)) != nullptr; });
     EnumChildWindows(program.form, &keepTopLeftBox, reinterpret_cast<LPARAM>(&program.box));
-    program.clear = ChildWindowFromPoint(program.form, {236, 208}); // as windows_e2e clicks it
-    return program.box != nullptr && program.clear != nullptr && program.clear != program.form;
+    return program.box != nullptr;
+}
+
+// A left click on Clear, drawn by the card, where windows_e2e clicks it.
+void clickClear(const Program& program) {
+    const LPARAM at = MAKELPARAM(236, 208);
+    SendMessageW(program.form, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(program.form, WM_LBUTTONUP, 0, at);
 }
 
 // WM_GETTEXT: GetWindowText reads no control of another process.
@@ -154,7 +159,7 @@ std::string take(const Program& program, const Step& step) {
     } else if (action == "settext" || action == "replacesel") {
         sendText(box, action == "settext" ? WM_SETTEXT : EM_REPLACESEL, TRUE, step.text);
     } else if (action == "clear") {
-        SendMessageW(program.clear, BM_CLICK, 0, 0);
+        clickClear(program);
     } else {
         return "no such step on Windows: " + action;
     }

@@ -7,11 +7,7 @@
 //   probe value NAME            the value of the main window's child NAME
 //   probe state NAME [FORM]     "checked" or "unchecked", and " invisible"
 //   probe press NAME [INDEX]    the default action of the INDEX-th (from 1)
-//                               accessible child named NAME; where the
-//                               system's accessibility has none for it (Wine's
-//                               has no push button proxy), the BM_CLICK that
-//                               Windows' own proxy sends, said on stdout, and
-//                               waited for
+//                               accessible child named NAME
 //   probe boxes                 the values of the text boxes, "|" between
 //   probe tooltips              how many tools the main window's tool tips hold
 //   probe dpi TITLE DPI         sends the window titled TITLE the DPI change
@@ -307,13 +303,12 @@ int main(int argc, char* argv[]) {
             if (!shown(child.object, child.id)) {
                 continue;
             }
-            std::printf("%s|%s|%s|%s\n",
-                        oneLine(text(child.object, child.id, &IAccessible::get_accName)).c_str(),
-                        roleWord(child.object, child.id).c_str(),
-                        oneLine(text(child.object, child.id, &IAccessible::get_accDescription))
-                            .c_str(),
-                        text(child.object, child.id, &IAccessible::get_accKeyboardShortcut)
-                            .c_str());
+            std::printf(
+                "%s|%s|%s|%s\n",
+                oneLine(text(child.object, child.id, &IAccessible::get_accName)).c_str(),
+                roleWord(child.object, child.id).c_str(),
+                oneLine(text(child.object, child.id, &IAccessible::get_accDescription)).c_str(),
+                text(child.object, child.id, &IAccessible::get_accKeyboardShortcut).c_str());
         }
         return 0;
     }
@@ -354,20 +349,9 @@ int main(int argc, char* argv[]) {
         if (child == nullptr) {
             return fail("no accessible child of that name");
         }
-        if (SUCCEEDED(child->object->accDoDefaultAction(child->id))) {
-            return 0;
-        }
-        HWND button = nullptr;
-        if (FAILED(WindowFromAccessibleObject(child->object, &button)) || button == nullptr) {
-            return fail("no default action and no window");
-        }
-        std::printf("no default action: BM_CLICK\n");
-        // Sent, not posted, so that the click has been handled on return;
-        // a handler that opened a message box would keep it from returning.
-        DWORD_PTR result = 0;
-        return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &result) != 0
+        return SUCCEEDED(child->object->accDoDefaultAction(child->id))
                    ? 0
-                   : fail("the program did not answer the click");
+                   : fail("the child has no default action");
     }
     return fail("unknown command");
 }

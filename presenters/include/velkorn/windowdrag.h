@@ -57,6 +57,7 @@ class WindowDrag {
     MouseButton button() const { return pressed; }
 
   private:
+    void handOver(bool systemMoves, State otherwise);
     DragView& view;
     DragSettings settings;
     State state_ = State::Idle;
