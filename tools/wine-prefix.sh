@@ -12,3 +12,23 @@ make_wine_prefix() {
 }
 
 wine_setting() { timeout 60 wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
+
+# The whole ground of a Windows test: a work folder ($work), Xvfb with its
+# window manager, and a fresh prefix in the work folder; on every way out,
+# the program the caller started ($app), Wine's server, the display and the
+# folder are gone again. Needs virtual-display.sh sourced and fail()
+# defined.
+start_wine_session() {
+    work=$(mktemp -d)
+    app=
+    trap stop_wine_session EXIT
+    start_virtual_display 1024x768x24
+    make_wine_prefix "$work/prefix" || fail "no Wine prefix"
+}
+
+stop_wine_session() {
+    stop_process "$app"
+    timeout 20 wineserver -k 2>/dev/null || true
+    stop_virtual_display
+    rm -rf "$work"
+}

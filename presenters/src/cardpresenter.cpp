@@ -49,13 +49,27 @@ void CardPresenter::setControlShown(std::string_view control, bool shown) {
     view.setControlVisible(control, shown);
 }
 
+bool CardPresenter::isChecked(std::string_view control) const {
+    const auto found = checkedControls.find(control);
+    return found != checkedControls.end() && found->second;
+}
+
+void CardPresenter::setControlChecked(std::string_view control, bool checked) {
+    const auto found = checkedControls.find(control);
+    if (found != checkedControls.end() && found->second == checked) {
+        return;
+    }
+    checkedControls.insert_or_assign(std::string(control), checked);
+    view.setControlChecked(control, checked);
+}
+
 std::optional<std::string_view> CardPresenter::controlAt(int xTwips, int yTwips) const {
     return velkorn::controlAt(form, xTwips, yTwips,
                               [this](std::string_view name) { return isShown(name); });
 }
 
-bool CardPresenter::pointerPressed(int xTwips, int yTwips, MouseButton button,
-                                   bool secondOfDouble, Point pointer) {
+bool CardPresenter::pointerPressed(int xTwips, int yTwips, MouseButton button, bool secondOfDouble,
+                                   Point pointer) {
     const auto control = controlAt(xTwips, yTwips);
     if (!control) {
         held.reset();
@@ -144,11 +158,9 @@ void CardPresenter::showCaption(std::string_view control, const std::u16string& 
 
 void CardPresenter::fitCaption(std::string_view control, const std::u16string& text) {
     const double described = form.control(control).pointSize;
-    const double size =
-        fittedPointSize(text, described, view.controlWidth(control),
-                        [this](const std::u16string& t, double points) {
-                            return view.captionWidth(t, points);
-                        });
+    const double size = fittedPointSize(
+        text, described, view.controlWidth(control),
+        [this](const std::u16string& t, double points) { return view.captionWidth(t, points); });
     view.setCaption(control, text, size);
 }
 

@@ -12,7 +12,7 @@ using form3::kEnglishWarning;
 } // namespace
 
 Form3Presenter::Form3Presenter(FormHost& host, CardView& view, DragSettings drag)
-    : CardPresenter(form3Description(), WindowId::About, host, view, drag), view(view) {}
+    : CardPresenter(form3Description(), WindowId::About, host, view, drag) {}
 
 void Form3Presenter::formLoad() {
     showLanguage(Language::English);
@@ -28,18 +28,6 @@ void Form3Presenter::click(std::string_view control) {
     } else if (control == form3::kChinese) {
         showLanguage(Language::Chinese);
     }
-}
-
-bool Form3Presenter::isChecked(std::string_view control) const {
-    switch (shown) {
-    case Language::English:
-        return control == form3::kEnglish;
-    case Language::Bengali:
-        return control == form3::kBengali;
-    case Language::Chinese:
-        return control == form3::kChinese;
-    }
-    return false;
 }
 
 // Shows one picture before hiding the other, so the English paragraph
@@ -60,9 +48,9 @@ void Form3Presenter::showLanguage(Language language) {
         break;
     }
     setControlShown(kEnglishWarning, language == Language::English);
-    view.setControlChecked(form3::kEnglish, language == Language::English);
-    view.setControlChecked(form3::kBengali, language == Language::Bengali);
-    view.setControlChecked(form3::kChinese, language == Language::Chinese);
+    setControlChecked(form3::kEnglish, language == Language::English);
+    setControlChecked(form3::kBengali, language == Language::Bengali);
+    setControlChecked(form3::kChinese, language == Language::Chinese);
     shown = language;
 }
 

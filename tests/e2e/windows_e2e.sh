@@ -22,18 +22,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 eventually() { wait_for 15 "$@"; }
 
-work=$(mktemp -d)
-app=
-cleanup() {
-    stop_process "$app"
-    timeout 20 wineserver -k 2>/dev/null || true
-    stop_virtual_display
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_virtual_display 1024x768x24
-make_wine_prefix "$work/prefix" || fail "no Wine prefix"
+start_wine_session
 
 visible_windows() { timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
 hidden() { [ -z "$(visible_windows "$1")" ]; }

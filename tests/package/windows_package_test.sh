@@ -22,15 +22,7 @@ for file in "$exe" "$zip" "$setup"; do
     [ -f "$file" ] || fail "missing $file (make windows-package builds it)"
 done
 
-work=$(mktemp -d)
-app=
-cleanup() {
-    stop_process "$app"
-    timeout 20 wineserver -k 2>/dev/null || true
-    stop_virtual_display
-    rm -rf "$work"
-}
-trap cleanup EXIT
+start_wine_session
 
 # Imports: Windows' own DLLs only (IMM32, for the boxes' input methods, is
 # loaded by USER32 in every program anyway).
@@ -104,8 +96,6 @@ for info in zipfile.ZipFile(sys.argv[1]).infolist():
 PYTHON
 echo "ok: the zip's text files end their lines in CR LF; its modes are 644 and 755"
 
-start_virtual_display 1024x768x24
-make_wine_prefix "$work/prefix" || fail "no Wine prefix"
 timeout 120 wine "$setup" /S || fail "the silent install failed"
 timeout 60 wineserver -w
 

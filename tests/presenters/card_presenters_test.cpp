@@ -14,8 +14,8 @@ namespace velkorn::test {
 namespace {
 
 TEST(PictureScale, TwiceSizeDrawingsAboveOneHundredPercent) {
-    const std::pair<double, int> table[] = {{0.75, 1}, {1.0, 1}, {1.25, 2}, {1.5, 2},
-                                            {2.0, 2},  {3.0, 2}};
+    const std::pair<double, int> table[] = {{0.75, 1}, {1.0, 1}, {1.25, 2},
+                                            {1.5, 2},  {2.0, 2}, {3.0, 2}};
     for (const auto& [scale, drawing] : table) {
         EXPECT_EQ(drawingScale(scale), drawing) << scale;
     }
@@ -56,8 +56,8 @@ TEST(CaptionFit, LargestQuarterPointSizeThatFits) {
         double expected;
     };
     const Case table[] = {
-        {u"Date:", 100, 8.25},               // fits as described
-        {std::u16string(12, u'8'), 120, 7.5}, // 10 px a character at 7.5 pt
+        {u"Date:", 100, 8.25},                              // fits as described
+        {std::u16string(12, u'8'), 120, 7.5},               // 10 px a character at 7.5 pt
         {std::u16string(40, u'8'), 10, kSmallestPointSize}, // never below 6 points
     };
     for (const Case& row : table) {
@@ -106,6 +106,9 @@ TEST(Form3Presenter, LanguageLabelsSwitchTheWarning) {
         EXPECT_EQ(view.shown["Image2"], row.chinese);
         EXPECT_EQ(view.shown["Warning"], row.language == Language::English);
         // The chosen language is the one checked choice.
+        EXPECT_TRUE(about.isChecked(row.language == Language::English   ? "Label3"
+                                    : row.language == Language::Bengali ? "Label4"
+                                                                        : "Label5"));
         EXPECT_EQ(view.checked,
                   (std::map<std::string, bool>{{"Label3", row.language == Language::English},
                                                {"Label4", row.language == Language::Bengali},
@@ -114,6 +117,7 @@ TEST(Form3Presenter, LanguageLabelsSwitchTheWarning) {
     }
 }
 
+// Screen readers hear of the two choices that changed, not of all three.
 TEST(Form3Presenter, ANewLanguageIsShownBeforeTheOldIsHidden) {
     FakeHost host;
     FakeCardView view;
@@ -122,8 +126,8 @@ TEST(Form3Presenter, ANewLanguageIsShownBeforeTheOldIsHidden) {
     about.click("Label4");
     view.calls.clear();
     about.click("Label5");
-    EXPECT_EQ(view.calls,
-              (std::vector<std::string>{"show Image2", "hide Image1", "hide Warning"}));
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"show Image2", "hide Image1", "hide Warning",
+                                                    "uncheck Label4", "check Label5"}));
 }
 
 TEST(CardPresenters, CloseLabelEscapeF1AndTheCloseCommand) {
@@ -199,8 +203,8 @@ namespace velkorn::test {
 namespace {
 
 TEST(CaptionColours, TheCardsOwnPairsUnlessHighContrast) {
-    const ControlDescription onCard{.name = "a", .kind = ControlKind::Label, .left = 0, .top = 0,
-                                    .width = 1, .height = 1};
+    const ControlDescription onCard{
+        .name = "a", .kind = ControlKind::Label, .left = 0, .top = 0, .width = 1, .height = 1};
     ControlDescription onRed = onCard;
     onRed.textRole = TextRole::StripText;
     onRed.background = Rgb{128, 0, 0};

@@ -60,6 +60,7 @@ class FakeCardView : public virtual CardView {
         shown[std::string(control)] = visible;
     }
     void setControlChecked(std::string_view control, bool isChecked) override {
+        calls.push_back(std::string(isChecked ? "check " : "uncheck ") + std::string(control));
         checked[std::string(control)] = isChecked;
     }
     void usePictures(int drawingScale) override {

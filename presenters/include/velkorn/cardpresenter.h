@@ -20,8 +20,8 @@ namespace velkorn {
 
 class CardPresenter {
   public:
-    CardPresenter(const FormDescription& description, WindowId id, FormHost& host,
-                  CardView& view, DragSettings drag);
+    CardPresenter(const FormDescription& description, WindowId id, FormHost& host, CardView& view,
+                  DragSettings drag);
     virtual ~CardPresenter() = default;
     CardPresenter(const CardPresenter&) = delete;
     CardPresenter& operator=(const CardPresenter&) = delete;
@@ -40,7 +40,7 @@ class CardPresenter {
     bool takesClicks(std::string_view control) const;
     // Whether a choice is the one in force (About's language), for screen
     // readers' checked state.
-    virtual bool isChecked(std::string_view) const { return false; }
+    bool isChecked(std::string_view control) const;
 
     virtual void backgroundPressed(MouseButton button, Point pointer);
 
@@ -97,6 +97,9 @@ class CardPresenter {
     // Shows or hides a control, as the presenter knows it and the view
     // shows it.
     void setControlShown(std::string_view control, bool shown);
+    // Checks or unchecks a choice; the view hears only of a change, so a
+    // screen reader hears of the choices that changed.
+    void setControlChecked(std::string_view control, bool checked);
 
     FormHost& host;
 
@@ -111,6 +114,7 @@ class CardPresenter {
     double currentScale = 0;
     bool decorated = false;
     std::map<std::string, bool, std::less<>> shownControls;
+    std::map<std::string, bool, std::less<>> checkedControls;
     struct HeldPress {
         std::string control;
         MouseButton button;

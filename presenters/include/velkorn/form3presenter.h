@@ -17,13 +17,11 @@ class Form3Presenter final : public CardPresenter {
 
     void click(std::string_view control) override;
     Language language() const { return shown; }
-    bool isChecked(std::string_view control) const override;
 
   private:
     void formLoad() override;
     void showLanguage(Language language);
 
-    CardView& view;
     Language shown = Language::English;
 };
 
