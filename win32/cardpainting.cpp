@@ -64,11 +64,32 @@ double textWidth(const std::wstring& text, double pointSize, UINT dpi) {
     // A memory DC of its own, kept: a window's DC would be fetched from the
     // window manager for every caption the clock sets.
     static const HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, sansSerifFont(pointSize, dpi));
-    SIZE needed{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &needed);
-    SelectObject(dc, previous);
-    return needed.cx;
+    // Each character's advance, measured once a face and size: the clock
+    // sets a new text every second, made of the same few characters.
+    static std::map<std::pair<HFONT, wchar_t>, int> advances;
+    HFONT font = sansSerifFont(pointSize, dpi);
+    const auto measure = [font](const wchar_t* characters, int count) {
+        HGDIOBJ previous = SelectObject(dc, font);
+        SIZE needed{};
+        GetTextExtentPoint32W(dc, characters, count, &needed);
+        SelectObject(dc, previous);
+        return static_cast<int>(needed.cx);
+    };
+    int width = 0;
+    for (const wchar_t& character : text) {
+        // Beyond the Latin letters a text may be more than the sum of its
+        // characters (combining marks, shaping, surrogates): measured whole.
+        if (character >= 0x0300) {
+            return measure(text.c_str(), static_cast<int>(text.size()));
+        }
+        const auto key = std::make_pair(font, character);
+        auto found = advances.find(key);
+        if (found == advances.end()) {
+            found = advances.emplace(key, measure(&character, 1)).first;
+        }
+        width += found->second;
+    }
+    return width;
 }
 
 std::optional<HighContrast> highContrast() {

@@ -25,8 +25,8 @@ HFONT sansSerifFont(double pointSize, UINT dpi);
 // The width of a text in that face, in pixels.
 double textWidth(const std::wstring& text, double pointSize, UINT dpi);
 
-// The system's colours when high contrast is on: the user may switch it at
-// any time, and the windows are then repainted (WM_SYSCOLORCHANGE).
+// The system's colours when high contrast is on. The user may switch it at
+// any time; the windows then hear of it (WM_SYSCOLORCHANGE) and ask again.
 std::optional<HighContrast> highContrast();
 
 struct CardPaint {

@@ -93,6 +93,7 @@ void CardWindow::createWindow() {
                     twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight),
                     nullptr, nullptr, instance, this);
     dpi = GetDpiForWindow(window);
+    contrast = highContrast();
 }
 
 void CardWindow::addDecorations() {
@@ -323,8 +324,14 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kAccessiblePress:
         accessible.press(wParam);
         return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam != SPI_SETHIGHCONTRAST) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        [[fallthrough]];
     case WM_SYSCOLORCHANGE:
         // High contrast switched on or off: every caption in its new colours.
+        contrast = highContrast();
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;
     case WM_DPICHANGED:
@@ -348,7 +355,7 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void CardWindow::paint() {
     PAINTSTRUCT paintStruct;
     HDC dc = BeginPaint(window, &paintStruct);
-    paintCard({dc, paintStruct.rcPaint, dpi, highContrast()}, *background, controls, shown());
+    paintCard({dc, paintStruct.rcPaint, dpi, contrast}, *background, controls, shown());
     EndPaint(window, &paintStruct);
 }
 

@@ -10,6 +10,7 @@
 
 #include "cardaccessible.h"
 #include "cardcontrols.h"
+#include "cardpainting.h"
 #include "pictures.h"
 
 #include "velkorn/cardpresenter.h"
@@ -17,6 +18,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -107,6 +109,9 @@ class CardWindow : public virtual CardView {
     const Picture* background = nullptr;
     UINT dpi = 96;
     int drawing = 1;
+    // Read at the start and when the system's colours change, not at
+    // every paint of the clock.
+    std::optional<HighContrast> contrast;
 };
 
 } // namespace velkorn::win32

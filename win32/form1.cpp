@@ -91,6 +91,10 @@ void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret
     showTextBoxText(boxes[static_cast<std::size_t>(box)], text, caret);
 }
 
+bool Form1::hasFocus(BoxId box) const {
+    return GetFocus() == boxes[static_cast<std::size_t>(box)];
+}
+
 void Form1::announce(const std::u16string& text) {
     Annotations::announce(announcer, std::wstring(text.begin(), text.end()));
 }

@@ -34,6 +34,7 @@ class Form1 final : public CardWindow, public Form1View {
 
     void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override;
     void announce(const std::u16string& text) override;
+    bool hasFocus(BoxId box) const override;
 
   protected:
     bool Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -45,7 +46,7 @@ class Form1 final : public CardWindow, public Form1View {
     LocalClock clock;
     Form1Presenter form;
     std::array<HWND, 3> boxes{};
-    Annotations annotations; // only the main window announces
+    Annotations annotations;  // only the main window announces
     HWND announcer = nullptr; // a live region of no size
 };
 

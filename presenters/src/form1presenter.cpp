@@ -74,9 +74,23 @@ void Form1Presenter::runOnEngine(const MappedAction& mapped) {
         return;
     }
     showBoxes(before);
-    if (mapped.action != ButtonAction::EnterDigit && mapped.action != ButtonAction::Clear) {
+    if (mapped.action == ButtonAction::EnterDigit) {
+        announceUnseenDigit(before);
+    } else if (mapped.action != ButtonAction::Clear) {
         // The result box changed without the focus: heard all the same.
         view.announce(u"Output " + boxText(BoxId::Text3));
+    }
+}
+
+// A screen reader speaks what changes in the box with the focus (the new
+// digit) and nothing of the others: a digit that went into another box is
+// announced with that box's name and its whole number.
+void Form1Presenter::announceUnseenDigit(const std::array<std::string, 3>& before) {
+    for (BoxId box : kBoxes) {
+        if (calculator.text(box) != before[static_cast<std::size_t>(box)] && !view.hasFocus(box)) {
+            const char* name = description().control(boxName(box)).accessibleName;
+            view.announce(toUtf16(name) + u" " + boxText(box));
+        }
     }
 }
 

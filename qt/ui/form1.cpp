@@ -55,4 +55,8 @@ void Form1::announce(const std::u16string& text) {
     announcer->announce(QString::fromStdU16String(text));
 }
 
+bool Form1::hasFocus(BoxId box) const {
+    return boxes[static_cast<std::size_t>(box)]->hasFocus();
+}
+
 } // namespace velkorn::ui

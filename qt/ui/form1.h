@@ -3,8 +3,8 @@
 // rule, the clock; the window shows what the presenter asks.
 #pragma once
 
-#include "clockformat.h"
 #include "cardwindow.h"
+#include "clockformat.h"
 
 #include "velkorn/form1presenter.h"
 
@@ -49,6 +49,7 @@ class Form1 final : public CardWindow, public Form1View {
 
     void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override;
     void announce(const std::u16string& text) override;
+    bool hasFocus(BoxId box) const override;
 
   private:
     void connectBoxes();

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,8 @@ class FakeForm1View : public FakeCardView, public Form1View {
     void announce(const std::u16string& text) override {
         calls.push_back("announce " + toUtf8(text));
     }
+    bool hasFocus(BoxId box) const override { return focus == box; }
+    std::optional<BoxId> focus = BoxId::Text1;
     std::u16string boxes[3];
     std::size_t carets[3] = {0, 0, 0};
 };

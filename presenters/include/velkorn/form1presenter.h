@@ -5,7 +5,8 @@
 // the window while the boxes keep what they showed, and no click is taken
 // while the report is up. The user's own edits of the boxes are kept to 15
 // characters by the box edit rule and handed to the engine. The result of
-// an operation is announced to screen readers. Each tick of
+// an operation is announced to screen readers, and so is a digit that a
+// click put into a box other than the one being typed in. Each tick of
 // Timer1 shows the time, then the date, as the platform formats them.
 #pragma once
 
@@ -26,6 +27,8 @@ class Form1View : public virtual CardView {
     virtual void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) = 0;
     // Tells screen readers, once and politely, without moving the focus.
     virtual void announce(const std::u16string& text) = 0;
+    // Whether the box has the keyboard focus (in the active window).
+    virtual bool hasFocus(BoxId box) const = 0;
 };
 
 // The clock's readings as the user's regional formats write them: the
@@ -62,6 +65,7 @@ class Form1Presenter final : public CardPresenter {
     void handle(const MappedAction& mapped, MouseButton button, Point pointer);
     void runOnEngine(const MappedAction& mapped);
     void showBoxes(const std::array<std::string, 3>& before);
+    void announceUnseenDigit(const std::array<std::string, 3>& before);
     void showTime();
 
     Form1View& view;
