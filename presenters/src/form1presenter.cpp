@@ -76,7 +76,10 @@ void Form1Presenter::runOnEngine(const MappedAction& mapped) {
     showBoxes(before);
     if (mapped.action == ButtonAction::EnterDigit) {
         announceUnseenDigit(before);
-    } else if (mapped.action != ButtonAction::Clear) {
+    } else if (mapped.action == ButtonAction::Clear) {
+        // Screen readers say nothing of text the user did not delete.
+        view.announce(u"Cleared");
+    } else {
         // The result box changed without the focus: heard all the same.
         view.announce(u"Output " + boxText(BoxId::Text3));
     }

@@ -82,10 +82,10 @@ TEST_F(Form1PresenterTest, ABoxChangedByAClickHasItsCaretAtTheEnd) {
     EXPECT_EQ(view.calls, std::vector<std::string>{"announce Output 132"});
 }
 
-// Operations are heard, and a digit that went into a box other than the
-// one with the focus (a screen reader speaks only that box's changes);
-// clearing needs no word.
-TEST_F(Form1PresenterTest, ResultsAndDigitsOutOfTheFocusAreAnnounced) {
+// Operations are heard, a digit that went into a box other than the one
+// with the focus (a screen reader speaks only that box's changes), and a
+// clearing.
+TEST_F(Form1PresenterTest, ResultsDigitsOutOfTheFocusAndClearingAreAnnounced) {
     struct Case {
         const char* control;
         std::optional<BoxId> focus;
@@ -96,7 +96,7 @@ TEST_F(Form1PresenterTest, ResultsAndDigitsOutOfTheFocusAreAnnounced) {
         {"Image11", BoxId::Text2, nullptr},      {"Image11", BoxId::Text1, "Input 2 21"},
         {"Image11", std::nullopt, "Input 2 21"}, {"Image21", BoxId::Text1, "Output 10"},
         {"Image22", BoxId::Text3, "Output 6"},   {"Image23", BoxId::Text1, "Output 16"},
-        {"Image24", BoxId::Text1, "Output 4"},   {"Image25", std::nullopt, nullptr},
+        {"Image24", BoxId::Text1, "Output 4"},   {"Image25", BoxId::Text1, "Cleared"},
         {"Label12", BoxId::Text1, nullptr},
     };
     for (const Case& row : table) {

@@ -5,8 +5,9 @@
 // the window while the boxes keep what they showed, and no click is taken
 // while the report is up. The user's own edits of the boxes are kept to 15
 // characters by the box edit rule and handed to the engine. The result of
-// an operation is announced to screen readers, and so is a digit that a
-// click put into a box other than the one being typed in. Each tick of
+// an operation is announced to screen readers, and so are a digit that a
+// click put into a box other than the one being typed in and a clearing
+// of the boxes. Each tick of
 // Timer1 shows the time, then the date, as the platform formats them.
 #pragma once
 
