@@ -20,7 +20,7 @@
 #   WINDOWS_PROGRAM=… WINDOWS_FLOOR=…   also the Windows program under Wine
 #   BASELINE=…, WINDOWS_BASELINE=…       an older build of either, beside
 #   RUNS=N                               exactly N counted rounds a batch
-#   START_MINUTES=4 IDLE_MINUTES=8       the batches' caps in time
+#   START_MINUTES=4 IDLE_MINUTES=7       the batches' caps in time
 #   PICTURES=1                           also the Win32 floor with pictures
 #   RAW=1                                every run's figures, in order
 set -euo pipefail
@@ -47,7 +47,7 @@ start_max_rounds=${RUNS:-200}
 idle_min_rounds=${RUNS:-9}
 idle_max_rounds=${RUNS:-60}
 start_minutes=${START_MINUTES:-4}
-idle_minutes=${IDLE_MINUTES:-8}
+idle_minutes=${IDLE_MINUTES:-7}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../tools/virtual-display.sh"
 
