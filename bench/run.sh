@@ -233,7 +233,8 @@ batch() {
         measure "$program" "$seconds" "$work/warm-up"
         : >"$work/$name.$program"
     done
-    stop_reason[$name]="rounds cap"
+    stop_reason[$name]=${RUNS:+RUNS=$RUNS}
+    stop_reason[$name]=${stop_reason[$name]:-rounds cap}
     while [ "$round" -lt "$max_rounds" ]; do
         for ((i = 0; i < count; i++)); do
             measure "${programs[(round + i) % count]}" "$seconds" "$work/$name.${programs[(round + i) % count]}"
