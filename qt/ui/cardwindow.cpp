@@ -151,8 +151,9 @@ void CardWindow::usePictures(int drawingScale) {
 // The tool tips are set as the controls are made: a Qt tool tip costs
 // nothing until it is shown.
 void CardWindow::addDecorations() {
-    // From now on a caption changes only by the clock, a few characters at
-    // a time.
+    // Until now each caption was measured once, whole; from here on a
+    // caption changes a few characters at a time (the clock's), and pairs
+    // of characters pay off.
     captionMetrics.learnPairs();
     // Once the frame being painted is on the screen.
     QTimer::singleShot(0, this, [this] { setWindowIcon(ui::windowIcon(description)); });
