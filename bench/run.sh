@@ -20,7 +20,9 @@
 #   WINDOWS_PROGRAM=… WINDOWS_FLOOR=…   also the Windows program under Wine
 #   BASELINE=…, WINDOWS_BASELINE=…       an older build of either, beside
 #   RUNS=N                               exactly N counted rounds a batch
-#   START_MINUTES=4 IDLE_MINUTES=7       the batches' caps in time
+#   BENCH_MINUTES=11 START_MINUTES=4     the caps in time: both batches
+#                                        together, and the start-up batch
+#                                        (IDLE_MINUTES=… caps idle alone)
 #   PICTURES=1                           also the Win32 floor with pictures
 #   RAW=1                                every run's figures, in order
 set -euo pipefail
@@ -46,8 +48,8 @@ start_min_rounds=${RUNS:-15}
 start_max_rounds=${RUNS:-200}
 idle_min_rounds=${RUNS:-9}
 idle_max_rounds=${RUNS:-60}
+bench_minutes=${BENCH_MINUTES:-11}
 start_minutes=${START_MINUTES:-4}
-idle_minutes=${IDLE_MINUTES:-7}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../tools/virtual-display.sh"
 
@@ -257,6 +259,8 @@ batch() {
 echo "Machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 batch start 0 1 start_floor "$start_min_rounds" "$start_max_rounds" "$start_minutes" \
     "${start_programs[@]}"
+# Idle runs are the noisier and the longer: they have what start-up left.
+idle_minutes=${IDLE_MINUTES:-$((bench_minutes - (batch_seconds[start] + 59) / 60))}
 batch idle "$idle" 4 idle_floor "$idle_min_rounds" "$idle_max_rounds" "$idle_minutes" \
     "${idle_programs[@]}"
 echo "Load at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
