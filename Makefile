@@ -108,8 +108,9 @@ package:
 	cd $(BUILD) && cpack
 	@echo "Install it with: sudo apt-get install ./$$(ls $(BUILD)/velkorn-calculator_*.deb)"
 
-# Start-up, memory and idle CPU of both programs beside their floors, and the
-# cost of a click and a clock tick (about a quarter of an hour).
+# Start-up, memory and idle CPU of both programs beside their floors, each
+# budget met, MISSED or undecided, and the cost of a click and a clock tick
+# (under 20 minutes, builds included; bench/run.sh says how).
 BENCH_BUILD ?= build-bench
 bench:
 	tools/ensure-packages $(BUILD_PACKAGES) $(DISPLAY_PACKAGES) libx11-dev dbus-daemon dbus-bin \

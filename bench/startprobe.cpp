@@ -1,8 +1,12 @@
 // Measures a desktop program from the outside, the same way for any program:
 // starts it, waits for the X server to report its first top-level window
-// mapped (a window with WM_CLASS, so not the window manager's frame), then
+// mapped (a window with WM_CLASS, so not the window manager's frame) and
+// reads the CPU time it has used so far; then, unless IDLE_SECONDS is 0,
 // reads its resident memory one second later and the CPU time it uses over
-// the following idle period. Prints: startup_ms rss_kib idle_cpu_ms
+// the following idle period. Prints:
+//   startup_ms startup_cpu_ms rss_kib idle_cpu_ms
+// (with IDLE_SECONDS 0 the program is ended at the map, and the last two
+// are 0).
 //
 //   velkorn-startprobe IDLE_SECONDS PROGRAM [ARGS...]
 #include <X11/Xlib.h>
@@ -150,16 +154,21 @@ int main(int argc, char* argv[]) {
     }
     const double startupMs =
         std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const double startupCpu = cpuMs(child);
 
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    const long rss = residentKib(child);
-    const double cpuBefore = cpuMs(child);
-    std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
-    const double idleCpu = cpuMs(child) - cpuBefore;
+    long rss = 0;
+    double idleCpu = 0;
+    if (idleSeconds > 0) {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        rss = residentKib(child);
+        const double cpuBefore = cpuMs(child);
+        std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
+        idleCpu = cpuMs(child) - cpuBefore;
+    }
 
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     XCloseDisplay(display);
-    std::printf("%.1f %ld %.1f\n", startupMs, rss, idleCpu);
+    std::printf("%.1f %.1f %ld %.1f\n", startupMs, startupCpu, rss, idleCpu);
     return 0;
 }

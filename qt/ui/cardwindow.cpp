@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -66,7 +65,7 @@ CardWindow::CardWindow(const FormDescription& description, QWidget* parent)
     installAccessibility();
     // At the scale the presenter will most likely ask for (usePictures).
     prefetchPictures(description, drawingScale(devicePixelRatioF()));
-    buildForm(this, description);
+    controls = buildForm(this, description);
     // The picture covers the whole window: nothing needs filling under it.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -94,7 +93,8 @@ DragSettings CardWindow::dragSettings() {
 }
 
 QWidget* CardWindow::control(std::string_view name) const {
-    return findChild<QWidget*>(latin1(name), Qt::FindDirectChildrenOnly);
+    const auto found = controls.find(name);
+    return found == controls.end() ? nullptr : found->second;
 }
 
 ClickLabel* CardWindow::label(std::string_view name) const {
@@ -112,8 +112,7 @@ void CardWindow::setCaption(std::string_view name, const std::u16string& text, d
 }
 
 double CardWindow::captionWidth(const std::u16string& text, double pointSize) const {
-    return QFontMetricsF(sansSerifFont(pointSize))
-        .horizontalAdvance(QString::fromStdU16String(text));
+    return captionMetrics.width(QString::fromStdU16String(text), pointSize);
 }
 
 double CardWindow::controlWidth(std::string_view name) const {
@@ -152,6 +151,10 @@ void CardWindow::usePictures(int drawingScale) {
 // The tool tips are set as the controls are made: a Qt tool tip costs
 // nothing until it is shown.
 void CardWindow::addDecorations() {
+    // Until now each caption was measured once, whole; from here on a
+    // caption changes a few characters at a time (the clock's), and pairs
+    // of characters pay off.
+    captionMetrics.learnPairs();
     // Once the frame being painted is on the screen.
     QTimer::singleShot(0, this, [this] { setWindowIcon(ui::windowIcon(description)); });
 }

@@ -6,6 +6,9 @@
 // card does what the presenter asks through CardView.
 #pragma once
 
+#include "captionmetrics.h"
+#include "formbuilder.h"
+
 #include "velkorn/cardpresenter.h"
 #include "velkorn/cardview.h"
 #include "velkorn/formdescription.h"
@@ -73,6 +76,10 @@ class CardWindow : public QWidget, public virtual CardView {
     void followScale();
 
     const FormDescription& description;
+    CardControls controls;
+    // Measuring is no change to the window (captionWidth is const), but
+    // what it learns is kept.
+    mutable CaptionMetrics captionMetrics;
     int drawing = 0;
     qreal picturesRatio = 0;
     QPixmap background;

@@ -11,7 +11,12 @@ ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void ClickLabel::setCaption(const QString& text, double pointSize) {
-    setFont(sansSerifFont(pointSize));
+    // The clock's caption keeps its size second after second: its font is
+    // not resolved again.
+    if (pointSize != captionSize) {
+        captionSize = pointSize;
+        setFont(sansSerifFont(pointSize));
+    }
     setText(text);
 }
 

@@ -39,6 +39,7 @@ class ClickLabel : public QLabel {
     bool clickable = false;
     bool checkable = false;
     bool checked = false;
+    double captionSize = 0;
     QString shortcut;
 };
 

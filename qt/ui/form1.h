@@ -4,7 +4,7 @@
 #pragma once
 
 #include "cardwindow.h"
-#include "clockformat.h"
+#include "localclock.h"
 
 #include "velkorn/form1presenter.h"
 
@@ -19,20 +19,6 @@ namespace velkorn::ui {
 
 class Announcer;
 class TextBox;
-
-// The clock's readings in the user's regional formats.
-class LocalClock : public ClockSource {
-  public:
-    using Now = std::function<QDateTime()>;
-    explicit LocalClock(Now now) : now(std::move(now)) {}
-
-    std::u16string timeText() override { return format.time(now().time()).toStdU16String(); }
-    std::u16string dateText() override { return format.date(now().date()).toStdU16String(); }
-
-  private:
-    Now now;
-    ClockFormat format;
-};
 
 class Form1 final : public CardWindow, public Form1View {
     Q_OBJECT

@@ -26,7 +26,8 @@ QWidget* createTextBox(QWidget* window, const ControlDescription& entry) {
     return box;
 }
 
-QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
+QWidget* createLabel(QWidget* window, const ControlDescription& entry,
+                     const std::optional<HighContrast>& contrast) {
     auto* label = new ClickLabel(window);
     label->setClickable(entry.clicks);
     if (entry.picture != nullptr) {
@@ -38,7 +39,7 @@ QWidget* createLabel(QWidget* window, const ControlDescription& entry) {
     label->setAlignment((entry.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
                         Qt::AlignTop);
     // Text is drawn in the label's foreground role.
-    const CaptionColours colours = captionColours(entry, highContrast());
+    const CaptionColours colours = captionColours(entry, contrast);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, qtColour(colours.text));
     if (colours.fill) {
@@ -62,13 +63,14 @@ QWidget* createPictureText(QWidget* window, const ControlDescription& entry) {
     return text;
 }
 
-QWidget* createControl(QWidget* window, const ControlDescription& entry) {
+QWidget* createControl(QWidget* window, const ControlDescription& entry,
+                       const std::optional<HighContrast>& contrast) {
     switch (entry.kind) {
     case ControlKind::TextBox:
         return createTextBox(window, entry);
     case ControlKind::Label:
     case ControlKind::Picture:
-        return createLabel(window, entry);
+        return createLabel(window, entry, contrast);
     case ControlKind::PictureText:
         return createPictureText(window, entry);
     }
@@ -77,7 +79,12 @@ QWidget* createControl(QWidget* window, const ControlDescription& entry) {
 
 void describe(QWidget* control, const ControlDescription& entry) {
     control->setObjectName(latin1(entry.name));
-    control->setGeometry(toQRect(twipsToRect(entry.left, entry.top, entry.width, entry.height)));
+    const QRect place = toQRect(twipsToRect(entry.left, entry.top, entry.width, entry.height));
+    control->setGeometry(place);
+    // Nothing lays the cards out: a control of fixed size spares its window
+    // a layout request each time its text changes (the clock's, every
+    // second).
+    control->setFixedSize(place.size());
     if (entry.toolTip != nullptr) {
         control->setToolTip(QString::fromUtf8(entry.toolTip));
     }
@@ -93,16 +100,22 @@ void describe(QWidget* control, const ControlDescription& entry) {
 
 } // namespace
 
-void buildForm(QWidget* window, const FormDescription& description) {
+CardControls buildForm(QWidget* window, const FormDescription& description) {
     window->setObjectName(latin1(description.name));
     window->setWindowTitle(QString::fromUtf8(description.caption));
     window->setFixedSize(twipsToPixels(description.clientWidth),
                          twipsToPixels(description.clientHeight));
+    // The desktop's contrast is asked once for the whole window.
+    const std::optional<HighContrast> contrast = highContrast();
+    CardControls built;
     // Created back to front: a later sibling lies over an earlier one.
     const auto& controls = description.controls;
     for (auto entry = controls.rbegin(); entry != controls.rend(); ++entry) {
-        describe(createControl(window, *entry), *entry);
+        QWidget* control = createControl(window, *entry, contrast);
+        describe(control, *entry);
+        built.emplace(entry->name, control);
     }
+    return built;
 }
 
 } // namespace velkorn::ui

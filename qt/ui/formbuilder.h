@@ -11,16 +11,21 @@
 
 #include <QString>
 
+#include <map>
 #include <string_view>
 
 class QWidget;
 
 namespace velkorn::ui {
 
+// A window's controls by their names in its description (which outlives
+// them).
+using CardControls = std::map<std::string_view, QWidget*, std::less<>>;
+
 // Sizes, titles and fills the window, and creates its controls as children
 // named after the description. The window's icon is not set: it is not part
 // of the first frame (see windowIcon).
-void buildForm(QWidget* window, const FormDescription& description);
+CardControls buildForm(QWidget* window, const FormDescription& description);
 
 // A control or window name from a description, as Qt's object name.
 inline QLatin1StringView latin1(std::string_view name) {

@@ -53,6 +53,7 @@ class FakeCardView : public virtual CardView {
         ++captionsSet;
     }
     double captionWidth(const std::u16string& text, double pointSize) const override {
+        measured.push_back(toUtf8(text) + " " + std::to_string(pointSize));
         return static_cast<double>(text.size()) * pointSize * widthPerPoint;
     }
     double controlWidth(std::string_view) const override { return 100; }
@@ -96,6 +97,8 @@ class FakeCardView : public virtual CardView {
     std::map<std::string, bool> shown;
     std::map<std::string, bool> checked;
     int captionsSet = 0;
+    // What was measured, as "text size", in order.
+    mutable std::vector<std::string> measured;
     double widthPerPoint = 1;
     Point position{100, 100};
     bool systemMoves = true;

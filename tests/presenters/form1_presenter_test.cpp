@@ -196,6 +196,20 @@ TEST_F(Form1PresenterTest, ATickThatChangesNothingDrawsNothingAndSkipsTheDate) {
     EXPECT_EQ(view.caption("Label11"), "09/12/2026");
 }
 
+// A front end keeps what measuring one size costs (the Qt labels learn
+// their characters' widths): a new second that fits is measured at the
+// label's own size alone, and an unchanged one not at all.
+TEST_F(Form1PresenterTest, ANewSecondIsMeasuredOnceAtItsOwnSize) {
+    presenter.tick();
+    view.measured.clear();
+    clock.time = u"12:00:01";
+    presenter.tick();
+    EXPECT_EQ(view.measured, (std::vector<std::string>{"12:00:01 " + std::to_string(8.25)}));
+    view.measured.clear();
+    presenter.tick();
+    EXPECT_TRUE(view.measured.empty());
+}
+
 TEST_F(Form1PresenterTest, ALongClockTextIsDrawnSmallerNeverCut) {
     clock.time = u"23:59:58 o'clock"; // 16 characters: 132 units at 8.25 points
     presenter.tick();

@@ -9,6 +9,9 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHash>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -22,6 +25,30 @@ using velkorn::test::click;
 using velkorn::test::RecordingHost;
 using velkorn::ui::ClickLabel;
 using velkorn::ui::Form1;
+
+// What a window and its controls paint, and the layout requests it gets.
+class PaintRecorder : public QObject {
+  public:
+    explicit PaintRecorder(QWidget* window) {
+        window->installEventFilter(this);
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            control->installEventFilter(this);
+        }
+    }
+
+    QHash<QObject*, QRegion> painted;
+    int layoutRequests = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted[watched] += static_cast<QPaintEvent*>(event)->region();
+        } else if (event->type() == QEvent::LayoutRequest) {
+            ++layoutRequests;
+        }
+        return false;
+    }
+};
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -390,6 +417,30 @@ class Form1Test : public QObject {
         QCOMPARE(date->text(), velkorn::ui::ClockFormat().date(QDate(2026, 12, 7)));
         tick();
         QCOMPARE(date->text(), velkorn::ui::ClockFormat().date(fakeNow.date()));
+    }
+
+    // A new second redraws the time's label and no more of the window, and
+    // asks the window for no layout.
+    void aNewSecondRepaintsOnlyTheTime() {
+        tick();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        // The caret's blinking would repaint its box meanwhile.
+        QApplication::focusWidget()->clearFocus();
+        QCoreApplication::sendPostedEvents(form.get(), QEvent::UpdateRequest);
+        QWidget* time = child(*form, "Label12");
+        PaintRecorder recorder(form.get());
+        fakeNow = fakeNow.addSecs(1);
+        form->presenter().tick();
+        QTRY_VERIFY(recorder.painted.contains(time));
+        QCOMPARE(recorder.layoutRequests, 0);
+        // ("Time:" reaches under the time: its overlap is drawn again too.)
+        for (auto painted = recorder.painted.cbegin(); painted != recorder.painted.cend();
+             ++painted) {
+            auto* widget = static_cast<QWidget*>(painted.key());
+            const QPoint offset = widget == form.get() ? QPoint() : widget->pos();
+            QVERIFY2(time->geometry().contains(painted.value().boundingRect().translated(offset)),
+                     qPrintable(widget->objectName()));
+        }
     }
 
     void timeFormatDropsTheZone_data() {
