@@ -16,15 +16,21 @@ std::u16string units(const wchar_t* text) {
 
 } // namespace
 
+// Formatted only when the second changed: the timer ticks twice a second.
 std::u16string LocalClock::timeText() {
-    wchar_t text[128] = L"";
-    GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, text, 128);
-    return units(text);
+    GetLocalTime(&now);
+    if (now.wSecond != formattedSecond.wSecond || now.wMinute != formattedSecond.wMinute ||
+        now.wHour != formattedSecond.wHour || formattedTime.empty()) {
+        wchar_t text[128] = L"";
+        GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &now, nullptr, text, 128);
+        formattedSecond = now;
+        formattedTime = units(text);
+    }
+    return formattedTime;
 }
 
+// The day of the time's own reading, so that the two agree across midnight.
 std::u16string LocalClock::dateText() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
     if (now.wDay != formattedDay.wDay || now.wMonth != formattedDay.wMonth ||
         now.wYear != formattedDay.wYear) {
         wchar_t text[128] = L"";

@@ -19,9 +19,15 @@ class LocalClock : public ClockSource {
     // Formatted again only on a new day or after the user's formats
     // changed: formatting costs more than reading the day.
     std::u16string dateText() override;
-    void formatsChanged() { formattedDay = {}; }
+    void formatsChanged() {
+        formattedTime.clear();
+        formattedDay = {};
+    }
 
   private:
+    SYSTEMTIME now{}; // the last reading, the time's
+    SYSTEMTIME formattedSecond{};
+    std::u16string formattedTime;
     SYSTEMTIME formattedDay{};
     std::u16string formattedDate;
 };
