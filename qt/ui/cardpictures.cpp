@@ -2,6 +2,7 @@
 
 #include "velkorn/picturescale.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmapCache>
 
@@ -39,6 +40,16 @@ Prefetch& prefetched() {
     return prefetch;
 }
 
+// A decoding the windows never took must end before the application object
+// unloads the image plugins it is decoding with.
+void finishDecoding() {
+    Prefetch& prefetch = prefetched();
+    const std::lock_guard lock(prefetch.mutex);
+    if (prefetch.pending.valid()) {
+        prefetch.pending.wait();
+    }
+}
+
 // The picture decoded ahead for the path (waiting for the decoding to end),
 // or a null image.
 QImage takePrefetched(const QString& path) {
@@ -62,6 +73,8 @@ void prefetchPictures(const FormDescription& description, int drawingScale) {
             paths.insert(resourcePath(pictureFile(entry.picture, drawingScale)));
         }
     }
+    static std::once_flag atExit;
+    std::call_once(atExit, [] { qAddPostRoutine(&finishDecoding); });
     Prefetch& prefetch = prefetched();
     const std::lock_guard lock(prefetch.mutex);
     prefetch.settle();
