@@ -145,7 +145,7 @@ ShownControl CardWindow::shown() {
 }
 
 int CardWindow::toTwips(int pixels) const {
-    return static_cast<int>((2 * pixels + 1) * 720 / static_cast<int>(dpi));
+    return pixelToTwips(pixels, static_cast<int>(dpi));
 }
 
 void CardWindow::centre() {

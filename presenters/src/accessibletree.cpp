@@ -1,5 +1,7 @@
 #include "velkorn/accessibletree.h"
 
+#include "velkorn/controlstack.h"
+
 namespace velkorn {
 namespace {
 
@@ -48,15 +50,8 @@ void escapeInto(std::string& line, std::string_view text) {
 
 std::vector<AccessibleItem> accessibleItems(const FormDescription& form) {
     std::vector<AccessibleItem> items;
-    if (form.readingOrder.empty()) {
-        // Back to front: a window's texts are listed bottom first.
-        for (auto entry = form.controls.rbegin(); entry != form.controls.rend(); ++entry) {
-            items.push_back(itemOf(form, *entry));
-        }
-        return items;
-    }
-    for (std::string_view name : form.readingOrder) {
-        items.push_back(itemOf(form, form.control(name)));
+    for (std::size_t index : readingIndices(form)) {
+        items.push_back(itemOf(form, form.controls[index]));
     }
     return items;
 }

@@ -23,20 +23,6 @@ std::size_t indexOf(const FormDescription& form, std::string_view name) {
     throw std::logic_error("no such control");
 }
 
-std::vector<std::size_t> readingIndices(const FormDescription& form) {
-    std::vector<std::size_t> indices;
-    if (form.readingOrder.empty()) {
-        for (std::size_t i = form.controls.size(); i-- > 0;) {
-            indices.push_back(i);
-        }
-        return indices;
-    }
-    for (std::string_view name : form.readingOrder) {
-        indices.push_back(indexOf(form, name));
-    }
-    return indices;
-}
-
 class Stacker {
   public:
     explicit Stacker(const FormDescription& form)
@@ -68,6 +54,20 @@ class Stacker {
 bool overlap(const ControlDescription& a, const ControlDescription& b) {
     return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
            b.top < a.top + a.height;
+}
+
+std::vector<std::size_t> readingIndices(const FormDescription& form) {
+    std::vector<std::size_t> indices;
+    if (form.readingOrder.empty()) {
+        for (std::size_t i = form.controls.size(); i-- > 0;) {
+            indices.push_back(i);
+        }
+        return indices;
+    }
+    for (std::string_view name : form.readingOrder) {
+        indices.push_back(indexOf(form, name));
+    }
+    return indices;
 }
 
 std::optional<std::string_view> controlAt(const FormDescription& form, int xTwips, int yTwips,

@@ -6,6 +6,7 @@
 #include "keychordevent.h"
 
 #include "velkorn/picturescale.h"
+#include "velkorn/twips.h"
 
 #ifdef VELKORN_HAVE_X11_MOVE
 #include "x11windowmove.h"
@@ -79,7 +80,8 @@ void CardWindow::present() {
             control(entry.name)->installEventFilter(this);
         }
         if (entry.clicks) {
-            label(entry.name)->setShortcutText(QString::fromStdString(card.shortcutText(entry.name)));
+            label(entry.name)
+                ->setShortcutText(QString::fromStdString(card.shortcutText(entry.name)));
             const std::string_view name = entry.name;
             connect(label(name), &ClickLabel::clicked, this, [&card, name] { card.click(name); });
         }
@@ -283,10 +285,9 @@ bool CardWindow::labelPressed(QObject* label, QEvent* event) {
     if (!button) {
         return true;
     }
-    // The middle of the pixel, in the twips the presenter lays out in.
     const QPoint at = static_cast<QWidget*>(label)->mapTo(this, mouse->position().toPoint());
-    const int x = at.x() * 15 + 7;
-    const int y = at.y() * 15 + 7;
+    const int x = pixelToTwips(at.x());
+    const int y = pixelToTwips(at.y());
     if (type == QEvent::MouseButtonRelease) {
         presenter().pointerReleased(*button, x, y);
     } else {

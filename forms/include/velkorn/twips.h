@@ -16,6 +16,12 @@ constexpr int twipsToPixels(int twips, int dpi = kStandardDpi) {
                                        : -((-twice + kTwipsPerInch) / unit));
 }
 
+// The middle of a pixel at the given DPI, in twips: where a press on that
+// pixel lies for the hit-test.
+constexpr int pixelToTwips(int pixel, int dpi = kStandardDpi) {
+    return static_cast<int>((2LL * pixel + 1) * (kTwipsPerInch / 2) / dpi);
+}
+
 struct PixelRect {
     int x;
     int y;

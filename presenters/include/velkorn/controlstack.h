@@ -27,6 +27,10 @@ std::optional<std::string_view> controlAt(const FormDescription& form, int xTwip
 // Whether two controls overlap, in twips (touching is no overlap).
 bool overlap(const ControlDescription& a, const ControlDescription& b);
 
+// Indices into form.controls in the order screen readers meet them: the
+// form's reading order, or back to front where it gives none.
+std::vector<std::size_t> readingIndices(const FormDescription& form);
+
 // Indices into form.controls, top of the stack first: the reading order,
 // but each control after every control it overlaps that lies in front of
 // it.
