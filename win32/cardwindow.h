@@ -45,7 +45,6 @@ class CardWindow : public virtual CardView {
     // A label's caption as drawn now (the clock's reading).
     std::wstring caption(std::string_view name) const;
     const FormDescription& form() const { return description; }
-    UINT dotsPerInch() const { return dpi; }
     // A client-area pixel's middle in the twips the presenter lays out in.
     int toTwips(int pixels) const;
 
