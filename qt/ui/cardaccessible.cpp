@@ -1,7 +1,9 @@
 #include "cardaccessible.h"
 
-#include "formbuilder.h"
 #include "cardwindow.h"
+#include "formbuilder.h"
+
+#include "velkorn/controlstack.h"
 
 #include <QAccessibleWidget>
 
@@ -61,26 +63,15 @@ class CardAccessible : public QAccessibleWidget {
         return texts.join(u'\n');
     }
 
-    // The card's controls: those the reading order names, in its order,
-    // then the rest in the order they were made.
+    // The card's controls in the order screen readers meet them.
     QList<QWidget*> ordered() const {
         QList<QWidget*> children;
-        for (QObject* object : widget()->children()) {
-            auto* child = qobject_cast<QWidget*>(object);
-            if (child != nullptr && !child->isWindow()) {
+        const FormDescription& form = card()->form();
+        for (std::size_t index : readingIndices(form)) {
+            if (QWidget* child = card()->control(form.controls[index].name)) {
                 children.append(child);
             }
         }
-        const auto& order = static_cast<CardWindow*>(widget())->form().readingOrder;
-        const auto rank = [&order](const QWidget* child) {
-            const QString name = child->objectName();
-            const auto found = std::find_if(order.begin(), order.end(), [&](std::string_view n) {
-                return latin1(n) == name;
-            });
-            return found - order.begin();
-        };
-        std::stable_sort(children.begin(), children.end(),
-                         [&](const QWidget* a, const QWidget* b) { return rank(a) < rank(b); });
         return children;
     }
 };
