@@ -41,7 +41,7 @@ TTTOOLINFOW toolInfo(HWND card, const std::vector<CardControl>& controls, std::s
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.uId = reinterpret_cast<UINT_PTR>(control.window);
     } else {
-        tool.uFlags = TTF_SUBCLASS;
+        tool.uFlags = 0; // the card relays its mouse messages itself
         tool.uId = index;
         tool.rect = control.area;
     }

@@ -6,6 +6,8 @@
 
 #include "velkorn/twips.h"
 
+#include <commctrl.h>
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -178,9 +180,21 @@ void CardWindow::setCaption(std::string_view name, const std::u16string& text, d
     }
     control.caption = caption;
     control.pointSize = pointSize;
-    // Only the label's own area is drawn again, with what lies behind and
-    // in front of it there.
-    InvalidateRect(window, &control.area, FALSE);
+    drawNow(control.area);
+}
+
+// Only that area is drawn again, with what lies behind and in front of it
+// there, and at once, as a label window draws its new text: the clock's
+// second then costs no paint message, nor the caret's hiding around one.
+void CardWindow::drawNow(const RECT& area) {
+    if (background == nullptr || !IsWindowVisible(window)) {
+        InvalidateRect(window, &area, FALSE); // drawn whole when shown
+        return;
+    }
+    HDC dc = GetDC(window);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    paintCard({dc, area, dpi, contrast}, *background, controls, shown());
+    ReleaseDC(window, dc);
 }
 
 double CardWindow::captionWidth(const std::u16string& text, double pointSize) const {
@@ -268,6 +282,9 @@ LRESULT CALLBACK CardWindow::windowProcedure(HWND window, UINT message, WPARAM w
 }
 
 LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        relayToToolTips(message, wParam, lParam);
+    }
     if (LRESULT result = 0; Form_Message(message, wParam, lParam, result)) {
         return result;
     }
@@ -350,6 +367,23 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+// The pointer's moves over the card shown to its tool tips by hand: had
+// they subclassed the card, every message to it, the clock's twice a second
+// among them, would pass through their hook first.
+void CardWindow::relayToToolTips(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (toolTips == nullptr) {
+        return;
+    }
+    const DWORD position = GetMessagePos();
+    MSG relayed{window,
+                message,
+                wParam,
+                lParam,
+                static_cast<DWORD>(GetMessageTime()),
+                {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}};
+    SendMessageW(toolTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void CardWindow::paint() {

@@ -90,6 +90,8 @@ class CardWindow : public virtual CardView {
     void setIcons();
     void layout();
     void paint();
+    void drawNow(const RECT& area);
+    void relayToToolTips(UINT message, WPARAM wParam, LPARAM lParam);
     const CardControl& find(std::string_view name) const;
     ShownControl shown();
 

@@ -118,6 +118,15 @@ has_icon() { xprop -id "$win" _NET_WM_ICON | grep -q "Icon (32 x 32)"; }
 eventually has_icon || fail "the main window has no icon: $(xprop -id "$win" _NET_WM_ICON | head -1)"
 echo "ok: $TOOL_TIPS tool tips and the icons, added after the first paint"
 
+# A key's tip comes up under the resting pointer, and goes with it: the card
+# hands the tool tips its pointer's moves itself.
+tip_is() { [ "$(probe tooltips shown)" = "$1" ]; }
+xdotool mousemove --window "$win" 24 168 mousemove --window "$win" 25 169
+eventually tip_is shown || fail "no tool tip over a key"
+xdotool mousemove --window "$win" 292 250
+eventually tip_is hidden || fail "the key's tool tip stayed up away from the key"
+echo "ok: a key's tool tip shows under the pointer"
+
 # The window as a screen reader meets it, the same listing as on Linux,
 # and 12 + 3 by the keys' default actions.
 golden=$here/../golden

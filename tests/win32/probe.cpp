@@ -10,6 +10,7 @@
 //                               accessible child named NAME
 //   probe boxes                 the values of the text boxes, "|" between
 //   probe tooltips              how many tools the main window's tool tips hold
+//   probe tooltips shown        "shown" while a tip of the main window is up
 //   probe dpi TITLE DPI         sends the window titled TITLE the DPI change
 //                               that a move to a monitor of that DPI brings
 //   probe captions FORM         the rectangles of the form's captions at 96 DPI,
@@ -236,7 +237,7 @@ int sendDpiChange(const char* title, int dpi) {
 
 // How many tools the main window's tool tip window holds: none until the
 // window has painted and gone idle, then one for each control with a tip.
-int countToolTips() {
+int countToolTips(bool askedShown) {
     HWND form = formHandle(L"Form1");
     if (form == nullptr) {
         return fail("no main window");
@@ -244,6 +245,10 @@ int countToolTips() {
     for (HWND tips = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr); tips != nullptr;
          tips = FindWindowExW(nullptr, tips, L"tooltips_class32", nullptr)) {
         if (GetWindow(tips, GW_OWNER) == form) {
+            if (askedShown) {
+                std::printf("%s\n", IsWindowVisible(tips) != FALSE ? "shown" : "hidden");
+                return 0;
+            }
             DWORD_PTR count = 0;
             SendMessageTimeoutW(tips, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
             std::printf("%lu\n", static_cast<unsigned long>(count));
@@ -279,7 +284,7 @@ int main(int argc, char* argv[]) {
     }
     const std::string command = argv[1];
     if (command == "tooltips") {
-        return countToolTips();
+        return countToolTips(argc == 3 && std::string(argv[2]) == "shown");
     }
     if (command == "captions" && argc == 3) {
         return printCaptions(argv[2]);
