@@ -14,15 +14,42 @@ namespace {
 
 constexpr LONG kPolite = 1;
 
+template <typename Function> Function* entry(HMODULE module, const char* name) {
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// ole32 loaded by hand: linked, it would be loaded (with the libraries it
+// needs) before the window could be made.
+struct Com {
+    HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+    decltype(&::CoCreateInstance) createInstance = nullptr;
+    bool entered = false;
+
+    Com() {
+        if (ole32 == nullptr) {
+            return;
+        }
+        createInstance = entry<HRESULT WINAPI(REFCLSID, LPUNKNOWN, DWORD, REFIID, void**)>(
+            ole32, "CoCreateInstance");
+        const auto enter = entry<HRESULT WINAPI(void*, DWORD)>(ole32, "CoInitializeEx");
+        entered = enter != nullptr && SUCCEEDED(enter(nullptr, COINIT_APARTMENTTHREADED));
+    }
+    ~Com() {
+        if (entered) {
+            entry<void WINAPI()>(ole32, "CoUninitialize")();
+        }
+    }
+
+    static Com& get() {
+        static Com com; // on the window thread, the only one that asks
+        return com;
+    }
+};
+
 } // namespace
 
-
-Annotations::Annotations() {
-    void* found = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IAccPropServices, &found))) {
-        services = static_cast<IAccPropServices*>(found);
-    }
+bool comStarted() {
+    return Com::get().entered;
 }
 
 Annotations::~Annotations() {
@@ -32,6 +59,14 @@ Annotations::~Annotations() {
 }
 
 void Annotations::makeLiveRegion(HWND control) {
+    liveRegion = control;
+    Com& com = Com::get();
+    void* found = nullptr;
+    if (com.entered && com.createInstance != nullptr &&
+        SUCCEEDED(com.createInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                     IID_IAccPropServices, &found))) {
+        services = static_cast<IAccPropServices*>(found);
+    }
     if (services != nullptr) {
         VARIANT polite{}; // VariantInit would import OLEAUT32 for this
         polite.vt = VT_I4;
@@ -41,9 +76,12 @@ void Annotations::makeLiveRegion(HWND control) {
     }
 }
 
-void Annotations::announce(HWND liveRegion, const std::wstring& text) {
-    SetWindowTextW(liveRegion, text.c_str());
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, liveRegion, OBJID_CLIENT, CHILDID_SELF);
+void Annotations::announce(HWND control, const std::wstring& text) {
+    if (control != liveRegion) {
+        makeLiveRegion(control);
+    }
+    SetWindowTextW(control, text.c_str());
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 } // namespace velkorn::win32

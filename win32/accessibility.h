@@ -1,6 +1,9 @@
 // The main window's announcements to screen readers: a live region set up
 // through Microsoft Active Accessibility's dynamic annotation, reached
-// through COM, so that the program links no further DLL.
+// through COM, so that the program links no further DLL. COM itself is
+// started on the window thread when first needed (the first announcement,
+// a screen reader's first question): a session without a screen reader
+// never loads it, and the window comes up without waiting for it.
 #pragma once
 
 #include <windows.h>
@@ -11,20 +14,28 @@ struct IAccPropServices;
 
 namespace velkorn::win32 {
 
+// COM's apartment on the window thread, entered once and left at exit.
+// False when COM cannot be had.
+bool comStarted();
+
 class Annotations {
   public:
-    Annotations();
+    Annotations() = default;
     ~Annotations();
     Annotations(const Annotations&) = delete;
     Annotations& operator=(const Annotations&) = delete;
 
-    // A polite live region: a screen reader speaks its name when told that
-    // it changed (announce), without moving the focus.
-    void makeLiveRegion(HWND control);
-    static void announce(HWND liveRegion, const std::wstring& text);
+    // Says the text through a polite live region: a screen reader speaks
+    // its name when told that it changed, without moving the focus. The
+    // control is made a live region before its first announcement, when a
+    // screen reader first reads its setting.
+    void announce(HWND liveRegion, const std::wstring& text);
 
   private:
+    void makeLiveRegion(HWND control);
+
     ::IAccPropServices* services = nullptr; // null without accessibility support
+    HWND liveRegion = nullptr;              // the control already made one
 };
 
 } // namespace velkorn::win32

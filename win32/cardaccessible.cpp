@@ -1,5 +1,6 @@
 #include "cardaccessible.h"
 
+#include "accessibility.h"
 #include "cardwindow.h"
 #include "widetext.h"
 
@@ -21,6 +22,9 @@ struct Ole {
     static const Ole& get() {
         static const Ole ole = [] {
             Ole loaded;
+            if (!comStarted()) {
+                return loaded; // no object can be handed over without COM
+            }
             if (HMODULE oleacc = LoadLibraryW(L"oleacc.dll")) {
                 loaded.resultFromObject = reinterpret_cast<decltype(resultFromObject)>(
                     reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")));

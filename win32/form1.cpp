@@ -47,7 +47,6 @@ Form1::Form1(FormHost& host)
     connectBoxes();
     announcer = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle(),
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
-    annotations.makeLiveRegion(announcer);
     present();
     SetTimer(handle(), kTimer1, Form1Presenter::kClockIntervalMs, nullptr);
 }
@@ -102,7 +101,7 @@ bool Form1::hasFocus(BoxId box) const {
 }
 
 void Form1::announce(const std::u16string& text) {
-    Annotations::announce(announcer, std::wstring(text.begin(), text.end()));
+    annotations.announce(announcer, std::wstring(text.begin(), text.end()));
 }
 
 } // namespace velkorn::win32
