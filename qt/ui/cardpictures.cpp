@@ -1,10 +1,13 @@
 #include "cardpictures.h"
 
+#include "jpegpicture.h"
+
 #include "velkorn/picturescale.h"
 
 #include <QCoreApplication>
 #include <QImage>
 #include <QPixmapCache>
+#include <QResource>
 
 #include <future>
 #include <map>
@@ -18,6 +21,19 @@ namespace {
 QString resourcePath(std::string_view picture) {
     return QStringLiteral(":/velkorn/") +
            QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size()));
+}
+
+// A picture built in (stored as it is: JPEG does not compress again), or
+// else through Qt's readers.
+QImage readPicture(const QString& path) {
+    const QResource resource(path);
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+        QImage image = decodeJpeg(QByteArrayView(resource.data(), resource.size()));
+        if (!image.isNull()) {
+            return image;
+        }
+    }
+    return QImage(path);
 }
 
 // Pictures decoded ahead, each taken once: the pixmap made from it then
@@ -81,7 +97,7 @@ void prefetchPictures(const FormDescription& description, int drawingScale) {
     prefetch.pending = std::async(std::launch::async, [paths = std::move(paths)] {
         std::map<QString, QImage> images;
         for (const QString& path : paths) {
-            images.emplace(path, QImage(path));
+            images.emplace(path, readPicture(path));
         }
         return images;
     });
@@ -97,7 +113,7 @@ QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScal
     qreal drawnScale = drawingScale;
     QImage image = takePrefetched(path);
     if (image.isNull()) {
-        image.load(path);
+        image = readPicture(path);
     }
     if (image.isNull()) {
         image.load(resourcePath(picture));
