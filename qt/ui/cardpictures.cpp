@@ -1,5 +1,6 @@
 #include "cardpictures.h"
 
+#include "builtpictures.h"
 #include "jpegpicture.h"
 
 #include "velkorn/picturescale.h"
@@ -83,11 +84,21 @@ QIcon windowIcon(const FormDescription& description) {
 }
 
 void prefetchPictures(const FormDescription& description, int drawingScale) {
-    std::set<QString> paths{resourcePath(pictureFile(description.background, drawingScale))};
+    std::set<QString> paths;
+    const auto ask = [&paths, drawingScale](const char* picture) {
+        const std::string file = pictureFile(picture, drawingScale);
+        if (builtPicture(file).isNull()) {
+            paths.insert(resourcePath(file));
+        }
+    };
+    ask(description.background);
     for (const ControlDescription& entry : description.controls) {
         if (entry.picture != nullptr) {
-            paths.insert(resourcePath(pictureFile(entry.picture, drawingScale)));
+            ask(entry.picture);
         }
+    }
+    if (paths.empty()) {
+        return;
     }
     static std::once_flag atExit;
     std::call_once(atExit, [] { qAddPostRoutine(&finishDecoding); });
@@ -104,14 +115,18 @@ void prefetchPictures(const FormDescription& description, int drawingScale) {
 }
 
 QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScale) {
-    const QString path = resourcePath(pictureFile(picture, drawingScale));
+    const std::string file = pictureFile(picture, drawingScale);
+    const QString path = resourcePath(file);
     const QString key = path + u'@' + QString::number(devicePixelRatio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) {
         return pixmap;
     }
     qreal drawnScale = drawingScale;
-    QImage image = takePrefetched(path);
+    QImage image = builtPicture(file);
+    if (image.isNull()) {
+        image = takePrefetched(path);
+    }
     if (image.isNull()) {
         image = readPicture(path);
     }

@@ -1,6 +1,7 @@
-// The cards' pictures, built into the program: decoded ahead on a worker
-// thread while a window is built, then made into pixmaps of exactly the
-// screen's pixels; and the windows' icons.
+// The cards' pictures, built into the program: the first window's at the
+// usual scale already decoded (builtpictures.h), the others decoded ahead
+// on a worker thread while their window is built; then made into pixmaps
+// of exactly the screen's pixels. And the windows' icons.
 #pragma once
 
 #include "velkorn/formdescription.h"
@@ -13,8 +14,8 @@ namespace velkorn::ui {
 // The window's icon, for the taskbar and the window switcher.
 QIcon windowIcon(const FormDescription& description);
 
-// Starts decoding the pictures of a window at a drawing scale on a worker
-// thread, for loadPicture to take: the window's controls and fonts are
+// Starts decoding the pictures of a window at a drawing scale that are not
+// built in decoded, on a worker thread, for loadPicture to take: the window's controls and fonts are
 // made meanwhile, and the first use of the font database alone takes
 // longer than all its pictures.
 void prefetchPictures(const FormDescription& description, int drawingScale);

@@ -1,11 +1,20 @@
 // The program's own JPEG decoding gives every built-in picture the very
-// pixels Qt's reader gives, and turns away what is not a picture.
+// pixels Qt's reader gives, and turns away what is not a picture; the
+// pictures built in already decoded are those pixels, for exactly the first
+// window's pictures.
+#include "builtpictures.h"
 #include "jpegpicture.h"
+
+#include "velkorn/form1description.h"
+#include "velkorn/picturescale.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QResource>
 #include <QTest>
+
+#include <set>
+#include <string>
 
 class JpegPictureTest : public QObject {
     Q_OBJECT
@@ -26,6 +35,41 @@ class JpegPictureTest : public QObject {
             ++pictures;
         }
         QVERIFY2(pictures > 0, "no pictures under :/velkorn");
+    }
+
+    void builtPicturesAreTheirJpegsDecoded() {
+        std::set<std::string> built;
+        for (const velkorn::ui::BuiltPicture& picture : velkorn::ui::builtPictures()) {
+            const QResource jpeg(QStringLiteral(":/velkorn/") + QLatin1String(picture.file));
+            QVERIFY2(jpeg.isValid(), picture.file);
+            const QImage image = velkorn::ui::builtPicture(picture.file);
+            QVERIFY2(image == velkorn::ui::decodeJpeg(QByteArrayView(jpeg.data(), jpeg.size())),
+                     picture.file);
+            // Drawn from the program's data, not a copy of it.
+            QCOMPARE(static_cast<const void*>(image.constBits()),
+                     static_cast<const void*>(picture.pixels));
+            built.insert(picture.file);
+        }
+        const velkorn::FormDescription& form = velkorn::form1Description();
+        std::set<std::string> firstWindow{velkorn::pictureFile(form.background, 1)};
+        for (const velkorn::ControlDescription& entry : form.controls) {
+            if (entry.picture != nullptr) {
+                firstWindow.insert(velkorn::pictureFile(entry.picture, 1));
+            }
+        }
+        QVERIFY(built == firstWindow);
+    }
+
+    void otherPicturesAreNotBuiltIn_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("the drawing at 2x") << QStringLiteral("form1-background@2x.jpg");
+        QTest::newRow("another window's") << QStringLiteral("form2-background.jpg");
+        QTest::newRow("no such picture") << QStringLiteral("face-11.jpg");
+        QTest::newRow("a name's start") << QStringLiteral("face-");
+    }
+    void otherPicturesAreNotBuiltIn() {
+        QFETCH(QString, file);
+        QVERIFY(velkorn::ui::builtPicture(file.toStdString()).isNull());
     }
 
     void whatIsNoPictureGivesNone_data() {
