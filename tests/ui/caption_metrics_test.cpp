@@ -6,6 +6,8 @@
 #include "clockformat.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QTest>
 
 using velkorn::ui::CaptionMetrics;
@@ -23,6 +25,23 @@ class CaptionMetricsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The list starts at the first family installed, for speed; the face
+    // must be the one the whole list gives.
+    void theFaceIsTheWholeListsFirstInstalled() {
+        QFont whole;
+        whole.setFamilies(velkorn::ui::preferredFamilies());
+        whole.setStyleHint(QFont::SansSerif);
+        for (double size : {8.25, 7.5, 9.75, 12.0}) {
+            whole.setPointSizeF(size);
+            const QFontInfo ours(sansSerifFont(size));
+            const QFontInfo expected(whole);
+            QCOMPARE(ours.family(), expected.family());
+            QCOMPARE(ours.styleName(), expected.styleName());
+            QCOMPARE(ours.pixelSize(), expected.pixelSize());
+        }
+        QVERIFY(QFontDatabase::families().contains(sansSerifFont(8.25).families().constFirst()));
+    }
+
     // Every 7 s of a day as the C and three regional formats write it, at
     // the labels' sizes and the fitted-down ones.
     void pairsAddUpToTheWholeText_data() {
