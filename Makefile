@@ -11,7 +11,7 @@ TOOLS_BUILD ?= build-tools
 FUZZ_SECONDS ?= 30
 EXECUTABLE := $(BUILD)/qt/app/velkorn-calculator
 
-BUILD_PACKAGES := cmake make g++ pkgconf qt6-base-dev libxcb1-dev libjpeg62-turbo-dev fonts-liberation2
+BUILD_PACKAGES := cmake make g++ pkgconf qt6-base-dev libxcb1-dev libjpeg62-turbo-dev libfontconfig-dev fonts-liberation2
 # Xvfb, openbox and xdotool are also what `make run` uses without a display.
 DISPLAY_PACKAGES := xvfb xauth openbox xdotool x11-utils
 PACKAGE_PACKAGES := dpkg-dev file

@@ -1,4 +1,5 @@
 #include "application.h"
+#include "fontconfigloader.h"
 #include "formbuilder.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
+    velkorn::app::FontConfigLoader fontConfig;
     // The program takes no command line: Qt would otherwise act on its own
     // options (-qwindowgeometry, -qwindowtitle, -platform, ...). Qt's
     // environment variables stay the user's to set.
@@ -27,6 +29,7 @@ int main(int, char* argv[]) {
     // Closing the Help or About window only hides it; the program ends by
     // its exit label (or a close command on the main window).
     QApplication::setQuitOnLastWindowClosed(false);
+    fontConfig.wait();
     // The labels' face for everything, so that no second face is loaded for
     // the boxes' and message boxes' default.
     QApplication::setFont(velkorn::ui::sansSerifFont(8.25));
