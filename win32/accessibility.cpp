@@ -1,5 +1,7 @@
 #include "accessibility.h"
 
+#include "dllentry.h"
+
 // The annotation's GUIDs are defined here, not taken from oleacc.dll.
 #include <initguid.h>
 
@@ -14,29 +16,28 @@ namespace {
 
 constexpr LONG kPolite = 1;
 
-template <typename Function> Function* entry(HMODULE module, const char* name) {
-    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // ole32 loaded by hand: linked, it would be loaded (with the libraries it
 // needs) before the window could be made.
 struct Com {
     HMODULE ole32 = LoadLibraryW(L"ole32.dll");
     decltype(&::CoCreateInstance) createInstance = nullptr;
+    decltype(&::CoUninitialize) leave = nullptr;
     bool entered = false;
 
     Com() {
         if (ole32 == nullptr) {
             return;
         }
-        createInstance = entry<HRESULT WINAPI(REFCLSID, LPUNKNOWN, DWORD, REFIID, void**)>(
-            ole32, "CoCreateInstance");
-        const auto enter = entry<HRESULT WINAPI(void*, DWORD)>(ole32, "CoInitializeEx");
-        entered = enter != nullptr && SUCCEEDED(enter(nullptr, COINIT_APARTMENTTHREADED));
+        decltype(&::CoInitializeEx) enter = nullptr;
+        loadEntry(ole32, "CoInitializeEx", enter);
+        loadEntry(ole32, "CoUninitialize", leave);
+        loadEntry(ole32, "CoCreateInstance", createInstance);
+        entered = enter != nullptr && leave != nullptr &&
+                  SUCCEEDED(enter(nullptr, COINIT_APARTMENTTHREADED));
     }
     ~Com() {
         if (entered) {
-            entry<void WINAPI()>(ole32, "CoUninitialize")();
+            leave();
         }
     }
 

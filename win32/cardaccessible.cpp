@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "cardwindow.h"
+#include "dllentry.h"
 #include "widetext.h"
 
 #include <commctrl.h>
@@ -26,16 +27,12 @@ struct Ole {
                 return loaded; // no object can be handed over without COM
             }
             if (HMODULE oleacc = LoadLibraryW(L"oleacc.dll")) {
-                loaded.resultFromObject = reinterpret_cast<decltype(resultFromObject)>(
-                    reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")));
-                loaded.objectFromWindow = reinterpret_cast<decltype(objectFromWindow)>(
-                    reinterpret_cast<void*>(GetProcAddress(oleacc, "AccessibleObjectFromWindow")));
-                loaded.standardObject = reinterpret_cast<decltype(standardObject)>(
-                    reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject")));
+                loadEntry(oleacc, "LresultFromObject", loaded.resultFromObject);
+                loadEntry(oleacc, "AccessibleObjectFromWindow", loaded.objectFromWindow);
+                loadEntry(oleacc, "CreateStdAccessibleObject", loaded.standardObject);
             }
             if (HMODULE oleaut = LoadLibraryW(L"oleaut32.dll")) {
-                loaded.allocString = reinterpret_cast<decltype(allocString)>(
-                    reinterpret_cast<void*>(GetProcAddress(oleaut, "SysAllocString")));
+                loadEntry(oleaut, "SysAllocString", loaded.allocString);
             }
             return loaded;
         }();

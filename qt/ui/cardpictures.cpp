@@ -85,16 +85,9 @@ QIcon windowIcon(const FormDescription& description) {
 
 void prefetchPictures(const FormDescription& description, int drawingScale) {
     std::set<QString> paths;
-    const auto ask = [&paths, drawingScale](const char* picture) {
-        const std::string file = pictureFile(picture, drawingScale);
+    for (const std::string& file : pictureFiles(description, drawingScale)) {
         if (builtPicture(file).isNull()) {
             paths.insert(resourcePath(file));
-        }
-    };
-    ask(description.background);
-    for (const ControlDescription& entry : description.controls) {
-        if (entry.picture != nullptr) {
-            ask(entry.picture);
         }
     }
     if (paths.empty()) {

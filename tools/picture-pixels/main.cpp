@@ -11,21 +11,9 @@
 
 #include <cstdio>
 #include <fstream>
-#include <set>
 #include <string>
 
 namespace {
-
-std::set<std::string> firstWindowPictures() {
-    const velkorn::FormDescription& form = velkorn::form1Description();
-    std::set<std::string> files{velkorn::pictureFile(form.background, 1)};
-    for (const velkorn::ControlDescription& entry : form.controls) {
-        if (entry.picture != nullptr) {
-            files.insert(velkorn::pictureFile(entry.picture, 1));
-        }
-    }
-    return files;
-}
 
 void writePixels(std::ofstream& out, const QImage& image, int index) {
     out << "alignas(16) constexpr unsigned int p" << index << "[] = {";
@@ -52,7 +40,7 @@ int main(int argc, char* argv[]) {
            "#include \"builtpictures.h\"\n\nnamespace velkorn::ui {\nnamespace {\n";
     std::string table;
     int index = 0;
-    for (const std::string& file : firstWindowPictures()) {
+    for (const std::string& file : velkorn::pictureFiles(velkorn::form1Description(), 1)) {
         QFile jpeg(QString::fromUtf8(argv[1]) + u'/' + QString::fromStdString(file));
         const QImage image =
             jpeg.open(QIODevice::ReadOnly) ? velkorn::ui::decodeJpeg(jpeg.readAll()) : QImage();

@@ -4,6 +4,9 @@
 // pictures stay sharp at 125% as at 200%.
 #pragma once
 
+#include "velkorn/formdescription.h"
+
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -22,6 +25,18 @@ inline std::string pictureFile(std::string_view picture, int drawing) {
     }
     const auto dot = picture.rfind('.');
     return std::string(picture.substr(0, dot)) + "@2x" + std::string(picture.substr(dot));
+}
+
+// The files of every picture a window shows (its background and its
+// controls'), each once, at that scale.
+inline std::set<std::string> pictureFiles(const FormDescription& form, int drawing) {
+    std::set<std::string> files{pictureFile(form.background, drawing)};
+    for (const ControlDescription& entry : form.controls) {
+        if (entry.picture != nullptr) {
+            files.insert(pictureFile(entry.picture, drawing));
+        }
+    }
+    return files;
 }
 
 } // namespace velkorn
