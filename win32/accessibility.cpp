@@ -77,12 +77,14 @@ void Annotations::makeLiveRegion(HWND control) {
     }
 }
 
-void Annotations::announce(HWND control, const std::wstring& text) {
+void Annotations::showLiveText(HWND control, const std::wstring& text) {
     if (control != liveRegion) {
         makeLiveRegion(control);
     }
     SetWindowTextW(control, text.c_str());
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
+    if (!text.empty()) {
+        NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
+    }
 }
 
 } // namespace velkorn::win32

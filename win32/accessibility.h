@@ -25,11 +25,11 @@ class Annotations {
     Annotations(const Annotations&) = delete;
     Annotations& operator=(const Annotations&) = delete;
 
-    // Says the text through a polite live region: a screen reader speaks
-    // its name when told that it changed, without moving the focus. The
-    // control is made a live region before its first announcement, when a
-    // screen reader first reads its setting.
-    void announce(HWND liveRegion, const std::wstring& text);
+    // The text of a polite live region: a screen reader speaks its name
+    // when told that it changed, without moving the focus; an empty text
+    // is set without telling. The control is made a live region before its
+    // first text, when a screen reader first reads its setting.
+    void showLiveText(HWND liveRegion, const std::wstring& text);
 
   private:
     void makeLiveRegion(HWND control);

@@ -67,7 +67,7 @@ CardWindow& Application::window(WindowId id) const {
     return *windows[static_cast<int>(id)];
 }
 
-void Application::createWindow(WindowId id) {
+CardPresenter& Application::createWindow(WindowId id) {
     auto& slot = windows[static_cast<int>(id)];
     switch (id) {
     case WindowId::Main:
@@ -82,10 +82,7 @@ void Application::createWindow(WindowId id) {
                                                                            application);
         break;
     }
-}
-
-void Application::centreWindow(WindowId id) {
-    window(id).centre();
+    return slot->presenter();
 }
 
 void Application::showWindow(WindowId id) {
@@ -100,6 +97,7 @@ void Application::showErrorBox(WindowId owner, const std::u16string& title,
                                const std::u16string& message) {
     MessageBoxW(window(owner).handle(), wide(message).c_str(), wide(title).c_str(),
                 MB_OK | MB_ICONERROR);
+    application.errorBoxDismissed();
 }
 
 void Application::quit(int exitCode) {

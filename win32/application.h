@@ -22,8 +22,7 @@ class Application final : private FrameView {
     int run();
 
   private:
-    void createWindow(WindowId id) override;
-    void centreWindow(WindowId id) override;
+    CardPresenter& createWindow(WindowId id) override;
     void showWindow(WindowId id) override;
     void hideWindow(WindowId id) override;
     void showErrorBox(WindowId owner, const std::u16string& title,

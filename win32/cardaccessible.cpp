@@ -445,7 +445,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
         if (card == nullptr || !index || !pressable(items[*index].role)) {
             return DISP_E_MEMBERNOTFOUND;
         }
-        PostMessageW(card->handle(), kAccessiblePress, *index, 0);
+        card->presenter().accessiblePress(items[*index].control);
         return S_OK;
     }
 
@@ -548,12 +548,6 @@ bool CardAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     }
     result = Ole::get().resultFromObject(IID_IAccessible, wParam, object);
     return true;
-}
-
-void CardAccessibility::press(WPARAM index) {
-    if (index < tree.size() && card.presenter().isShown(tree[index].control)) {
-        card.presenter().click(tree[index].control);
-    }
 }
 
 void CardAccessibility::controlShown(std::string_view control, bool shown) {

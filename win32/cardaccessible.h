@@ -21,10 +21,6 @@ namespace velkorn::win32 {
 
 class CardWindow;
 
-// Posted to a card by a screen reader's press, with the item's index:
-// the click runs from the message loop, not inside the reader's call.
-inline constexpr UINT kAccessiblePress = WM_APP + 3;
-
 class CardAccessible;
 
 // The card's accessible object and its boxes' wrappers, made on demand.
@@ -37,8 +33,6 @@ class CardAccessibility {
 
     // WM_GETOBJECT for the card (OBJID_CLIENT); false: not ours to answer.
     bool answer(WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // A screen reader's press, posted back.
-    void press(WPARAM index);
     // What changed, for screen readers that listen.
     void controlShown(std::string_view control, bool shown);
     void controlChecked(std::string_view control);

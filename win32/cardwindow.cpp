@@ -20,6 +20,10 @@ namespace {
 // the first frame does not show, wait for it.
 constexpr UINT_PTR kAfterFirstFrameTimer = 0x7001;
 
+// Posted to the card for each task the presenter leaves for the message
+// loop.
+constexpr UINT kPostedTask = WM_APP + 3;
+
 std::wstring className(const FormDescription& description) {
     return L"Velkorn." + widen(description.name);
 }
@@ -150,17 +154,36 @@ int CardWindow::toTwips(int pixels) const {
     return pixelToTwips(pixels, static_cast<int>(dpi));
 }
 
-void CardWindow::centre() {
+PixelRect CardWindow::workArea() const {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    return {work.left, work.top, work.right - work.left, work.bottom - work.top};
+}
+
+Point CardWindow::windowSize() const {
     RECT area;
     GetWindowRect(window, &area);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(window, nullptr,
-                 work.left + (work.right - work.left - (area.right - area.left)) / 2,
-                 work.top + (work.bottom - work.top - (area.bottom - area.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return {area.right - area.left, area.bottom - area.top};
+}
+
+void CardWindow::focusControl(std::string_view name) {
+    SetFocus(name.empty() ? window : control(name));
+}
+
+void CardWindow::postTask(std::function<void()> task) {
+    postedTasks.push_back(std::move(task));
+    PostMessageW(window, kPostedTask, 0, 0);
+}
+
+void CardWindow::runPostedTask() {
+    if (postedTasks.empty()) {
+        return;
+    }
+    const std::function<void()> task = std::move(postedTasks.front());
+    postedTasks.pop_front();
+    task();
 }
 
 void CardWindow::show() {
@@ -328,7 +351,7 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         presenter().pointerLost();
         return 0;
     case WM_ACTIVATE:
-        Form_Activate(wParam);
+        activated(wParam);
         return 0;
     case kCardKey:
         return presenter().keyPressed(*reinterpret_cast<const KeyChord*>(lParam)) ? 1 : 0;
@@ -338,8 +361,8 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                    ? answer
                    : DefWindowProcW(window, message, wParam, lParam);
     }
-    case kAccessiblePress:
-        accessible.press(wParam);
+    case kPostedTask:
+        runPostedTask();
         return 0;
     case WM_SETTINGCHANGE:
         if (wParam != SPI_SETHIGHCONTRAST) {
@@ -423,15 +446,20 @@ void CardWindow::Form_MouseUp(MouseButton button, WPARAM buttonsHeld, LPARAM at)
     }
 }
 
-// Keys go to the box that had the focus, or else to the card itself, so
-// that they arrive as keys and not as menu characters (which beep).
-void CardWindow::Form_Activate(WPARAM state) {
-    if (LOWORD(state) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        lastFocus = focus != nullptr && IsChild(window, focus) ? focus : lastFocus;
+// The presenter gives the focus back where it was; the card itself takes
+// it where no control does, so that keys arrive as keys and not as menu
+// characters (which beep).
+void CardWindow::activated(WPARAM state) {
+    if (LOWORD(state) != WA_INACTIVE) {
+        presenter().activated();
         return;
     }
-    SetFocus(lastFocus != nullptr ? lastFocus : window);
+    HWND focus = GetFocus();
+    for (const CardControl& control : controls) {
+        if (control.window != nullptr && control.window == focus) {
+            presenter().focusMoved(control.entry->name);
+        }
+    }
 }
 
 void CardWindow::Form_DpiChanged(UINT newDpi, const RECT& suggested) {

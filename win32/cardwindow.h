@@ -18,6 +18,8 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -48,8 +50,6 @@ class CardWindow : public virtual CardView {
     // A client-area pixel's middle in the twips the presenter lays out in.
     int toTwips(int pixels) const;
 
-    // Places the window in the middle of its monitor's work area.
-    void centre();
     void show();
     void hide();
 
@@ -63,6 +63,10 @@ class CardWindow : public virtual CardView {
     void usePictures(int drawingScale) override;
     void beep() override;
     void addDecorations() override;
+    void focusControl(std::string_view control) override;
+    void postTask(std::function<void()> task) override;
+    PixelRect workArea() const override;
+    Point windowSize() const override;
     Point windowPosition() const override;
     void moveWindowTo(Point topLeft) override;
     bool startSystemMove(MouseButton button, Point pointer) override;
@@ -74,9 +78,6 @@ class CardWindow : public virtual CardView {
     void present();
     static DragSettings dragSettings();
     double scale() const { return dpi / 96.0; }
-    // The control that the focus goes to when the window is activated,
-    // until the user moves it.
-    void focusOnActivation(HWND control) { lastFocus = control; }
 
     // Messages a window handles beyond the card's own; false: not handled.
     virtual bool Form_Message(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
@@ -98,14 +99,15 @@ class CardWindow : public virtual CardView {
     void Form_MouseDown(MouseButton button, bool secondOfDouble, LPARAM at);
     void Form_MouseMove(WPARAM buttons);
     void Form_MouseUp(MouseButton button, WPARAM buttonsHeld, LPARAM at);
-    void Form_Activate(WPARAM state);
+    void activated(WPARAM state);
+    void runPostedTask();
     void Form_DpiChanged(UINT newDpi, const RECT& suggested);
 
     const FormDescription& description;
     CardAccessibility accessible{*this};
     HWND window = nullptr;
     HWND toolTips = nullptr;
-    HWND lastFocus = nullptr;
+    std::deque<std::function<void()>> postedTasks;
     std::vector<CardControl> controls;
     const Picture* background = nullptr;
     UINT dpi = 96;

@@ -59,8 +59,6 @@ void Form1::connectBoxes() {
             return form.boxEditing(id, after, caret);
         });
     }
-    // Text1 takes the focus when the window is first activated.
-    focusOnActivation(boxes[0]);
 }
 
 bool Form1::Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -100,8 +98,8 @@ bool Form1::hasFocus(BoxId box) const {
     return GetFocus() == boxes[static_cast<std::size_t>(box)];
 }
 
-void Form1::announce(const std::u16string& text) {
-    annotations.announce(announcer, std::wstring(text.begin(), text.end()));
+void Form1::showLiveText(const std::u16string& text) {
+    annotations.showLiveText(announcer, std::wstring(text.begin(), text.end()));
 }
 
 } // namespace velkorn::win32

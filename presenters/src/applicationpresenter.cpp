@@ -2,6 +2,8 @@
 
 #include "velkorn/utf8_text.h"
 
+#include <utility>
+
 namespace velkorn {
 
 void ApplicationPresenter::start() {
@@ -9,9 +11,9 @@ void ApplicationPresenter::start() {
 }
 
 void ApplicationPresenter::create(WindowId id) {
-    view.createWindow(id);
-    created[index(id)] = true;
-    view.centreWindow(id);
+    CardPresenter& card = view.createWindow(id);
+    cards[index(id)] = &card;
+    card.centre();
 }
 
 void ApplicationPresenter::showWindow(WindowId id) {
@@ -48,8 +50,16 @@ void ApplicationPresenter::endProgram() {
     view.quit(0);
 }
 
-void ApplicationPresenter::reportError(WindowId origin, std::string_view message) {
+void ApplicationPresenter::reportError(WindowId origin, std::string_view message,
+                                       std::function<void()> dismissed) {
+    onDismissed = std::move(dismissed);
     view.showErrorBox(origin, kErrorBoxTitle, toUtf16(message));
+}
+
+void ApplicationPresenter::errorBoxDismissed() {
+    if (auto dismissed = std::exchange(onDismissed, nullptr)) {
+        dismissed();
+    }
 }
 
 } // namespace velkorn

@@ -2,6 +2,7 @@
 
 #include "velkorn/captionfit.h"
 #include "velkorn/controlstack.h"
+#include "velkorn/focusorder.h"
 #include "velkorn/picturescale.h"
 #include "velkorn/utf8_text.h"
 
@@ -16,6 +17,7 @@ CardPresenter::CardPresenter(const FormDescription& description, WindowId id, Fo
 }
 
 void CardPresenter::load(double scale) {
+    focused = std::string(initialFocus(form));
     // Pictures first: on some platforms they lay the controls out.
     scaleChanged(scale);
     for (const ControlDescription& entry : form.controls) {
@@ -88,7 +90,7 @@ bool CardPresenter::pointerPressed(int xTwips, int yTwips, MouseButton button, b
 
 void CardPresenter::pointerReleased(MouseButton button, int xTwips, int yTwips) {
     if (!held) {
-        buttonReleased(button);
+        drag.release(button);
         return;
     }
     const HeldPress press = *held;
@@ -99,6 +101,27 @@ void CardPresenter::pointerReleased(MouseButton button, int xTwips, int yTwips) 
     if (controlAt(xTwips, yTwips) == std::optional<std::string_view>(press.control)) {
         click(press.control);
     }
+}
+
+void CardPresenter::accessiblePress(std::string_view control) {
+    if (!takesClicks(control)) {
+        return;
+    }
+    view.postTask([this, name = std::string(control)] {
+        if (isShown(name)) {
+            click(name);
+        }
+    });
+}
+
+void CardPresenter::activated() {
+    view.focusControl(focused);
+}
+
+void CardPresenter::centre() {
+    const PixelRect area = view.workArea();
+    const Point size = view.windowSize();
+    view.moveWindowTo({area.x + (area.width - size.x) / 2, area.y + (area.height - size.y) / 2});
 }
 
 bool CardPresenter::keyPressed(KeyChord chord) {

@@ -67,10 +67,10 @@ void Form1Presenter::runOnEngine(const MappedAction& mapped) {
     try {
         performEngineAction(calculator, mapped);
     } catch (const CalculatorError& error) {
-        // The boxes keep what they showed before the click.
+        // The boxes keep what they showed before the click, and no click
+        // is taken until the user has dismissed the report.
         reportingError = true;
-        host.reportError(id(), error.what());
-        reportingError = false;
+        host.reportError(id(), error.what(), [this] { reportingError = false; });
         return;
     }
     showBoxes(before);
@@ -78,11 +78,18 @@ void Form1Presenter::runOnEngine(const MappedAction& mapped) {
         announceUnseenDigit(before);
     } else if (mapped.action == ButtonAction::Clear) {
         // Screen readers say nothing of text the user did not delete.
-        view.announce(u"Cleared");
+        announce(u"Cleared");
     } else {
         // The result box changed without the focus: heard all the same.
-        view.announce(u"Output " + boxText(BoxId::Text3));
+        announce(u"Output " + boxText(BoxId::Text3));
     }
+}
+
+// Emptied first, so that the same text twice (the same result again) is
+// a change each time, and heard each time.
+void Form1Presenter::announce(const std::u16string& text) {
+    view.showLiveText(u"");
+    view.showLiveText(text);
 }
 
 // A screen reader speaks what changes in the box with the focus (the new
@@ -92,7 +99,7 @@ void Form1Presenter::announceUnseenDigit(const std::array<std::string, 3>& befor
     for (BoxId box : kBoxes) {
         if (calculator.text(box) != before[static_cast<std::size_t>(box)] && !view.hasFocus(box)) {
             const char* name = description().control(boxName(box)).accessibleName;
-            view.announce(toUtf16(name) + u" " + boxText(box));
+            announce(toUtf16(name) + u" " + boxText(box));
         }
     }
 }

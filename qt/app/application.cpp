@@ -33,16 +33,13 @@ ui::CardWindow* Application::window(WindowId id) const {
     return found == secondary.end() ? nullptr : found->second.get();
 }
 
-void Application::createWindow(WindowId id) {
+CardPresenter& Application::createWindow(WindowId id) {
     if (id == WindowId::Main) {
         form1 = std::make_unique<ui::Form1>(application, clock);
     } else {
         secondary[id] = factories.at(id)(application);
     }
-}
-
-void Application::centreWindow(WindowId id) {
-    window(id)->centreOnScreen();
+    return window(id)->presenter();
 }
 
 void Application::showWindow(WindowId id) {
@@ -63,6 +60,7 @@ void Application::showErrorBox(WindowId owner, const std::u16string& title,
                     QMessageBox::Ok, window(owner));
     emit errorShown(owner, text);
     box.exec();
+    application.errorBoxDismissed();
 }
 
 void Application::quit(int exitCode) {

@@ -44,8 +44,7 @@ class Application : public QObject, private FrameView {
     void errorShown(velkorn::WindowId owner, const QString& message);
 
   private:
-    void createWindow(WindowId id) override;
-    void centreWindow(WindowId id) override;
+    CardPresenter& createWindow(WindowId id) override;
     void showWindow(WindowId id) override;
     void hideWindow(WindowId id) override;
     void showErrorBox(WindowId owner, const std::u16string& title,

@@ -28,11 +28,9 @@ Announcer::Announcer(QWidget* window) : QLabel(window) {
     hide();
 }
 
-void Announcer::announce(const QString& text) {
-    // Shown again, so that the same result twice is heard twice.
-    hide();
+void Announcer::showText(const QString& text) {
     setText(text);
-    show();
+    setVisible(!text.isEmpty());
 }
 
 QAccessibleInterface* announcerAccessible(Announcer* announcer) {

@@ -1,7 +1,6 @@
-// What a window tells screen readers without moving the focus: a
-// notification that is shown anew with each message (screen readers speak
-// a notification when it shows), drawn as nothing and letting every press
-// through to the window.
+// The window's live region: a notification, shown while it holds a text
+// and hidden while empty (screen readers speak a notification when it
+// shows), drawn as nothing and letting every press through to the window.
 #pragma once
 
 #include <QLabel>
@@ -16,7 +15,7 @@ class Announcer : public QLabel {
   public:
     explicit Announcer(QWidget* window);
 
-    void announce(const QString& text);
+    void showText(const QString& text);
 };
 
 // What screen readers see of it: a notification named by its message.

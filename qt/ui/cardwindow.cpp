@@ -5,6 +5,7 @@
 #include "formbuilder.h"
 #include "keychordevent.h"
 
+#include "velkorn/focusorder.h"
 #include "velkorn/picturescale.h"
 #include "velkorn/twips.h"
 
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -59,6 +61,13 @@ Point globalPoint(const QMouseEvent* event) {
     return {point.x(), point.y()};
 }
 
+// The middle of the card's pixel under the pointer, in the twips the
+// presenter lays the card out in.
+QPoint twipsAt(QPointF position) {
+    const QPoint pixel = position.toPoint();
+    return {pixelToTwips(pixel.x()), pixelToTwips(pixel.y())};
+}
+
 } // namespace
 
 CardWindow::CardWindow(const FormDescription& description, QWidget* parent)
@@ -74,19 +83,22 @@ CardWindow::CardWindow(const FormDescription& description, QWidget* parent)
 void CardWindow::present() {
     CardPresenter& card = presenter();
     for (const ControlDescription& entry : description.controls) {
-        // The boxes' keys meet the shortcuts first; the presses on labels
-        // and pictures go to the presenter's click rule.
-        if (entry.kind != ControlKind::PictureText) {
+        // The boxes' keys meet the shortcuts first, and their focus is
+        // the presenter's to know.
+        if (entry.kind == ControlKind::TextBox) {
             control(entry.name)->installEventFilter(this);
         }
         if (entry.clicks) {
             label(entry.name)
                 ->setShortcutText(QString::fromStdString(card.shortcutText(entry.name)));
-            const std::string_view name = entry.name;
-            connect(label(name), &ClickLabel::clicked, this, [&card, name] { card.click(name); });
         }
     }
+    const std::vector<std::string_view> order = focusOrder(description);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(control(order[i - 1]), control(order[i]));
+    }
     card.load(devicePixelRatioF());
+    focusControl(card.focusedControl());
 }
 
 DragSettings CardWindow::dragSettings() {
@@ -101,12 +113,6 @@ QWidget* CardWindow::control(std::string_view name) const {
 
 ClickLabel* CardWindow::label(std::string_view name) const {
     return qobject_cast<ClickLabel*>(control(name));
-}
-
-void CardWindow::centreOnScreen() {
-    const QRect available = screen()->availableGeometry();
-    move(available.x() + (available.width() - width()) / 2,
-         available.y() + (available.height() - height()) / 2);
 }
 
 void CardWindow::setCaption(std::string_view name, const std::u16string& text, double pointSize) {
@@ -161,6 +167,24 @@ void CardWindow::addDecorations() {
     QTimer::singleShot(0, this, [this] { setWindowIcon(ui::windowIcon(description)); });
 }
 
+void CardWindow::focusControl(std::string_view name) {
+    QWidget* target = name.empty() ? this : control(name);
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void CardWindow::postTask(std::function<void()> task) {
+    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}
+
+PixelRect CardWindow::workArea() const {
+    const QRect available = screen()->availableGeometry();
+    return {available.x(), available.y(), available.width(), available.height()};
+}
+
+Point CardWindow::windowSize() const {
+    return {width(), height()};
+}
+
 void CardWindow::beep() {
     QApplication::beep();
 }
@@ -203,14 +227,26 @@ void CardWindow::followScale() {
 }
 
 bool CardWindow::event(QEvent* event) {
+    switch (event->type()) {
     // Sent when the window moves to another screen, and by newer Qt when
     // the scale of its screen changes.
-    if (event->type() == QEvent::ScreenChangeInternal
+    case QEvent::ScreenChangeInternal:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-        || event->type() == QEvent::DevicePixelRatioChange
+    case QEvent::DevicePixelRatioChange:
 #endif
-    ) {
         followScale();
+        break;
+    case QEvent::WindowActivate:
+        presenter().activated();
+        break;
+    case QEvent::Hide:
+        presenter().pointerLost();
+        break;
+    case QEvent::ToolTip:
+        showToolTip(static_cast<QHelpEvent*>(event));
+        return true;
+    default:
+        break;
     }
     return QWidget::event(event);
 }
@@ -227,11 +263,22 @@ void CardWindow::paintEvent(QPaintEvent*) {
     presenter().framePainted();
 }
 
-void CardWindow::mousePressEvent(QMouseEvent* event) {
+// Every press on the card reaches it here, the labels' and pictures' too
+// (they let the pointer through): one route into the click rule.
+void CardWindow::pointerPressed(QMouseEvent* event, bool secondOfDouble) {
     event->accept();
     if (const auto button = mouseButton(event->button())) {
-        presenter().backgroundPressed(*button, globalPoint(event));
+        const QPoint at = twipsAt(event->position());
+        presenter().pointerPressed(at.x(), at.y(), *button, secondOfDouble, globalPoint(event));
     }
+}
+
+void CardWindow::mousePressEvent(QMouseEvent* event) {
+    pointerPressed(event, false);
+}
+
+void CardWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    pointerPressed(event, true);
 }
 
 void CardWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -241,13 +288,21 @@ void CardWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void CardWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (const auto button = mouseButton(event->button())) {
-        presenter().buttonReleased(*button);
+        const QPoint at = twipsAt(event->position());
+        presenter().pointerReleased(*button, at.x(), at.y());
     }
 }
 
-void CardWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click on the background drags too.
-    mousePressEvent(event);
+void CardWindow::showToolTip(const QHelpEvent* event) {
+    const QPoint at = twipsAt(event->pos());
+    const auto name = presenter().controlAt(at.x(), at.y());
+    const char* tip = name ? description.control(*name).toolTip : nullptr;
+    if (tip == nullptr) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(event->globalPos(), QString::fromUtf8(tip), this,
+                       control(*name)->geometry());
 }
 
 void CardWindow::keyPressEvent(QKeyEvent* event) {
@@ -265,36 +320,10 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
         presenter().keyPressed(keyChord(*static_cast<QKeyEvent*>(event)))) {
         return true;
     }
-    if (qobject_cast<ClickLabel*>(watched) != nullptr && labelPressed(watched, event)) {
-        return true;
+    if (event->type() == QEvent::FocusIn) {
+        presenter().focusMoved(watched->objectName().toStdString());
     }
     return QWidget::eventFilter(watched, event);
-}
-
-// A press or release on a label, handed to the presenter at its place on
-// the card: the label keeps it, so that it never reaches the card as a
-// drag.
-bool CardWindow::labelPressed(QObject* label, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
-        type != QEvent::MouseButtonRelease) {
-        return false;
-    }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const auto button = mouseButton(mouse->button());
-    if (!button) {
-        return true;
-    }
-    const QPoint at = static_cast<QWidget*>(label)->mapTo(this, mouse->position().toPoint());
-    const int x = pixelToTwips(at.x());
-    const int y = pixelToTwips(at.y());
-    if (type == QEvent::MouseButtonRelease) {
-        presenter().pointerReleased(*button, x, y);
-    } else {
-        presenter().pointerPressed(x, y, *button, type == QEvent::MouseButtonDblClick,
-                                   globalPoint(mouse));
-    }
-    return true;
 }
 
 void CardWindow::closeEvent(QCloseEvent* event) {

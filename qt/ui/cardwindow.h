@@ -16,6 +16,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QHelpEvent;
+
 #include <string_view>
 
 namespace velkorn::ui {
@@ -37,9 +39,6 @@ class CardWindow : public QWidget, public virtual CardView {
     const QPixmap& backgroundPicture() const { return background; }
     const FormDescription& form() const { return description; }
 
-    // Places the window in the middle of its screen's available area.
-    void centreOnScreen();
-
     // CardView
     void setCaption(std::string_view control, const std::u16string& text,
                     double pointSize) override;
@@ -50,14 +49,19 @@ class CardWindow : public QWidget, public virtual CardView {
     void usePictures(int drawingScale) override;
     void beep() override;
     void addDecorations() override;
+    void focusControl(std::string_view control) override;
+    void postTask(std::function<void()> task) override;
+    PixelRect workArea() const override;
+    Point windowSize() const override;
     Point windowPosition() const override;
     void moveWindowTo(Point topLeft) override;
     bool startSystemMove(MouseButton button, Point pointer) override;
     void cancelSystemMove() override;
 
   protected:
-    // Called by each window once its presenter exists: clicks connected,
-    // captions and pictures shown, the load handler run.
+    // Called by each window once its presenter exists: keys and the focus
+    // watched, the tab order set, captions and pictures shown, the load
+    // handler run.
     void present();
     static DragSettings dragSettings();
 
@@ -69,11 +73,12 @@ class CardWindow : public QWidget, public virtual CardView {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    bool labelPressed(QObject* label, QEvent* event);
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void followScale();
+    void pointerPressed(QMouseEvent* event, bool secondOfDouble);
+    void showToolTip(const QHelpEvent* event);
 
     const FormDescription& description;
     CardControls controls;

@@ -8,6 +8,7 @@ namespace velkorn::ui {
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void ClickLabel::setCaption(const QString& text, double pointSize) {

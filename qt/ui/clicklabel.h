@@ -1,7 +1,7 @@
-// A label or picture button on one of the picture cards. Its card hands its
-// presses to the window's presenter, whose click rule decides what is a
-// click (as on Windows, where the card draws it); clicked() is a screen
-// reader's press.
+// A label or picture button on one of the picture cards. It lets the
+// pointer through to its card, which hands every press to the window's
+// presenter, whose click rule decides what is a click (as on Windows,
+// where the card draws it).
 #pragma once
 
 #include <QLabel>
@@ -30,9 +30,6 @@ class ClickLabel : public QLabel {
     // The key that does what a click does, as screen readers give it.
     const QString& shortcutText() const { return shortcut; }
     void setShortcutText(const QString& text) { shortcut = text; }
-
-  signals:
-    void clicked();
 
 
   private:

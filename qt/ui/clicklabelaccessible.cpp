@@ -2,6 +2,7 @@
 
 #include "accessibletext.h"
 #include "cardaccessible.h"
+#include "cardwindow.h"
 #include "clicklabel.h"
 
 #include "velkorn/formdescription.h"
@@ -76,8 +77,9 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     }
 
     void doAction(const QString& actionName) override {
-        if (actionName == pressAction() && label()->isClickable()) {
-            emit label()->clicked();
+        auto* card = qobject_cast<CardWindow*>(label()->parentWidget());
+        if (actionName == pressAction() && card != nullptr) {
+            card->presenter().accessiblePress(label()->objectName().toStdString());
         }
     }
 

@@ -40,9 +40,6 @@ void Form1::connectBoxes() {
         connect(boxes[i], &QLineEdit::textEdited, this,
                 [this, id](const QString& text) { form.boxEdited(id, text.toStdU16String()); });
     }
-    setTabOrder(boxes[0], boxes[1]);
-    setTabOrder(boxes[1], boxes[2]);
-    boxes[0]->setFocus();
 }
 
 void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret) {
@@ -51,8 +48,8 @@ void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret
     edit->setCursorPosition(static_cast<int>(caret));
 }
 
-void Form1::announce(const std::u16string& text) {
-    announcer->announce(QString::fromStdU16String(text));
+void Form1::showLiveText(const std::u16string& text) {
+    announcer->showText(QString::fromStdU16String(text));
 }
 
 bool Form1::hasFocus(BoxId box) const {

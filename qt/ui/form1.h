@@ -34,7 +34,7 @@ class Form1 final : public CardWindow, public Form1View {
     const CalculatorEngine& engine() const { return form.engine(); }
 
     void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override;
-    void announce(const std::u16string& text) override;
+    void showLiveText(const std::u16string& text) override;
     bool hasFocus(BoxId box) const override;
 
   private:

@@ -54,9 +54,7 @@ QWidget* createPictureText(QWidget* window, const ControlDescription& entry) {
     auto* text = new ClickLabel(window);
     text->setText(QString::fromUtf8(entry.caption));
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The picture shows the text: the label draws nothing and lets presses
-    // through to the card, which drags.
-    text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The picture shows the text: the label draws nothing.
     QPalette palette = text->palette();
     palette.setColor(QPalette::WindowText, Qt::transparent);
     text->setPalette(palette);
@@ -85,9 +83,6 @@ void describe(QWidget* control, const ControlDescription& entry) {
     // a layout request each time its text changes (the clock's, every
     // second).
     control->setFixedSize(place.size());
-    if (entry.toolTip != nullptr) {
-        control->setToolTip(QString::fromUtf8(entry.toolTip));
-    }
     const char* name = entry.accessibleName != nullptr ? entry.accessibleName : entry.toolTip;
     if (name != nullptr) {
         control->setAccessibleName(QString::fromUtf8(name));

@@ -3,6 +3,7 @@
 #include "velkorn/button_map.h"
 #include "velkorn/captioncolours.h"
 #include "velkorn/captionfit.h"
+#include "velkorn/focusorder.h"
 #include "velkorn/form1description.h"
 #include "velkorn/form2presenter.h"
 #include "velkorn/form3presenter.h"
@@ -280,11 +281,12 @@ namespace {
 // the main window (twips), and what the window then did.
 TEST(CardPresenters, PressAndReleaseOverTheSameControlIsAClick) {
     struct Step {
-        bool press;
+        bool press; // else a release, or the pointer lost at no point
         int x, y;
         MouseButton button = MouseButton::Left;
         bool secondOfDouble = false;
     };
+    const Step lost{false, -1, -1};
     const Point plus{2700 + 240, 2280 + 240}; // Image21, "+"
     const Point one{120 + 240, 2280 + 240};   // Image1
     const Point vob{2800, 3700};              // Label8, a caption
@@ -317,6 +319,11 @@ TEST(CardPresenters, PressAndReleaseOverTheSameControlIsAClick) {
          "1",
          false},
         {"a caption takes the press and does nothing", {{true, vob.x, vob.y}}, "", false},
+        {"the pointer lost between press and release",
+         {{true, one.x, one.y}, lost, {false, one.x, one.y}},
+         "",
+         false},
+        {"a drag ends with the pointer lost", {{true, background.x, background.y}, lost}, "", false},
         {"the background drags", {{true, background.x, background.y}}, "", true},
     };
     for (const auto& row : table) {
@@ -327,7 +334,9 @@ TEST(CardPresenters, PressAndReleaseOverTheSameControlIsAClick) {
         Form1Presenter main(host, view, clock, {});
         main.load(1.0);
         for (const Step& step : row.steps) {
-            if (step.press) {
+            if (step.x < 0) {
+                main.pointerLost();
+            } else if (step.press) {
                 main.pointerPressed(step.x, step.y, step.button, step.secondOfDouble, {0, 0});
             } else {
                 main.pointerReleased(step.button, step.x, step.y);
@@ -336,6 +345,49 @@ TEST(CardPresenters, PressAndReleaseOverTheSameControlIsAClick) {
         EXPECT_EQ(toUtf8(main.boxText(BoxId::Text1)), row.text1);
         EXPECT_EQ(main.windowDrag().state() != WindowDrag::State::Idle, row.dragging);
     }
+}
+
+// A screen reader's press runs from the event loop, after the reader's
+// call, on a control that takes clicks.
+TEST(CardPresenters, AScreenReadersPressRunsLaterOnWhatIsShown) {
+    FakeHost host;
+    FakeCardView view;
+    Form3Presenter about(host, view, {});
+    about.load(1.0);
+    about.accessiblePress("Label5");
+    about.accessiblePress("Label2"); // LS takes no clicks
+    EXPECT_EQ(about.language(), Language::English);
+    EXPECT_EQ(view.posted.size(), 1u);
+    view.runPosted();
+    EXPECT_EQ(about.language(), Language::Chinese);
+    EXPECT_TRUE(host.calls.empty());
+}
+
+// The focus starts in the first box, else on the window, follows the user
+// and comes back there when the window is activated again.
+TEST(CardPresenters, FocusStartsInTheFirstBoxAndComesBack) {
+    FakeHost host;
+    FakeForm1View main;
+    FakeClock clock;
+    Form1Presenter form1(host, main, clock, {});
+    form1.load(1.0);
+    form1.activated();
+    form1.focusMoved("Text3");
+    form1.activated();
+    FakeCardView help;
+    Form2Presenter form2(host, help, {});
+    form2.load(1.0);
+    form2.activated();
+    const auto focusCalls = [](const std::vector<std::string>& calls) {
+        std::vector<std::string> found;
+        std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
+                     [](const std::string& call) { return call.starts_with("focus"); });
+        return found;
+    };
+    EXPECT_EQ(focusCalls(main.calls), (std::vector<std::string>{"focus Text1", "focus Text3"}));
+    EXPECT_EQ(focusCalls(help.calls), std::vector<std::string>{"focus "});
+    EXPECT_EQ(focusOrder(form1Description()),
+              (std::vector<std::string_view>{"Text1", "Text2", "Text3"}));
 }
 
 // What is hidden takes no press: About's warnings as the language shows.

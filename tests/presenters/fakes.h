@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -32,15 +33,24 @@ class FakeHost : public FormHost {
     void showWindow(WindowId id) override { calls.push_back("show " + windowName(id)); }
     void hideWindow(WindowId id) override { calls.push_back("hide " + windowName(id)); }
     void endProgram() override { calls.push_back("end"); }
-    void reportError(WindowId origin, std::string_view message) override {
+    // Dismissed at once, as a blocking box is, unless the test holds it.
+    void reportError(WindowId origin, std::string_view message,
+                     std::function<void()> dismissed) override {
         calls.push_back("error " + windowName(origin) + ": " + std::string(message));
         if (duringReport) {
             duringReport();
+        }
+        if (holdReports) {
+            pendingReport = std::move(dismissed);
+        } else {
+            dismissed();
         }
     }
 
     std::vector<std::string> calls;
     std::function<void()> duringReport;
+    bool holdReports = false;
+    std::function<void()> pendingReport;
 };
 
 // Text is 6 units wide a point; every control is 100 units wide.
@@ -70,6 +80,18 @@ class FakeCardView : public virtual CardView {
     }
     void beep() override { calls.push_back("beep"); }
     void addDecorations() override { calls.push_back("decorations"); }
+    void focusControl(std::string_view control) override {
+        calls.push_back("focus " + std::string(control));
+    }
+    // Run when the test says the event loop came round.
+    void postTask(std::function<void()> task) override { posted.push_back(std::move(task)); }
+    void runPosted() {
+        for (auto tasks = std::exchange(posted, {}); auto& task : tasks) {
+            task();
+        }
+    }
+    PixelRect workArea() const override { return {0, 40, 1000, 760}; }
+    Point windowSize() const override { return {300, 360}; }
 
     Point windowPosition() const override { return position; }
     void moveWindowTo(Point topLeft) override {
@@ -103,6 +125,7 @@ class FakeCardView : public virtual CardView {
     Point position{100, 100};
     bool systemMoves = true;
     std::function<void()> duringSystemMove;
+    std::vector<std::function<void()>> posted;
 };
 
 class FakeForm1View : public FakeCardView, public Form1View {
@@ -114,9 +137,15 @@ class FakeForm1View : public FakeCardView, public Form1View {
         calls.push_back("box " + std::string(boxName(box)) + " " + toUtf8(text) + " caret " +
                         std::to_string(caret));
     }
-    void announce(const std::u16string& text) override {
-        calls.push_back("announce " + toUtf8(text));
+    // The live region's texts, an emptied region as "announce" alone.
+    void showLiveText(const std::u16string& text) override {
+        if (text.empty()) {
+            ++liveCleared;
+        } else {
+            calls.push_back("announce " + toUtf8(text));
+        }
     }
+    int liveCleared = 0;
     bool hasFocus(BoxId box) const override { return focus == box; }
     std::optional<BoxId> focus = BoxId::Text1;
     std::u16string boxes[3];

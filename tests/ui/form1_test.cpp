@@ -87,7 +87,7 @@ class Form1Test : public QObject {
         QVERIFY(timer()->isActive());
         QCOMPARE(timer()->interval(), 500);
         timer()->stop();
-        form->centreOnScreen();
+        form->presenter().centre();
         form->show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -202,53 +202,6 @@ class Form1Test : public QObject {
         QCOMPARE(form->size(), QSize(298, 357));
         QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(form->windowTitle(), QStringLiteral("Velkorn Calculator"));
-    }
-
-    // Who takes a press where two controls overlap, and in the clear.
-    void pressGoesToTheFrontControl_data() {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<QString>("owner");
-        QTest::newRow("Label12 over Label10") << QPoint(202, 335) << "Label12";
-        QTest::newRow("Label11 over Label9") << QPoint(204, 310) << "Label11";
-        QTest::newRow("Image26 over Label8") << QPoint(190, 256) << "Image26";
-        QTest::newRow("Image27 over Label8") << QPoint(225, 256) << "Image27";
-        QTest::newRow("Text1 over Label3") << QPoint(20, 65) << "Text1";
-        QTest::newRow("Label10 clear") << QPoint(185, 335) << "Label10";
-        QTest::newRow("Label8 clear") << QPoint(190, 250) << "Label8";
-        QTest::newRow("Label2 on strip") << QPoint(280, 16) << "Label2";
-    }
-    void pressGoesToTheFrontControl() {
-        QFETCH(QPoint, point);
-        QFETCH(QString, owner);
-        QWidget* hit = form->childAt(point);
-        QVERIFY(hit != nullptr);
-        // A line edit's child widgets belong to the box.
-        while (hit->parentWidget() != form.get()) {
-            hit = hit->parentWidget();
-        }
-        QCOMPARE(hit->objectName(), owner);
-    }
-
-    // Every point of the window, against the toolkit-free hit-test that
-    // the Windows front end is checked against too.
-    void everyPressGoesWhereTheModelSays() {
-        const velkorn::FormDescription& description = velkorn::form1Description();
-        const auto shown = [this](std::string_view name) {
-            return child(*form, std::string(name).c_str())->isVisible();
-        };
-        for (int y = 1; y < form->height(); y += 3) {
-            for (int x = 1; x < form->width(); x += 3) {
-                const auto expected = velkorn::controlAt(description, x * 15 + 7, y * 15 + 7, shown);
-                QWidget* hit = form->childAt(x, y);
-                while (hit != nullptr && hit->parentWidget() != form.get()) {
-                    hit = hit->parentWidget();
-                }
-                const bool pressable = hit != nullptr &&
-                                       !hit->testAttribute(Qt::WA_TransparentForMouseEvents);
-                const QString owner = pressable ? hit->objectName() : QString();
-                QCOMPARE(owner, QString::fromUtf8(std::string(expected.value_or("")).c_str()));
-            }
-        }
     }
 
     // Typed numbers, Tab between the boxes and the shortcuts: no pointer.
@@ -629,7 +582,7 @@ class Form1Test : public QObject {
         QFETCH(QString, toolTip);
         QFETCH(QString, accessible);
         QWidget* control = child(*form, name.toLatin1());
-        QCOMPARE(control->toolTip(), toolTip);
+        QCOMPARE(velkorn::test::toolTipOver(*form, name.toLatin1()), toolTip);
         QCOMPARE(control->accessibleName(), accessible);
     }
 };

@@ -6,9 +6,12 @@
 #include "velkorn/calculator_engine.h"
 #include "velkorn/formhost.h"
 
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +25,8 @@ class RecordingHost : public FormHost {
     void showWindow(WindowId id) override { shown.push_back(id); }
     void hideWindow(WindowId id) override { hidden.push_back(id); }
     void endProgram() override { ++ended; }
-    void reportError(WindowId origin, std::string_view message) override {
+    void reportError(WindowId origin, std::string_view message,
+                     std::function<void()> dismissed) override {
         std::optional<ErrorKind> kind;
         for (ErrorKind candidate :
              {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::DivisionByZero}) {
@@ -32,6 +36,7 @@ class RecordingHost : public FormHost {
         }
         kinds.push_back(kind);
         origins.push_back(origin);
+        dismissed();
     }
 
     std::vector<WindowId> shown;
@@ -53,10 +58,21 @@ inline QString boxText(const ui::CardWindow& card, const char* name) {
     return static_cast<QLineEdit*>(child(card, name))->text();
 }
 
+// A click at the control's middle, through the card's window as a
+// person's click comes.
 inline void click(const ui::CardWindow& card, const char* name,
                   Qt::MouseButton button = Qt::LeftButton) {
     QWidget* control = child(card, name);
-    QTest::mouseClick(control, button, Qt::NoModifier, control->rect().center());
+    QTest::mouseClick(card.windowHandle(), button, Qt::NoModifier, control->geometry().center());
+}
+
+// The tool tip the card shows with the pointer resting on the control's
+// middle.
+inline QString toolTipOver(ui::CardWindow& card, const char* name) {
+    const QPoint middle = child(card, name)->geometry().center();
+    QHelpEvent rest(QEvent::ToolTip, middle, card.mapToGlobal(middle));
+    QCoreApplication::sendEvent(&card, &rest);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 } // namespace velkorn::test

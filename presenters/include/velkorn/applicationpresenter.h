@@ -3,11 +3,14 @@
 // centred then, and afterwards only hidden and shown, so they keep their
 // place and state; the program ends by hiding every window and leaving the
 // event loop; errors are shown in a message box titled with the program's
-// name, and the program goes on. A front end implements FrameView.
+// name, one at a time, and the program goes on once it is dismissed. A
+// front end implements FrameView.
 #pragma once
 
+#include "velkorn/cardpresenter.h"
 #include "velkorn/formhost.h"
 
+#include <functional>
 #include <string>
 
 namespace velkorn {
@@ -17,12 +20,14 @@ inline constexpr char16_t kErrorBoxTitle[] = u"Velkorn Calculator";
 class FrameView {
   public:
     virtual ~FrameView() = default;
-    virtual void createWindow(WindowId id) = 0;
-    virtual void centreWindow(WindowId id) = 0;
+    // Makes the window, hidden, and gives its presenter.
+    virtual CardPresenter& createWindow(WindowId id) = 0;
     // Visible, in front, active.
     virtual void showWindow(WindowId id) = 0;
     virtual void hideWindow(WindowId id) = 0;
-    // A modal message box over the window; returns once it is dismissed.
+    // A message box over the window. The front end calls
+    // errorBoxDismissed once the user has dismissed it, whether its boxes
+    // block (before this returns) or not.
     virtual void showErrorBox(WindowId owner, const std::u16string& title,
                               const std::u16string& message) = 0;
     // Leaves the event loop; the program exits with this code.
@@ -39,16 +44,19 @@ class ApplicationPresenter final : public FormHost {
     void showWindow(WindowId id) override;
     void hideWindow(WindowId id) override;
     void endProgram() override;
-    void reportError(WindowId origin, std::string_view message) override;
+    void reportError(WindowId origin, std::string_view message,
+                     std::function<void()> dismissed) override;
+    void errorBoxDismissed();
 
   private:
-    bool isCreated(WindowId id) const { return created[index(id)]; }
+    bool isCreated(WindowId id) const { return cards[index(id)] != nullptr; }
     bool isVisible(WindowId id) const { return visible[index(id)]; }
     static int index(WindowId id) { return static_cast<int>(id); }
     void create(WindowId id);
 
     FrameView& view;
-    bool created[3] = {false, false, false};
+    CardPresenter* cards[3] = {nullptr, nullptr, nullptr};
+    std::function<void()> onDismissed;
     bool visible[3] = {false, false, false};
     bool ended = false;
 };

@@ -42,30 +42,45 @@ class CardPresenter {
     // readers' checked state.
     bool isChecked(std::string_view control) const;
 
-    virtual void backgroundPressed(MouseButton button, Point pointer);
-
-    // For a front end that draws the controls itself and gets the presses
-    // on the window (Win32): the control shown in front at a point of the
-    // client area, in twips, or none.
+    // The control shown in front at a point of the client area, in twips,
+    // or none: the one hit-test for presses, tool tips and screen readers.
     std::optional<std::string_view> controlAt(int xTwips, int yTwips) const;
     bool isShown(std::string_view control) const;
-    // A press at a point of the client area (twips; `pointer` on the
-    // screen): a press on a control that takes clicks is held for its
-    // release (true: the front end captures the pointer until then), one
-    // on another control does nothing, one on the background drags. The
-    // second press of a double click is no new press.
+
+    // The pointer, one route for every front end. A press at a point of the
+    // client area (twips; `pointer` on the screen): a press on a control
+    // that takes clicks is held for its release (true: the front end
+    // captures the pointer until then), one on another control does
+    // nothing, one on the background drags. The second press of a double
+    // click is no new press.
     bool pointerPressed(int xTwips, int yTwips, MouseButton button, bool secondOfDouble,
                         Point pointer);
     // A release there: a click when it is the held button over the held
     // control; the drag's release otherwise.
     void pointerReleased(MouseButton button, int xTwips, int yTwips);
     void pointerMoved(Point pointer, bool held) { drag.move(pointer, held); }
-    void buttonReleased(MouseButton button) { drag.release(button); }
+    // The window lost the pointer (another took the capture, the window
+    // was hidden): neither a held press nor a drag survives it.
     void pointerLost() {
         drag.cancel();
         held.reset();
     }
     const WindowDrag& windowDrag() const { return drag; }
+
+    // A screen reader's press action on a control. It runs once the
+    // reader's call has returned: a click may open a modal box, which must
+    // not hold the reader waiting for its answer.
+    void accessiblePress(std::string_view control);
+
+    // The keyboard focus: where it starts (the first box in reading order,
+    // else the window itself), where it went, and where it goes back to
+    // when the window is activated again.
+    void focusMoved(std::string_view control) { focused = std::string(control); }
+    void activated();
+    const std::string& focusedControl() const { return focused; }
+
+    // Places the window in the middle of the screen's work area.
+    void centre();
 
     // True when the key was the window's: a control's shortcut (what a
     // click on it does), or F1 for Help. Whatever has the focus in the
@@ -91,6 +106,8 @@ class CardPresenter {
 
   protected:
     virtual void formLoad() {}
+    // A press on the background: the drag.
+    virtual void backgroundPressed(MouseButton button, Point pointer);
     // Sets a label's caption, fitted to the label; nothing when unchanged.
     void showCaption(std::string_view control, const std::u16string& text);
     void startDrag(MouseButton button, Point pointer) { drag.press(button, pointer); }
@@ -121,6 +138,7 @@ class CardPresenter {
     };
     std::optional<HeldPress> held;
     std::map<std::string, std::u16string, std::less<>> captions;
+    std::string focused;
 };
 
 } // namespace velkorn

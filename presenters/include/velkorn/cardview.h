@@ -4,8 +4,10 @@
 // and moves the window; it decides nothing.
 #pragma once
 
+#include "velkorn/twips.h"
 #include "velkorn/windowdrag.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +38,17 @@ class CardView : public DragView {
     // The window's icon and its controls' tool tips, which its first frame
     // does not show.
     virtual void addDecorations() = 0;
+    // Gives the keyboard focus to the control, or to the window itself for
+    // an empty name.
+    virtual void focusControl(std::string_view control) = 0;
+    // Runs the task from the event loop once the event being handled is
+    // over.
+    virtual void postTask(std::function<void()> task) = 0;
+    // The part of the screen the window is on that windows may take (less
+    // task bars and panels), and the window's size, in the pointer's
+    // coordinates.
+    virtual PixelRect workArea() const = 0;
+    virtual Point windowSize() const = 0;
 };
 
 } // namespace velkorn

@@ -26,8 +26,9 @@ class Form1View : public virtual CardView {
     // Shows a box's new text with the caret at `caret` (UTF-16 units). A
     // text set this way starts the box's undo history afresh.
     virtual void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) = 0;
-    // Tells screen readers, once and politely, without moving the focus.
-    virtual void announce(const std::u16string& text) = 0;
+    // The text of the window's polite live region: screen readers speak a
+    // text set there without the focus moving, and nothing of an empty one.
+    virtual void showLiveText(const std::u16string& text) = 0;
     // Whether the box has the keyboard focus (in the active window).
     virtual bool hasFocus(BoxId box) const = 0;
 };
@@ -50,7 +51,6 @@ class Form1Presenter final : public CardPresenter {
     const CalculatorEngine& engine() const { return calculator; }
 
     void click(std::string_view control) override;
-    void backgroundPressed(MouseButton button, Point pointer) override;
     void closeCommand() override { host.endProgram(); }
 
     // Timer1: the time, then the date, two readings of the clock.
@@ -63,6 +63,8 @@ class Form1Presenter final : public CardPresenter {
     std::u16string boxText(BoxId box) const;
 
   private:
+    void backgroundPressed(MouseButton button, Point pointer) override;
+    void announce(const std::u16string& text);
     void handle(const MappedAction& mapped, MouseButton button, Point pointer);
     void runOnEngine(const MappedAction& mapped);
     void showBoxes(const std::array<std::string, 3>& before);
