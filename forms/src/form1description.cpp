@@ -131,8 +131,8 @@ constexpr std::string_view kReadingOrder[] = {
     "Image2",  "Image3",  "Image4",  "Image5",  "Image6",  "Image7",  "Image8",  "Image9",
     "Image10", "Label6",  "Image11", "Image12", "Image13", "Image14", "Image15", "Image16",
     "Image17", "Image18", "Image19", "Image20", "Label7",  "Image21", "Image22", "Image23",
-    "Image24", "Image25", "Label8",  "Image26", "Image27", "Label9",  "Label11", "Label10",
-    "Label12", "Label2",
+    "Image24", "Image25", "Label8",  "Image26", "Image27", "Label9",  form1::kDate, "Label10",
+    form1::kTime, "Label2",
 };
 
 // Alt and a letter of the action's name, as access keys are on both

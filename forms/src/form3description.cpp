@@ -30,8 +30,8 @@ constexpr ControlDescription languageLabel(std::string_view name, const char* ca
 // Named by what it says, in its language, as the English paragraph it
 // covers is.
 constexpr ControlDescription warningPicture(std::string_view name, int left, int top,
-                                            const char* picture, const char* language,
-                                            const char* text) {
+                                            const char* picture, const char* description,
+                                            const char* language, const char* text) {
     return {.name = name,
             .kind = ControlKind::Picture,
             .left = left,
@@ -40,7 +40,8 @@ constexpr ControlDescription warningPicture(std::string_view name, int left, int
             .height = 1170,
             .picture = picture,
             .accessibleName = text,
-            .accessibleDescription = language};
+            .accessibleDescription = description,
+            .language = language};
 }
 
 // Front to back, in the order the window lists them; of the controls that
@@ -55,9 +56,10 @@ constexpr std::array kControls{
                        .height = 210,
                        .caption = "LS",
                        .toolTip = "Language Select"},
-    warningPicture(form3::kChineseWarning, 0, 4100, "warning-chinese.jpg", "Warning in Chinese", kWarningChinese),
+    warningPicture(form3::kChineseWarning, 0, 4100, "warning-chinese.jpg", "Warning in Chinese",
+                   "zh-Hans", kWarningChinese),
     warningPicture(form3::kBengaliWarning, 120, 4080, "warning-bengali.jpg", "Warning in Bengali",
-                   kWarningBengali),
+                   "bn", kWarningBengali),
     languageLabel(form3::kChinese, "Chinese", 4800, "Chinese Language"),
     languageLabel(form3::kBengali, "Bengali", 4440, "Bengali Language"),
     languageLabel(form3::kEnglish, "English", 4080, "English Language"),

@@ -10,7 +10,8 @@ namespace velkorn {
 
 CardPresenter::CardPresenter(const FormDescription& description, WindowId id, FormHost& host,
                              CardView& view, DragSettings dragSettings)
-    : host(host), form(description), windowId(id), view(view), drag(view, dragSettings) {
+    : host(host), form(description), windowId(id), view(view), drag(view, dragSettings),
+      tree(accessibleItems(description)), window(windowItem(description)) {
     for (const ControlDescription& entry : form.controls) {
         shownControls.emplace(std::string(entry.name), entry.visible);
     }
@@ -101,6 +102,24 @@ void CardPresenter::pointerReleased(MouseButton button, int xTwips, int yTwips) 
     if (controlAt(xTwips, yTwips) == std::optional<std::string_view>(press.control)) {
         click(press.control);
     }
+}
+
+const AccessibleItem* CardPresenter::accessibleItem(std::string_view control) const {
+    for (const AccessibleItem& item : tree) {
+        if (item.control == control) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+std::string CardPresenter::accessibleDescription() const {
+    return windowDescription(form, [this](std::string_view name) { return isShown(name); });
+}
+
+std::string CardPresenter::caption(std::string_view control) const {
+    const auto found = captions.find(control);
+    return found == captions.end() ? std::string() : toUtf8(found->second);
 }
 
 void CardPresenter::accessiblePress(std::string_view control) {

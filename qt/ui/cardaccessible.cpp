@@ -3,92 +3,77 @@
 #include "cardwindow.h"
 #include "formbuilder.h"
 
-#include "velkorn/controlstack.h"
+#include "velkorn/twips.h"
 
 #include <QAccessibleWidget>
-
-#include <algorithm>
 
 namespace velkorn::ui {
 namespace {
 
+// The card as the presenter's accessible tree has it: a window or a
+// dialog, described by what it shows, with its controls in reading order.
 class CardAccessible : public QAccessibleWidget {
   public:
     explicit CardAccessible(CardWindow* card) : QAccessibleWidget(card, QAccessible::Window) {}
 
-    // Help and About have nothing to focus: as dialogs, screen readers
-    // read their text when they open.
     QAccessible::Role role() const override {
-        return card()->presenter().id() == WindowId::Main ? QAccessible::Window
-                                                          : QAccessible::Dialog;
+        return card()->presenter().accessibleWindow().role == AccessibleRole::Dialog
+                   ? QAccessible::Dialog
+                   : QAccessible::Window;
     }
 
     QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Description && role() == QAccessible::Dialog) {
-            return shownText();
+        if (kind == QAccessible::Description) {
+            return QString::fromStdString(card()->presenter().accessibleDescription());
         }
         return QAccessibleWidget::text(kind);
     }
 
-    int childCount() const override { return static_cast<int>(ordered().size()); }
+    int childCount() const override {
+        return static_cast<int>(card()->presenter().accessibleTree().size());
+    }
 
     QAccessibleInterface* child(int index) const override {
-        const QList<QWidget*> children = ordered();
-        return index >= 0 && index < children.size()
-                   ? QAccessible::queryAccessibleInterface(children[index])
+        const auto& tree = card()->presenter().accessibleTree();
+        return index >= 0 && index < childCount()
+                   ? QAccessible::queryAccessibleInterface(card()->control(tree[index].control))
                    : nullptr;
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child != nullptr ? static_cast<int>(ordered().indexOf(child->object())) : -1;
+        if (child == nullptr || child->object() == nullptr) {
+            return -1;
+        }
+        const std::string name = child->object()->objectName().toStdString();
+        const auto& tree = card()->presenter().accessibleTree();
+        for (std::size_t i = 0; i < tree.size(); ++i) {
+            if (tree[i].control == name) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+
+    // The presenter's hit-test: the control in front takes the point.
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint at = card()->mapFromGlobal(QPoint(x, y));
+        const auto hit = card()->presenter().controlAt(pixelToTwips(at.x()), pixelToTwips(at.y()));
+        return hit ? QAccessible::queryAccessibleInterface(card()->control(*hit)) : nullptr;
     }
 
   private:
     CardWindow* card() const { return static_cast<CardWindow*>(widget()); }
-
-    // The picture's texts and the pictures that say something, those
-    // shown, in reading order, a paragraph each: the labels and buttons
-    // are the dialog's controls, not its text.
-    QString shownText() const {
-        QStringList texts;
-        for (QWidget* child : ordered()) {
-            const ControlDescription* entry = controlDescription(child);
-            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child);
-            if (entry != nullptr && !entry->clicks && child->isVisible() && control != nullptr &&
-                (entry->kind == ControlKind::PictureText || entry->kind == ControlKind::Picture)) {
-                texts.append(control->text(QAccessible::Name));
-            }
-        }
-        texts.removeAll(QString());
-        return texts.join(u'\n');
-    }
-
-    // The card's controls in the order screen readers meet them.
-    QList<QWidget*> ordered() const {
-        QList<QWidget*> children;
-        const FormDescription& form = card()->form();
-        for (std::size_t index : readingIndices(form)) {
-            if (QWidget* child = card()->control(form.controls[index].name)) {
-                children.append(child);
-            }
-        }
-        return children;
-    }
 };
 
 } // namespace
 
-const ControlDescription* controlDescription(const QWidget* control) {
+const AccessibleItem* accessibleItem(const QWidget* control) {
     const auto* card = qobject_cast<const CardWindow*>(control->parentWidget());
     if (card == nullptr) {
         return nullptr;
     }
-    for (const ControlDescription& entry : card->form().controls) {
-        if (latin1(entry.name) == control->objectName()) {
-            return &entry;
-        }
-    }
-    return nullptr;
+    return const_cast<CardWindow*>(card)->presenter().accessibleItem(
+        control->objectName().toStdString());
 }
 
 QAccessibleInterface* cardAccessible(CardWindow* card) {

@@ -1,15 +1,14 @@
-// How screen readers meet a card's controls: in the reading order its
-// description gives (row by row, keypad by keypad on the main window),
-// not in the order the controls are stacked, which only decides who takes
-// a press where two overlap. Help and About are dialogs described by the
-// text they show, which is all they have to say.
+// How screen readers meet a card: as the presenter's accessible tree has
+// it, a window or a dialog described by what it shows, with its controls
+// in reading order (not in the order they are stacked, which only decides
+// who takes a press where two overlap).
 #pragma once
 
 class QAccessibleInterface;
 class QWidget;
 
 namespace velkorn {
-struct ControlDescription;
+struct AccessibleItem;
 }
 
 namespace velkorn::ui {
@@ -18,8 +17,8 @@ class CardWindow;
 
 QAccessibleInterface* cardAccessible(CardWindow* card);
 
-// What the card's description says of one of its controls; null for a
-// widget that is not a card's control.
-const ControlDescription* controlDescription(const QWidget* control);
+// The accessible tree's item of one of a card's controls; null for a
+// widget that is none.
+const AccessibleItem* accessibleItem(const QWidget* control);
 
 } // namespace velkorn::ui

@@ -13,6 +13,7 @@
 #include "x11windowmove.h"
 #endif
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -88,10 +89,6 @@ void CardWindow::present() {
         if (entry.kind == ControlKind::TextBox) {
             control(entry.name)->installEventFilter(this);
         }
-        if (entry.clicks) {
-            label(entry.name)
-                ->setShortcutText(QString::fromStdString(card.shortcutText(entry.name)));
-        }
     }
     const std::vector<std::string_view> order = focusOrder(description);
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -136,8 +133,13 @@ void CardWindow::setControlVisible(std::string_view name, bool visible) {
     }
 }
 
-void CardWindow::setControlChecked(std::string_view name, bool checked) {
-    label(name)->setChecked(checked);
+// As a checked button tells of it: screen readers hear the new choice
+// without the focus moving to it. The state is the presenter's.
+void CardWindow::setControlChecked(std::string_view name, bool) {
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(control(name), changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void CardWindow::usePictures(int drawingScale) {

@@ -2,8 +2,6 @@
 
 #include "cardfont.h"
 
-#include <QAccessible>
-
 namespace velkorn::ui {
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
@@ -19,20 +17,6 @@ void ClickLabel::setCaption(const QString& text, double pointSize) {
         setFont(sansSerifFont(pointSize));
     }
     setText(text);
-}
-
-void ClickLabel::setChecked(bool isChecked) {
-    checkable = true;
-    if (isChecked == checked) {
-        return;
-    }
-    checked = isChecked;
-    // As a checked button tells of it: screen readers hear the new choice
-    // without the focus moving to it.
-    QAccessible::State changed;
-    changed.checked = true;
-    QAccessibleStateChangeEvent event(this, changed);
-    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace velkorn::ui

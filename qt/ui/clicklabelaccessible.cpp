@@ -5,7 +5,7 @@
 #include "cardwindow.h"
 #include "clicklabel.h"
 
-#include "velkorn/formdescription.h"
+#include "velkorn/accessibletree.h"
 
 #include <QAccessibleWidget>
 
@@ -15,83 +15,79 @@
 namespace velkorn::ui {
 namespace {
 
-// Made when the label is created, before its window connects its click:
-// whether it is a button is asked each time. A label with a caption also
-// has its caption as read-only text, so that one named by what it is (the
-// clock) keeps its name while its text changes every second.
+QAccessible::Role qtRole(AccessibleRole role) {
+    switch (role) {
+    case AccessibleRole::PushButton:
+        return QAccessible::Button;
+    case AccessibleRole::RadioButton:
+        return QAccessible::RadioButton;
+    case AccessibleRole::Graphic:
+        return QAccessible::Graphic;
+    case AccessibleRole::Paragraph:
+        return QAccessible::Paragraph;
+    case AccessibleRole::Text:
+        return QAccessible::EditableText;
+    case AccessibleRole::Window:
+    case AccessibleRole::Dialog:
+    case AccessibleRole::Label:
+        break;
+    }
+    return QAccessible::StaticText;
+}
+
 class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit ClickLabelAccessible(ClickLabel* label) : QAccessibleWidget(label) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface && label()->pixmap().isNull()) {
+        if (type == QAccessible::TextInterface && hasText()) {
             return static_cast<QAccessibleTextInterface*>(this);
         }
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QAccessible::Role role() const override {
-        if (label()->isCheckable()) {
-            return QAccessible::RadioButton;
-        }
-        if (label()->isClickable()) {
-            return QAccessible::Button;
-        }
-        if (!label()->pixmap().isNull()) {
-            return QAccessible::Graphic;
-        }
-        // The picture's own texts are paragraphs: a dialog's text, which
-        // screen readers read as its description, once, and not again as
-        // labels of its own.
-        const ControlDescription* entry = controlDescription(label());
-        return entry != nullptr && entry->kind == ControlKind::PictureText
-                   ? QAccessible::Paragraph
-                   : QAccessible::StaticText;
-    }
+    QAccessible::Role role() const override { return qtRole(item().role); }
 
     QString text(QAccessible::Text kind) const override {
-        QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Accelerator) {
-            return label()->shortcutText();
+        switch (kind) {
+        case QAccessible::Name:
+            return QString::fromStdString(item().name);
+        case QAccessible::Description:
+            return QString::fromStdString(item().description);
+        case QAccessible::Accelerator:
+            return QString::fromStdString(item().shortcut);
+        default:
+            return QAccessibleWidget::text(kind);
         }
-        if (kind == QAccessible::Description) {
-            // Qt falls back to the tool tip, which is already the name:
-            // a screen reader would say it twice.
-            return widget()->accessibleDescription();
-        }
-        if (kind == QAccessible::Name && text.isEmpty()) {
-            text = label()->text(); // the clock, the captions without a tool tip
-        }
-        return text;
     }
 
     QStringList actionNames() const override {
-        return label()->isClickable() ? QStringList{pressAction()} : QStringList{};
+        return item().pressable ? QStringList{pressAction()} : QStringList{};
     }
 
     QStringList keyBindingsForAction(const QString& actionName) const override {
-        if (actionName == pressAction() && !label()->shortcutText().isEmpty()) {
-            return {label()->shortcutText()};
+        if (actionName == pressAction() && !item().shortcut.empty()) {
+            return {QString::fromStdString(item().shortcut)};
         }
         return {};
     }
 
     void doAction(const QString& actionName) override {
-        auto* card = qobject_cast<CardWindow*>(label()->parentWidget());
-        if (actionName == pressAction() && card != nullptr) {
-            card->presenter().accessiblePress(label()->objectName().toStdString());
+        if (actionName == pressAction()) {
+            card()->presenter().accessiblePress(item().control);
         }
     }
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        state.focusable = false;
-        state.checkable = label()->isCheckable();
-        state.checked = label()->isChecked();
+        state.focusable = item().focusable;
+        state.readOnly = item().readOnly;
+        state.checkable = item().role == AccessibleRole::RadioButton;
+        state.checked = card()->presenter().isChecked(item().control);
         return state;
     }
 
-    // QAccessibleTextInterface: the caption, read-only, in characters.
+    // QAccessibleTextInterface: read-only, in characters.
     void selection(int, int* start, int* end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
@@ -100,37 +96,52 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
     QString text(int start, int end) const override {
-        const std::u32string all = caption();
+        const std::u32string all = shownText();
         const int count = static_cast<int>(all.size());
         start = std::clamp(start, 0, count);
         end = std::clamp(end < 0 ? count : end, start, count);
         return QString::fromStdU32String(all.substr(start, end - start));
     }
-    int characterCount() const override { return static_cast<int>(caption().size()); }
+    int characterCount() const override { return static_cast<int>(shownText().size()); }
     QRect characterRect(int) const override { return rect(); }
     int offsetAtPoint(const QPoint&) const override { return 0; }
     void scrollToSubstring(int, int) override {}
+    // One run, in the item's language where it has one of its own.
     QString attributes(int, int* start, int* end) const override {
         *start = 0;
         *end = characterCount();
-        return {};
+        return item().language.empty()
+                   ? QString()
+                   : QStringLiteral("language:%1;").arg(QString::fromStdString(item().language));
     }
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
                          int* end) const override {
-        return textUnit(caption(), offset, boundary, 0, start, end);
+        return textUnit(shownText(), offset, boundary, 0, start, end);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
                              int* end) const override {
-        return textUnit(caption(), offset, boundary, -1, start, end);
+        return textUnit(shownText(), offset, boundary, -1, start, end);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
                             int* end) const override {
-        return textUnit(caption(), offset, boundary, +1, start, end);
+        return textUnit(shownText(), offset, boundary, +1, start, end);
     }
 
   private:
-    ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
-    std::u32string caption() const { return label()->text().toStdU32String(); }
+    CardWindow* card() const { return static_cast<CardWindow*>(widget()->parentWidget()); }
+    const AccessibleItem& item() const { return *accessibleItem(widget()); }
+    bool hasText() const {
+        return item().value == AccessibleValue::Caption || item().role == AccessibleRole::Paragraph ||
+               !item().language.empty();
+    }
+    // A caption as shown now; a picture's text or a picture that speaks
+    // another language, as named.
+    std::u32string shownText() const {
+        const QString text = item().value == AccessibleValue::Caption
+                                 ? static_cast<ClickLabel*>(widget())->text()
+                                 : QString::fromStdString(item().name);
+        return text.toStdU32String();
+    }
 };
 
 } // namespace

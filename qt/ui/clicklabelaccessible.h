@@ -1,9 +1,10 @@
-// How screen readers see the labels and picture buttons of the cards: one
-// that reacts to clicks is a push button, named by its tool tip, whose press
-// action does exactly what a click does. It still takes no keyboard focus
-// and looks as before. One of a set of choices is a radio button instead,
-// checked when chosen. Other labels stay what Qt makes of them (text or a
-// picture).
+// How screen readers see the labels, pictures and picture texts of the
+// cards: their accessible tree item bridged to Qt, role, name,
+// description, shortcut and states as the presenter's tree has them. A
+// control that takes clicks has a press action that does what a click
+// does; a label's caption, a picture text and a picture that says
+// something in a language of its own are read-only text, so that the
+// clock keeps its name ("Time") while its text changes every second.
 #pragma once
 
 class QAccessibleInterface;

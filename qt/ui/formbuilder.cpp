@@ -29,7 +29,6 @@ QWidget* createTextBox(QWidget* window, const ControlDescription& entry) {
 QWidget* createLabel(QWidget* window, const ControlDescription& entry,
                      const std::optional<HighContrast>& contrast) {
     auto* label = new ClickLabel(window);
-    label->setClickable(entry.clicks);
     if (entry.picture != nullptr) {
         // The window sets the picture, for its screen.
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -83,13 +82,6 @@ void describe(QWidget* control, const ControlDescription& entry) {
     // a layout request each time its text changes (the clock's, every
     // second).
     control->setFixedSize(place.size());
-    const char* name = entry.accessibleName != nullptr ? entry.accessibleName : entry.toolTip;
-    if (name != nullptr) {
-        control->setAccessibleName(QString::fromUtf8(name));
-    }
-    if (entry.accessibleDescription != nullptr) {
-        control->setAccessibleDescription(QString::fromUtf8(entry.accessibleDescription));
-    }
     control->setVisible(entry.visible);
 }
 

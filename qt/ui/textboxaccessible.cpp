@@ -1,7 +1,10 @@
 #include "textboxaccessible.h"
 
 #include "accessibletext.h"
+#include "cardaccessible.h"
 #include "textbox.h"
+
+#include "velkorn/accessibletree.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetrics>
@@ -28,8 +31,18 @@ class TextBoxAccessible : public QAccessibleWidget,
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // Named and described as the accessible tree has the box.
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+        switch (kind) {
+        case QAccessible::Value:
+            return box()->text();
+        case QAccessible::Name:
+            return QString::fromStdString(accessibleItem(box())->name);
+        case QAccessible::Description:
+            return QString::fromStdString(accessibleItem(box())->description);
+        default:
+            return QAccessibleWidget::text(kind);
+        }
     }
 
     void setText(QAccessible::Text kind, const QString& text) override {

@@ -8,21 +8,54 @@
 #include "velkorn/form2description.h"
 #include "velkorn/form3description.h"
 
+#include <cctype>
 #include <iostream>
+#include <string>
 #include <string_view>
+
+namespace {
+
+using velkorn::AccessibleItem;
+using velkorn::FormDescription;
+
+// The windows as they open: the boxes empty, each caption as described,
+// and the clock's, which reads the time, as "<time>" and "<date>".
+std::string valueAtStart(const FormDescription& form, const AccessibleItem& item) {
+    if (item.value != velkorn::AccessibleValue::Caption) {
+        return {};
+    }
+    const std::string caption = form.control(item.control).caption;
+    if (!caption.empty()) {
+        return caption;
+    }
+    std::string placeholder = "<" + item.name + ">";
+    for (char& c : placeholder) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return placeholder;
+}
+
+std::string listing(const FormDescription& form, const velkorn::ShownControl& shown,
+                    std::string_view checked = {}) {
+    return velkorn::accessibleListing(
+        form, shown, [&form](const AccessibleItem& item) { return valueAtStart(form, item); },
+        [checked](std::string_view name) { return name == checked; });
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     const std::string_view which = argc == 2 ? argv[1] : "";
     const auto all = [](std::string_view) { return true; };
     if (which == "main") {
-        std::cout << velkorn::accessibleListing(velkorn::form1Description(), all);
+        std::cout << listing(velkorn::form1Description(), all);
     } else if (which == "help") {
-        std::cout << velkorn::accessibleListing(velkorn::form2Description(), all);
+        std::cout << listing(velkorn::form2Description(), all);
     } else if (which == "about-chinese") {
         const auto chinese = [](std::string_view name) {
             return name != "Image1" && name != "Warning";
         };
-        std::cout << velkorn::accessibleListing(velkorn::form3Description(), chinese);
+        std::cout << listing(velkorn::form3Description(), chinese, velkorn::form3::kChinese);
     } else {
         std::cerr << "usage: accessible_listing main|help|about-chinese\n";
         return 2;

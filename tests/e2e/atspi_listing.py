@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 """Writes what the accessibility bus (AT-SPI) gives for the main window, the
 Help window and the About window with its warning in Chinese, in the golden
-listings' form: one shown child a line, in the order a screen reader meets
-them, as name|role|description|key binding. Opens the windows and chooses
-Chinese with the push buttons' press actions. Every wait has a deadline.
+listings' form: the window, then one shown child a line, in the order a
+screen reader meets them, as name|role|description|key binding|value|
+states|language, the clock's readings as <time> and <date>. Opens the
+windows and chooses Chinese with the push buttons' press actions. Every
+wait has a deadline.
 Usage: atspi_listing.py FOLDER (writes main.txt, help.txt, about-chinese.txt)"""
 
 import os
+import re
 import sys
 import time
 
@@ -18,6 +21,8 @@ from gi.repository import Atspi  # noqa: E402
 from atspi_support import fail, window  # noqa: E402
 
 ROLE_WORDS = {
+    Atspi.Role.FRAME: "window",
+    Atspi.Role.DIALOG: "dialog",
     Atspi.Role.PUSH_BUTTON: "push button",
     Atspi.Role.RADIO_BUTTON: "radio button",
     Atspi.Role.ENTRY: "text",
@@ -41,16 +46,60 @@ def key_binding(node):
     return action.get_key_binding(0) or ""
 
 
+CLOCK = ((re.compile(r"^\d{1,2}:\d{2}:\d{2}( [AP]M)?$"), "<time>"),
+         (re.compile(r"^\d{1,4}[./ -](\d{1,2}|[^\W\d]{3,})[./ -]\d{1,4}$"), "<date>"))
+
+
+def text_of(node):
+    text = node.get_text_iface()
+    return None if text is None else text.get_text(0, text.get_character_count())
+
+
+def value(node):
+    """A box's text, or a caption that says something else than the name."""
+    text = text_of(node)
+    if text is None or text == (node.get_name() or ""):
+        return ""
+    for pattern, word in CLOCK:
+        if pattern.match(text):
+            return word
+    return text
+
+
+def states(node):
+    held = node.get_state_set()
+    action = node.get_action_iface()
+    names = [action.get_action_name(i) for i in range(action.get_n_actions())] if action else []
+    words = [("focusable", held.contains(Atspi.StateType.FOCUSABLE)),
+             ("read-only", held.contains(Atspi.StateType.READ_ONLY)),
+             ("pressable", "Press" in names),
+             ("checked", held.contains(Atspi.StateType.CHECKED))]
+    return ",".join(word for word, holds in words if holds)
+
+
+def language(node):
+    text = node.get_text_iface()
+    if text is None:
+        return ""
+    return text.get_text_attribute_value(0, "language") or ""
+
+
+def line(node, with_value=True):
+    role = ROLE_WORDS.get(node.get_role(), node.get_role_name())
+    fields = [node.get_name() or "", role, node.get_description() or "", key_binding(node),
+              value(node) if with_value else "", states(node) if with_value else "",
+              language(node)]
+    return "|".join(field.replace("\n", "\\n") for field in fields)
+
+
 def listing(window):
-    lines = []
+    lines = [line(window, with_value=False)]
     for i in range(window.get_child_count()):
         child = window.get_child_at_index(i)
         # The announcement of a result is no control of the window.
         if child is None or not shown(child) or child.get_role() == Atspi.Role.NOTIFICATION:
             continue
-        role = ROLE_WORDS.get(child.get_role(), child.get_role_name())
-        fields = [child.get_name() or "", role, child.get_description() or "", key_binding(child)]
-        lines.append("|".join(field.replace("\n", "\\n") for field in fields))
+        lines.append(line(child))
     return "".join(line + "\n" for line in lines)
 
 

@@ -6,6 +6,7 @@
 #include "velkorn/calculator_engine.h"
 #include "velkorn/formhost.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -64,6 +65,12 @@ inline void click(const ui::CardWindow& card, const char* name,
                   Qt::MouseButton button = Qt::LeftButton) {
     QWidget* control = child(card, name);
     QTest::mouseClick(card.windowHandle(), button, Qt::NoModifier, control->geometry().center());
+}
+
+// What a screen reader reads of a control.
+inline QString accessibleText(QWidget* control, QAccessible::Text kind = QAccessible::Name) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible != nullptr ? accessible->text(kind) : QString();
 }
 
 // The tool tip the card shows with the pointer resting on the control's

@@ -47,6 +47,9 @@ struct ControlDescription {
     // Read by screen readers; the tool tip when not given.
     const char* accessibleName = nullptr;
     const char* accessibleDescription = nullptr;
+    // The language of what the control says, BCP 47, where it is not the
+    // program's own English (About's warnings).
+    const char* language = nullptr;
     std::optional<Rgb> background = std::nullopt; // opaque labels only; others are transparent
     bool visible = true;
     // Reacts to clicks: a push button to screen readers, whose press

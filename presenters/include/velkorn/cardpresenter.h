@@ -5,6 +5,7 @@
 // A front end forwards its events here and does what the view is asked.
 #pragma once
 
+#include "velkorn/accessibletree.h"
 #include "velkorn/cardview.h"
 #include "velkorn/formdescription.h"
 #include "velkorn/formhost.h"
@@ -66,6 +67,15 @@ class CardPresenter {
         held.reset();
     }
     const WindowDrag& windowDrag() const { return drag; }
+
+    // What screen readers meet, and what of it changes: the texts a dialog
+    // shows now, and a label's caption now.
+    const std::vector<AccessibleItem>& accessibleTree() const { return tree; }
+    const AccessibleItem& accessibleWindow() const { return window; }
+    // The item of a control; null for a name that is none.
+    const AccessibleItem* accessibleItem(std::string_view control) const;
+    std::string accessibleDescription() const;
+    std::string caption(std::string_view control) const;
 
     // A screen reader's press action on a control. It runs once the
     // reader's call has returned: a click may open a modal box, which must
@@ -139,6 +149,8 @@ class CardPresenter {
     std::optional<HeldPress> held;
     std::map<std::string, std::u16string, std::less<>> captions;
     std::string focused;
+    std::vector<AccessibleItem> tree;
+    AccessibleItem window;
 };
 
 } // namespace velkorn
