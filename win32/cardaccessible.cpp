@@ -275,43 +275,36 @@ class CardAccessible final : public Unknown<CardAccessible> {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-        if (isSelf(child)) {
-            return card != nullptr ? giveString(windowText(card->handle()), out) : E_FAIL;
-        }
-        const auto index = itemIndex(child);
-        return index ? giveString(widen(items[*index].name), out) : E_INVALIDARG;
+        const AccessibleItem* item = itemOf(child);
+        return item != nullptr ? giveString(widen(item->name), out) : E_INVALIDARG;
     }
-    // The clock's reading, which its name ("Time") does not carry.
+    // A caption that says something else than the name (the clock's
+    // reading under "Time").
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-        const auto index = itemIndex(child);
-        if (!index) {
-            return isSelf(child) ? giveString({}, out) : E_INVALIDARG;
-        }
-        const std::wstring caption = card->caption(items[*index].control);
-        return giveString(caption == widen(items[*index].name) ? std::wstring() : caption, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-        const auto index = itemIndex(child);
-        if (!index) {
-            return isSelf(child) ? giveString({}, out) : E_INVALIDARG;
-        }
-        return giveString(widen(items[*index].description), out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-        out->vt = VT_I4;
-        if (isSelf(child)) {
-            // Help and About are dialogs: a screen reader reads a dialog's
-            // text when it takes the focus.
-            out->lVal = card != nullptr && card->presenter().id() != WindowId::Main
-                            ? ROLE_SYSTEM_DIALOG
-                            : ROLE_SYSTEM_CLIENT;
-            return S_OK;
-        }
-        const auto index = itemIndex(child);
-        if (!index) {
+        const AccessibleItem* item = itemOf(child);
+        if (item == nullptr) {
             return E_INVALIDARG;
         }
-        out->lVal = role(items[*index].role);
+        const std::string caption =
+            item->control.empty() ? std::string() : card->presenter().caption(item->control);
+        return giveString(widen(accessibleValue(*item, caption)), out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
+        const AccessibleItem* item = itemOf(child);
+        if (item == nullptr) {
+            return E_INVALIDARG;
+        }
+        return giveString(widen(isSelf(child) ? card->presenter().accessibleDescription()
+                                              : item->description),
+                          out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
+        const AccessibleItem* item = itemOf(child);
+        if (item == nullptr) {
+            return E_INVALIDARG;
+        }
+        out->vt = VT_I4;
+        out->lVal = role(item->role);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
@@ -330,9 +323,8 @@ class CardAccessible final : public Unknown<CardAccessible> {
         }
         const AccessibleItem& item = items[*index];
         long state = card->presenter().isShown(item.control) ? 0 : STATE_SYSTEM_INVISIBLE;
-        if (item.role == AccessibleRole::Label || item.role == AccessibleRole::Graphic) {
-            state |= STATE_SYSTEM_READONLY;
-        }
+        state |= item.readOnly ? STATE_SYSTEM_READONLY : 0;
+        state |= item.focusable ? STATE_SYSTEM_FOCUSABLE : 0;
         if (card->presenter().isChecked(item.control)) {
             state |= STATE_SYSTEM_CHECKED;
         }
@@ -374,8 +366,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
         const auto index = itemIndex(child);
-        const bool presses = index && pressable(items[*index].role);
-        return giveString(presses ? L"Press" : L"", out);
+        return giveString(index && items[*index].pressable ? L"Press" : L"", out);
     }
     HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return S_FALSE; }
     HRESULT STDMETHODCALLTYPE accLocation(long* x, long* y, long* width, long* height,
@@ -400,22 +391,24 @@ class CardAccessible final : public Unknown<CardAccessible> {
         *height = area.bottom - area.top;
         return S_OK;
     }
+    // Among the children from the card, along them from a child.
     HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* out) override {
         setEmpty(out);
-        const long count = static_cast<long>(items.size());
-        long next = 0;
+        const auto from = itemIndex(start);
+        std::optional<Direction> way;
         if (isSelf(start)) {
-            next = direction == NAVDIR_FIRSTCHILD ? 1 : direction == NAVDIR_LASTCHILD ? count : 0;
-        } else if (itemIndex(start)) {
-            const long at = start.lVal;
-            next = direction == NAVDIR_NEXT ? at + 1 : direction == NAVDIR_PREVIOUS ? at - 1 : 0;
+            way = direction == NAVDIR_FIRSTCHILD  ? std::optional(Direction::First)
+                  : direction == NAVDIR_LASTCHILD ? std::optional(Direction::Last)
+                                                  : std::nullopt;
+        } else if (from) {
+            way = direction == NAVDIR_NEXT       ? std::optional(Direction::Next)
+                  : direction == NAVDIR_PREVIOUS ? std::optional(Direction::Previous)
+                                                 : std::nullopt;
         } else {
             return E_INVALIDARG;
         }
-        if (next < 1 || next > count) {
-            return S_FALSE;
-        }
-        return giveChild(static_cast<std::size_t>(next - 1), out);
+        const auto next = way ? navigate(items.size(), from.value_or(0), *way) : std::nullopt;
+        return next ? giveChild(*next, out) : S_FALSE;
     }
     // The presenters' hit-test: the control in front takes the point.
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
@@ -442,7 +435,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         const auto index = itemIndex(child);
-        if (card == nullptr || !index || !pressable(items[*index].role)) {
+        if (card == nullptr || !index || !items[*index].pressable) {
             return DISP_E_MEMBERNOTFOUND;
         }
         card->presenter().accessiblePress(items[*index].control);
@@ -456,8 +449,14 @@ class CardAccessible final : public Unknown<CardAccessible> {
     static bool isSelf(const VARIANT& child) {
         return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
     }
-    static bool pressable(AccessibleRole role) {
-        return role == AccessibleRole::PushButton || role == AccessibleRole::RadioButton;
+    // The card's own item for CHILDID_SELF, a control's for its id; null
+    // for any other or once the window is gone.
+    const AccessibleItem* itemOf(const VARIANT& child) const {
+        if (card != nullptr && isSelf(child)) {
+            return &card->presenter().accessibleWindow();
+        }
+        const auto index = itemIndex(child);
+        return index ? &items[*index] : nullptr;
     }
     std::optional<std::size_t> itemIndex(const VARIANT& child) const {
         if (card == nullptr || child.vt != VT_I4 || child.lVal < 1 ||
@@ -476,6 +475,10 @@ class CardAccessible final : public Unknown<CardAccessible> {
     }
     static long role(AccessibleRole role) {
         switch (role) {
+        case AccessibleRole::Window:
+            return ROLE_SYSTEM_CLIENT;
+        case AccessibleRole::Dialog:
+            return ROLE_SYSTEM_DIALOG;
         case AccessibleRole::PushButton:
             return ROLE_SYSTEM_PUSHBUTTON;
         case AccessibleRole::RadioButton:
@@ -483,6 +486,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
         case AccessibleRole::Text:
             return ROLE_SYSTEM_TEXT;
         case AccessibleRole::Label:
+        case AccessibleRole::Paragraph:
             return ROLE_SYSTEM_STATICTEXT;
         case AccessibleRole::Graphic:
             return ROLE_SYSTEM_GRAPHIC;

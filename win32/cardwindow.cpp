@@ -142,10 +142,6 @@ RECT CardWindow::controlArea(std::string_view name) const {
     return find(name).area;
 }
 
-std::wstring CardWindow::caption(std::string_view name) const {
-    return find(name).caption;
-}
-
 ShownControl CardWindow::shown() {
     return [this](std::string_view name) { return presenter().isShown(name); };
 }

@@ -44,8 +44,6 @@ class CardWindow : public virtual CardView {
     HWND control(std::string_view name) const;
     // Where a control lies in the client area, in pixels.
     RECT controlArea(std::string_view name) const;
-    // A label's caption as drawn now (the clock's reading).
-    std::wstring caption(std::string_view name) const;
     const FormDescription& form() const { return description; }
     // A client-area pixel's middle in the twips the presenter lays out in.
     int toTwips(int pixels) const;

@@ -114,7 +114,7 @@ std::string windowDescription(const FormDescription& form, const ShownControl& s
         const bool says = item.role == AccessibleRole::Paragraph ||
                           item.role == AccessibleRole::Graphic;
         if (says && shown(item.control)) {
-            description += (description.empty() ? "" : "\n") + item.name;
+            description.append(description.empty() ? "" : "\n").append(item.name);
         }
     }
     return description;
@@ -170,7 +170,7 @@ std::string stateWords(const AccessibleItem& item, bool checked) {
     std::string words;
     const auto add = [&words](bool holds, std::string_view word) {
         if (holds) {
-            words += (words.empty() ? "" : ",") + std::string(word);
+            words.append(words.empty() ? "" : ",").append(word);
         }
     };
     add(item.focusable, "focusable");

@@ -130,7 +130,14 @@ echo "ok: a key's tool tip shows under the pointer"
 # The window as a screen reader meets it, the same listing as on Linux,
 # and 12 + 3 by the keys' default actions.
 golden=$here/../golden
-listing_is() { probe list "$1" | diff -u "$golden/$2.txt" - >"$work/listing.diff"; }
+# MSAA carries no language: the listings' last field is left empty here, and
+# the clock's readings are written as they are.
+clock_words='s/\|[0-9]{1,2}:[0-9]{2}:[0-9]{2}( [AP]M)?\|/|<time>|/; s/\|[0-9]{1,4}[./ -]([0-9]{1,2}|[A-Za-z]{3,})[./ -][0-9]{1,4}\|/|<date>|/'
+listing_is() {
+    probe list "$1" | sed -E "$clock_words" |
+        diff -u <(sed -E 's/\|[^|]*$/|/' "$golden/$2.txt") - >"$work/listing.diff"
+}
+click_at 236 208 # Image25: clear, as the listing has the boxes
 eventually listing_is Form1 main || fail "the main window through MSAA: $(cat "$work/listing.diff")"
 echo "ok: the main window through MSAA is the golden listing, in reading order"
 clock=$(probe value Time)

@@ -1,9 +1,10 @@
 // A small Windows client for the end-to-end tests, cross-built like the
 // program and run beside it under Wine. It reaches the program the way
 // assistive technology and the system do:
-//   probe list [FORM]           the accessible children shown on the main window
-//                               (or on Form2, Form3), one a line as the golden
-//                               listings have them: name|role|description|shortcut
+//   probe list [FORM]           the main window (or Form2, Form3) and its accessible
+//                               children shown, one a line as the golden listings
+//                               have them: name|role|description|shortcut|value|
+//                               states|language (MSAA carries no language)
 //   probe value NAME            the value of the main window's child NAME
 //   probe state NAME [FORM]     "checked" or "unchecked", and " invisible"
 //   probe press NAME [INDEX]    the default action of the INDEX-th (from 1)
@@ -34,6 +35,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -154,6 +156,10 @@ std::string roleWord(IAccessible* object, VARIANT id) {
         return "static text";
     case ROLE_SYSTEM_GRAPHIC:
         return "graphic";
+    case ROLE_SYSTEM_CLIENT:
+        return "window";
+    case ROLE_SYSTEM_DIALOG:
+        return "dialog";
     default:
         return role(value.lVal);
     }
@@ -164,6 +170,27 @@ bool shown(IAccessible* object, VARIANT id) {
     VariantInit(&state);
     return SUCCEEDED(object->get_accState(id, &state)) && state.vt == VT_I4 &&
            (state.lVal & STATE_SYSTEM_INVISIBLE) == 0;
+}
+
+// The states the listings name, in their order.
+std::string stateWords(IAccessible* object, VARIANT id) {
+    VARIANT state;
+    VariantInit(&state);
+    const long held = SUCCEEDED(object->get_accState(id, &state)) && state.vt == VT_I4 ? state.lVal : 0;
+    BSTR action = nullptr;
+    const bool pressable = SUCCEEDED(object->get_accDefaultAction(id, &action)) &&
+                           action != nullptr && utf8(action) == "Press";
+    SysFreeString(action);
+    std::string words;
+    for (const auto& [holds, word] : {std::pair{(held & STATE_SYSTEM_FOCUSABLE) != 0, "focusable"},
+                                      std::pair{(held & STATE_SYSTEM_READONLY) != 0, "read-only"},
+                                      std::pair{pressable, "pressable"},
+                                      std::pair{(held & STATE_SYSTEM_CHECKED) != 0, "checked"}}) {
+        if (holds) {
+            words.append(words.empty() ? "" : ",").append(word);
+        }
+    }
+    return words;
 }
 
 // Line breaks as the golden listings write them.
@@ -198,6 +225,18 @@ IAccessible* formWindow(const std::wstring& form) {
                      static_cast<unsigned long>(result));
     }
     return object;
+}
+
+void printLine(Child& child, bool withValue) {
+    const auto field = [&child](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+        return oneLine(text(child.object, child.id, get));
+    };
+    std::printf("%s|%s|%s|%s|%s|%s|\n", field(&IAccessible::get_accName).c_str(),
+                roleWord(child.object, child.id).c_str(),
+                field(&IAccessible::get_accDescription).c_str(),
+                field(&IAccessible::get_accKeyboardShortcut).c_str(),
+                withValue ? field(&IAccessible::get_accValue).c_str() : "",
+                withValue ? stateWords(child.object, child.id).c_str() : "");
 }
 
 Child* named(std::vector<Child>& all, const std::string& name, int index) {
@@ -302,18 +341,15 @@ int main(int argc, char* argv[]) {
     }
     std::vector<Child> all = children(window);
     if (command == "list") {
-        // What is shown, as the golden listings have it: name, role,
-        // description, keyboard shortcut.
+        // The window, then what is shown, as the golden listings have it.
+        Child self{window, {}};
+        self.id.vt = VT_I4;
+        self.id.lVal = CHILDID_SELF;
+        printLine(self, false);
         for (Child& child : all) {
-            if (!shown(child.object, child.id)) {
-                continue;
+            if (shown(child.object, child.id)) {
+                printLine(child, true);
             }
-            std::printf(
-                "%s|%s|%s|%s\n",
-                oneLine(text(child.object, child.id, &IAccessible::get_accName)).c_str(),
-                roleWord(child.object, child.id).c_str(),
-                oneLine(text(child.object, child.id, &IAccessible::get_accDescription)).c_str(),
-                text(child.object, child.id, &IAccessible::get_accKeyboardShortcut).c_str());
         }
         return 0;
     }

@@ -41,11 +41,11 @@ enum class AccessibleValue { None, BoxText, Caption };
 struct AccessibleItem {
     std::string_view control; // empty for the window itself
     AccessibleRole role;
-    std::string name;
-    std::string description;
-    std::string toolTip;
-    std::string shortcut;
-    std::string language; // BCP 47; empty: the program's own, English
+    std::string name = {};
+    std::string description = {};
+    std::string toolTip = {};
+    std::string shortcut = {};
+    std::string language = {}; // BCP 47; empty: the program's own, English
     AccessibleValue value = AccessibleValue::None;
     bool focusable = false;
     bool readOnly = false; // text a screen reader may read but not change
