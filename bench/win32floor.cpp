@@ -43,10 +43,10 @@ Mode modeOf(const wchar_t* argument) {
 
 void decodePictures() {
     const velkorn::FormDescription& form = velkorn::form1Description();
-    background = &velkorn::win32::loadPicture(form.background, 96, 1);
+    background = &velkorn::win32::loadPicture(velkorn::pictureDrawings(form.background, 1.0), 96);
     for (const velkorn::ControlDescription& control : form.controls) {
         if (control.picture != nullptr) {
-            velkorn::win32::loadPicture(control.picture, 96, 1);
+            velkorn::win32::loadPicture(velkorn::pictureDrawings(control.picture, 1.0), 96);
         }
     }
 }

@@ -3,8 +3,7 @@
 #include "cardpainting.h"
 #include "widetext.h"
 
-#include "velkorn/controlstack.h"
-#include "velkorn/twips.h"
+#include "velkorn/focusorder.h"
 
 #include <commctrl.h>
 
@@ -13,21 +12,15 @@ namespace {
 
 constexpr int kFirstControlId = 100;
 
-RECT twipsArea(const ControlDescription& entry, UINT dpi) {
-    const PixelRect area = twipsToRect(entry.left, entry.top, entry.width, entry.height, int(dpi));
-    return {area.x, area.y, area.x + area.width, area.y + area.height};
-}
-
-// Made where it belongs at once: moving a window afterwards costs as much
-// as making it.
-HWND createBox(HWND card, const ControlDescription& entry, int id, const RECT& area) {
+// Placed as laid out once the presenter lays the card out.
+HWND createBox(HWND card, const ControlDescription& entry, int id) {
     // The text box sets its length limit in the edit rule's units.
     const DWORD shown = entry.visible ? WS_VISIBLE : 0;
     return CreateWindowExW(
         0, L"EDIT", L"",
-        WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | shown, area.left,
-        area.top, area.right - area.left, area.bottom - area.top, card,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+        WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | shown, 0, 0, 0, 0,
+        card, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+        nullptr);
 }
 
 TTTOOLINFOW toolInfo(HWND card, const std::vector<CardControl>& controls, std::size_t index) {
@@ -51,7 +44,7 @@ TTTOOLINFOW toolInfo(HWND card, const std::vector<CardControl>& controls, std::s
 
 } // namespace
 
-std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi) {
+std::vector<CardControl> buildControls(HWND card, const FormDescription& description) {
     std::vector<CardControl> controls(description.controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlDescription& entry = description.controls[i];
@@ -60,14 +53,14 @@ std::vector<CardControl> buildControls(HWND card, const FormDescription& descrip
         control.caption = widen(entry.caption);
         control.pointSize = entry.pointSize;
         control.toolTip = entry.toolTip != nullptr ? widen(entry.toolTip) : std::wstring();
-        control.area = twipsArea(entry, dpi);
     }
-    // A new child window goes below its siblings and Tab follows creation:
-    // made in the stacking order, the boxes are met in reading order.
-    for (std::size_t i : stackingOrder(description)) {
-        if (description.controls[i].kind == ControlKind::TextBox) {
-            controls[i].window = createBox(card, description.controls[i],
-                                           kFirstControlId + static_cast<int>(i), controls[i].area);
+    // Tab follows the order the boxes are made in.
+    for (std::string_view name : focusOrder(description)) {
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            if (description.controls[i].name == name) {
+                controls[i].window = createBox(card, description.controls[i],
+                                               kFirstControlId + static_cast<int>(i));
+            }
         }
     }
     return controls;
@@ -110,27 +103,25 @@ void updateToolTips(HWND card, HWND toolTips, const std::vector<CardControl>& co
     }
 }
 
-void placeControls(std::vector<CardControl>& controls, UINT dpi, int drawingScale) {
-    for (CardControl& control : controls) {
-        const ControlDescription& entry = *control.entry;
-        RECT area = twipsArea(entry, dpi);
-        if (entry.picture != nullptr) {
-            // A picture is shown at its own size.
-            control.picture = &loadPicture(entry.picture, dpi, drawingScale);
-            area.right = area.left + control.picture->width;
-            area.bottom = area.top + control.picture->height;
-        }
+void placeControls(std::vector<CardControl>& controls, const CardLayout& layout) {
+    const auto dpi = static_cast<UINT>(layout.dpi);
+    for (const LaidOutControl& laidOut : layout.controls) {
+        auto& control = const_cast<CardControl&>(*findControl(controls, laidOut.entry->name));
+        const PixelRect& at = laidOut.area;
+        const RECT area{at.x, at.y, at.x + at.width, at.y + at.height};
+        control.picture = laidOut.picture.empty() ? nullptr : &loadPicture(laidOut.picture, dpi);
+        control.style = laidOut.caption;
         const bool moved = !EqualRect(&area, &control.area);
         control.area = area;
         if (control.window == nullptr) {
             continue;
         }
         if (moved) {
-            SetWindowPos(control.window, nullptr, area.left, area.top, area.right - area.left,
-                         area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(control.window, nullptr, area.left, area.top, at.width, at.height,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
         }
         SendMessageW(control.window, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(sansSerifFont(entry.pointSize, dpi)), TRUE);
+                     reinterpret_cast<WPARAM>(sansSerifFont(laidOut.entry->pointSize, dpi)), TRUE);
     }
 }
 

@@ -14,6 +14,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,15 +27,17 @@ struct CardControl {
     std::wstring caption;
     double pointSize = 8.25;
     std::wstring toolTip;
-    // Set by buildControls and placeControls for the window's DPI: where
-    // the control lies in the card's client area, and its picture.
+    // Set by placeControls as laid out for the window's DPI: where the
+    // control lies in the card's client area, its picture, its caption's
+    // look.
     RECT area{};
     const Picture* picture = nullptr;
+    std::optional<CaptionStyle> style;
 };
 
 // Front to back, as the description lists them, each where it lies at the
 // DPI.
-std::vector<CardControl> buildControls(HWND card, const FormDescription& description, UINT dpi);
+std::vector<CardControl> buildControls(HWND card, const FormDescription& description);
 
 // The control of that name; null when there is none.
 const CardControl* findControl(const std::vector<CardControl>& controls, std::string_view name);
@@ -46,8 +49,8 @@ HWND addToolTips(HWND card, const std::vector<CardControl>& controls, const Show
 void updateToolTips(HWND card, HWND toolTips, const std::vector<CardControl>& controls,
                     const ShownControl& shown);
 
-// Geometry from twips at the DPI, pictures from their drawing at that scale,
+// Places each control as laid out: its area, picture and caption's look,
 // and the boxes' font.
-void placeControls(std::vector<CardControl>& controls, UINT dpi, int drawingScale);
+void placeControls(std::vector<CardControl>& controls, const CardLayout& layout);
 
 } // namespace velkorn::win32

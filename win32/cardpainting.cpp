@@ -17,8 +17,7 @@ Rgb systemColour(int index) {
 }
 
 void drawCaption(const CardPaint& paint, const CardControl& control) {
-    const ControlDescription& entry = *control.entry;
-    const CaptionColours colours = captionColours(entry, paint.contrast);
+    const CaptionColours& colours = control.style->colours;
     RECT area = control.area;
     if (colours.fill) {
         SetBkColor(paint.dc, colourRef(*colours.fill));
@@ -27,7 +26,7 @@ void drawCaption(const CardPaint& paint, const CardControl& control) {
     HGDIOBJ previous = SelectObject(paint.dc, sansSerifFont(control.pointSize, paint.dpi));
     SetBkMode(paint.dc, TRANSPARENT);
     SetTextColor(paint.dc, colourRef(colours.text));
-    const UINT alignment = entry.alignment == Alignment::Centre ? DT_CENTER : DT_LEFT;
+    const UINT alignment = control.style->alignment == Alignment::Centre ? DT_CENTER : DT_LEFT;
     // Clipped to the label, as a label of its own would be.
     DrawTextW(paint.dc, control.caption.c_str(), static_cast<int>(control.caption.size()), &area,
               alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
@@ -37,7 +36,7 @@ void drawCaption(const CardPaint& paint, const CardControl& control) {
 void drawControl(const CardPaint& paint, const CardControl& control) {
     if (control.picture != nullptr) {
         drawPicture(paint.dc, *control.picture, control.area.left, control.area.top);
-    } else if (control.entry->kind == ControlKind::Label) {
+    } else if (control.style) {
         drawCaption(paint, control);
     }
     // A picture's text is the background's; a box draws itself.

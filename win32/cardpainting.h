@@ -33,7 +33,6 @@ struct CardPaint {
     HDC dc;
     RECT dirty; // what needs drawing, in the client area
     UINT dpi;
-    std::optional<HighContrast> contrast;
 };
 
 void paintCard(const CardPaint& paint, const Picture& background,

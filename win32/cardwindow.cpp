@@ -55,7 +55,7 @@ POINT clientPoint(LPARAM at) {
 
 CardWindow::CardWindow(const FormDescription& description) : description(description) {
     createWindow();
-    controls = buildControls(window, description, dpi);
+    controls = buildControls(window, description);
     SetTimer(window, kAfterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
@@ -69,7 +69,8 @@ CardWindow::~CardWindow() {
 }
 
 void CardWindow::present() {
-    presenter().load(scale());
+    presenter().contrastChanged(highContrast());
+    presenter().load(scale(), static_cast<int>(dpi));
 }
 
 DragSettings CardWindow::dragSettings() {
@@ -99,7 +100,6 @@ void CardWindow::createWindow() {
                     twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight),
                     nullptr, nullptr, instance, this);
     dpi = GetDpiForWindow(window);
-    contrast = highContrast();
 }
 
 void CardWindow::addDecorations() {
@@ -118,13 +118,13 @@ void CardWindow::setIcons() {
     set(ICON_SMALL, SM_CXSMICON);
 }
 
-void CardWindow::layout() {
-    SetWindowPos(window, nullptr, 0, 0, twipsToPixels(description.clientWidth, int(dpi)),
-                 twipsToPixels(description.clientHeight, int(dpi)),
+void CardWindow::layOut(const CardLayout& layout) {
+    SetWindowPos(window, nullptr, 0, 0, layout.client.width, layout.client.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    background = &loadPicture(description.background, dpi, drawing);
-    placeControls(controls, dpi, drawing);
+    background = &loadPicture(layout.background, dpi);
+    placeControls(controls, layout);
     updateToolTips(window, toolTips, controls, shown());
+    InvalidateRect(window, nullptr, FALSE);
 }
 
 const CardControl& CardWindow::find(std::string_view name) const {
@@ -212,7 +212,7 @@ void CardWindow::drawNow(const RECT& area) {
     }
     HDC dc = GetDC(window);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    paintCard({dc, area, dpi, contrast}, *background, controls, shown());
+    paintCard({dc, area, dpi}, *background, controls, shown());
     ReleaseDC(window, dc);
 }
 
@@ -240,12 +240,6 @@ void CardWindow::setControlVisible(std::string_view name, bool visible) {
 
 void CardWindow::setControlChecked(std::string_view name, bool) {
     accessible.controlChecked(name); // the state is read from the presenter
-}
-
-void CardWindow::usePictures(int drawingScale) {
-    drawing = drawingScale;
-    layout();
-    InvalidateRect(window, nullptr, FALSE);
 }
 
 void CardWindow::beep() {
@@ -367,7 +361,7 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         [[fallthrough]];
     case WM_SYSCOLORCHANGE:
         // High contrast switched on or off: every caption in its new colours.
-        contrast = highContrast();
+        presenter().contrastChanged(highContrast());
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;
     case WM_DPICHANGED:
@@ -408,7 +402,7 @@ void CardWindow::relayToToolTips(UINT message, WPARAM wParam, LPARAM lParam) {
 void CardWindow::paint() {
     PAINTSTRUCT paintStruct;
     HDC dc = BeginPaint(window, &paintStruct);
-    paintCard({dc, paintStruct.rcPaint, dpi, contrast}, *background, controls, shown());
+    paintCard({dc, paintStruct.rcPaint, dpi}, *background, controls, shown());
     EndPaint(window, &paintStruct);
 }
 
@@ -463,9 +457,8 @@ void CardWindow::Form_DpiChanged(UINT newDpi, const RECT& suggested) {
     dpi = newDpi;
     SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    layout();
     presenter().windowScaled(ratio);
-    presenter().scaleChanged(scale());
+    presenter().scaleChanged(scale(), static_cast<int>(dpi));
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -58,7 +58,7 @@ class CardWindow : public virtual CardView {
     double controlWidth(std::string_view control) const override;
     void setControlVisible(std::string_view control, bool visible) override;
     void setControlChecked(std::string_view control, bool checked) override;
-    void usePictures(int drawingScale) override;
+    void layOut(const CardLayout& layout) override;
     void beep() override;
     void addDecorations() override;
     void focusControl(std::string_view control) override;
@@ -87,7 +87,6 @@ class CardWindow : public virtual CardView {
 
     void createWindow();
     void setIcons();
-    void layout();
     void paint();
     void drawNow(const RECT& area);
     void relayToToolTips(UINT message, WPARAM wParam, LPARAM lParam);
@@ -109,10 +108,6 @@ class CardWindow : public virtual CardView {
     std::vector<CardControl> controls;
     const Picture* background = nullptr;
     UINT dpi = 96;
-    int drawing = 1;
-    // Read at the start and when the system's colours change, not at
-    // every paint of the clock.
-    std::optional<HighContrast> contrast;
 };
 
 } // namespace velkorn::win32

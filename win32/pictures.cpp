@@ -1,6 +1,5 @@
 #include "pictures.h"
 
-#include "velkorn/picturescale.h"
 
 #include <stb_image.h>
 #include <stb_image_resize.h>
@@ -89,20 +88,20 @@ Picture decode(const BYTE* bytes, DWORD size, double scale) {
 
 } // namespace
 
-const Picture& loadPicture(const char* name, UINT dpi, int drawingScale) {
-    static std::map<std::tuple<std::string, UINT, int>, Picture> cache;
-    const auto key = std::make_tuple(std::string(name), dpi, drawingScale);
+const Picture& loadPicture(const std::vector<PictureDrawing>& drawings, UINT dpi) {
+    static std::map<std::pair<std::string, UINT>, Picture> cache;
+    const auto key = std::make_pair(drawings.front().file, dpi);
     if (const auto found = cache.find(key); found != cache.end()) {
         return found->second;
     }
-    double drawnScale = drawingScale;
-    auto bytes = resourceBytes(pictureFile(name, drawingScale));
-    if (bytes.first == nullptr) {
-        bytes = resourceBytes(name);
-        drawnScale = 1;
+    for (const PictureDrawing& drawing : drawings) {
+        const auto bytes = resourceBytes(drawing.file);
+        if (bytes.first != nullptr) {
+            const double scale = dpi / (96.0 * drawing.drawnScale);
+            return cache.emplace(key, decode(bytes.first, bytes.second, scale)).first->second;
+        }
     }
-    const double scale = dpi / (96.0 * drawnScale);
-    return cache.emplace(key, decode(bytes.first, bytes.second, scale)).first->second;
+    return cache.emplace(key, Picture{}).first->second;
 }
 
 namespace {

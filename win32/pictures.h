@@ -4,7 +4,11 @@
 // own size at the window's DPI.
 #pragma once
 
+#include "velkorn/cardlayout.h"
+
 #include <windows.h>
+
+#include <vector>
 
 namespace velkorn::win32 {
 
@@ -14,7 +18,8 @@ struct Picture {
     int height = 0;
 };
 
-const Picture& loadPicture(const char* name, UINT dpi, int drawingScale);
+// The first of a picture's drawings there is, made for the DPI.
+const Picture& loadPicture(const std::vector<PictureDrawing>& drawings, UINT dpi);
 
 // Draws a picture at the given position of a device context.
 void drawPicture(HDC target, const Picture& picture, int x, int y);

@@ -3,7 +3,6 @@
 #include "velkorn/captionfit.h"
 #include "velkorn/controlstack.h"
 #include "velkorn/focusorder.h"
-#include "velkorn/picturescale.h"
 #include "velkorn/utf8_text.h"
 
 namespace velkorn {
@@ -17,10 +16,10 @@ CardPresenter::CardPresenter(const FormDescription& description, WindowId id, Fo
     }
 }
 
-void CardPresenter::load(double scale) {
+void CardPresenter::load(double scale, int dpi) {
     focused = std::string(initialFocus(form));
-    // Pictures first: on some platforms they lay the controls out.
-    scaleChanged(scale);
+    // Laid out first: the captions are fitted to their controls.
+    scaleChanged(scale, dpi);
     for (const ControlDescription& entry : form.controls) {
         if (entry.kind == ControlKind::Label && entry.picture == nullptr) {
             showCaption(entry.name, toUtf16(entry.caption));
@@ -172,16 +171,20 @@ void CardPresenter::closeCommand() {
     host.hideWindow(windowId);
 }
 
-void CardPresenter::scaleChanged(double scale) {
-    if (scale == currentScale) {
+void CardPresenter::contrastChanged(const std::optional<HighContrast>& contrast) {
+    highContrast = contrast;
+    if (currentScale != 0) {
+        view.layOut(layOutCard(form, currentDpi, currentScale, highContrast));
+    }
+}
+
+void CardPresenter::scaleChanged(double scale, int dpi) {
+    if (scale == currentScale && dpi == currentDpi) {
         return;
     }
     currentScale = scale;
-    const int wanted = drawingScale(scale);
-    if (wanted != drawing) {
-        drawing = wanted;
-        view.usePictures(drawing);
-    }
+    currentDpi = dpi;
+    view.layOut(layOutCard(form, dpi, scale, highContrast));
     // Text widths do not follow the scale exactly (hinting, whole-pixel
     // fonts): every caption is fitted again.
     for (const auto& [control, text] : captions) {

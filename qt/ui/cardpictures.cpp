@@ -107,25 +107,28 @@ void prefetchPictures(const FormDescription& description, int drawingScale) {
     });
 }
 
-QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScale) {
-    const std::string file = pictureFile(picture, drawingScale);
-    const QString path = resourcePath(file);
-    const QString key = path + u'@' + QString::number(devicePixelRatio);
+QPixmap loadPicture(const std::vector<PictureDrawing>& drawings, qreal devicePixelRatio) {
+    const QString key =
+        resourcePath(drawings.front().file) + u'@' + QString::number(devicePixelRatio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) {
         return pixmap;
     }
-    qreal drawnScale = drawingScale;
-    QImage image = builtPicture(file);
-    if (image.isNull()) {
-        image = takePrefetched(path);
-    }
-    if (image.isNull()) {
-        image = readPicture(path);
-    }
-    if (image.isNull()) {
-        image.load(resourcePath(picture));
-        drawnScale = 1;
+    qreal drawnScale = 1;
+    QImage image;
+    for (const PictureDrawing& drawing : drawings) {
+        const QString path = resourcePath(drawing.file);
+        image = builtPicture(drawing.file);
+        if (image.isNull()) {
+            image = takePrefetched(path);
+        }
+        if (image.isNull()) {
+            image = readPicture(path);
+        }
+        if (!image.isNull()) {
+            drawnScale = drawing.drawnScale;
+            break;
+        }
     }
     // Exactly the screen's pixels: nothing is scaled again when drawn.
     const QSize device = (QSizeF(image.size()) * (devicePixelRatio / drawnScale)).toSize();

@@ -4,10 +4,13 @@
 // of exactly the screen's pixels. And the windows' icons.
 #pragma once
 
+#include "velkorn/cardlayout.h"
 #include "velkorn/formdescription.h"
 
 #include <QIcon>
 #include <QPixmap>
+
+#include <vector>
 
 namespace velkorn::ui {
 
@@ -20,10 +23,10 @@ QIcon windowIcon(const FormDescription& description);
 // longer than all its pictures.
 void prefetchPictures(const FormDescription& description, int drawingScale);
 
-// A picture built into the program, from its drawing at the given scale
-// (1: name.jpg, 2: name@2x.jpg), for a screen of the given device pixel
-// ratio: the pixmap has exactly the screen's pixels. Each picture is
-// decoded once per ratio; the keypads share faces.
-QPixmap loadPicture(const char* picture, qreal devicePixelRatio, int drawingScale);
+// A picture built into the program, from the first of its drawings there
+// is, for a screen of the given device pixel ratio: the pixmap has exactly
+// the screen's pixels. Each picture is decoded once per ratio; the keypads
+// share faces.
+QPixmap loadPicture(const std::vector<PictureDrawing>& drawings, qreal devicePixelRatio);
 
 } // namespace velkorn::ui

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "clicklabel.h"
 #include "formbuilder.h"
+#include "highcontrast.h"
 #include "keychordevent.h"
 
 #include "velkorn/focusorder.h"
@@ -94,6 +95,7 @@ void CardWindow::present() {
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(control(order[i - 1]), control(order[i]));
     }
+    card.contrastChanged(highContrast());
     card.load(devicePixelRatioF());
     focusControl(card.focusedControl());
 }
@@ -142,19 +144,10 @@ void CardWindow::setControlChecked(std::string_view name, bool) {
     QAccessible::updateAccessibility(&event);
 }
 
-void CardWindow::usePictures(int drawingScale) {
-    const qreal ratio = devicePixelRatioF();
-    if (drawingScale == drawing && ratio == picturesRatio) {
-        return;
-    }
-    drawing = drawingScale;
-    picturesRatio = ratio;
-    background = loadPicture(description.background, ratio, drawing);
-    for (const ControlDescription& entry : description.controls) {
-        if (entry.picture != nullptr) {
-            label(entry.name)->setPixmap(loadPicture(entry.picture, ratio, drawing));
-        }
-    }
+void CardWindow::layOut(const CardLayout& layout) {
+    laidOutScale = layout.scale;
+    background = loadPicture(layout.background, devicePixelRatioF());
+    placeControls(this, controls, layout);
     update();
 }
 
@@ -221,11 +214,8 @@ void CardWindow::cancelSystemMove() {
 #endif
 }
 
-// The presenter picks the drawing; the pictures are made again for the
-// new ratio even when the drawing stays.
 void CardWindow::followScale() {
     presenter().scaleChanged(devicePixelRatioF());
-    usePictures(presenter().pictureDrawing());
 }
 
 bool CardWindow::event(QEvent* event) {
@@ -255,7 +245,7 @@ bool CardWindow::event(QEvent* event) {
 
 void CardWindow::paintEvent(QPaintEvent*) {
     // A change of scale that came without an event of its own.
-    if (devicePixelRatioF() != picturesRatio) {
+    if (devicePixelRatioF() != laidOutScale) {
         followScale();
     }
     // Drawn whole: the painter is clipped to the area asked for, and any

@@ -46,7 +46,7 @@ class CardWindow : public QWidget, public virtual CardView {
     double controlWidth(std::string_view control) const override;
     void setControlVisible(std::string_view control, bool visible) override;
     void setControlChecked(std::string_view control, bool checked) override;
-    void usePictures(int drawingScale) override;
+    void layOut(const CardLayout& layout) override;
     void beep() override;
     void addDecorations() override;
     void focusControl(std::string_view control) override;
@@ -85,8 +85,7 @@ class CardWindow : public QWidget, public virtual CardView {
     // Measuring is no change to the window (captionWidth is const), but
     // what it learns is kept.
     mutable CaptionMetrics captionMetrics;
-    int drawing = 0;
-    qreal picturesRatio = 0;
+    qreal laidOutScale = 0;
     QPixmap background;
 };
 

@@ -1,9 +1,10 @@
-// Builds a window's controls from its FormDescription: geometry from twips,
-// fonts, colours, tool tips, accessible names and stacking order. Every
-// window is built here, so the three look and behave alike. Its pictures
-// (cardpictures.h) and its face (cardfont.h) are found apart.
+// Makes a window's controls from its FormDescription, and places and
+// paints them as the presenter's layout says: geometry, stacking,
+// pictures, caption colours and alignment. Every window is built here, so
+// the three look and behave alike; nothing here decides where or how.
 #pragma once
 
+#include "velkorn/cardlayout.h"
 #include "velkorn/formdescription.h"
 
 #include "cardfont.h"
@@ -22,10 +23,14 @@ namespace velkorn::ui {
 // them).
 using CardControls = std::map<std::string_view, QWidget*, std::less<>>;
 
-// Sizes, titles and fills the window, and creates its controls as children
-// named after the description. The window's icon is not set: it is not part
-// of the first frame (see windowIcon).
+// Titles the window and creates its controls as its children, named after
+// the description, each kind as its widget. The window's icon is not set:
+// it is not part of the first frame (see windowIcon).
 CardControls buildForm(QWidget* window, const FormDescription& description);
+
+// Sizes the window and places and paints every control as laid out, with
+// its pictures for the window's device pixel ratio.
+void placeControls(QWidget* window, const CardControls& controls, const CardLayout& layout);
 
 // A control or window name from a description, as Qt's object name.
 inline QLatin1StringView latin1(std::string_view name) {

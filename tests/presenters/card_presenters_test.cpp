@@ -3,6 +3,7 @@
 #include "velkorn/button_map.h"
 #include "velkorn/captioncolours.h"
 #include "velkorn/captionfit.h"
+#include "velkorn/cardlayout.h"
 #include "velkorn/focusorder.h"
 #include "velkorn/form1description.h"
 #include "velkorn/form2presenter.h"
@@ -25,25 +26,68 @@ TEST(PictureScale, TwiceSizeDrawingsAboveOneHundredPercent) {
     EXPECT_EQ(pictureFile("velkorn.calculator.jpg", 2), "velkorn.calculator@2x.jpg");
 }
 
-TEST(CardPresenter, PicturesAndCaptionsFollowTheScale) {
+// Every new scale lays the card out anew, also where the drawings stay
+// (125 % to 150 %): the pictures are made for the screen's own pixels.
+// Captions are fitted again each time, since text widths do not follow
+// the scale exactly.
+TEST(CardPresenter, EveryNewScaleLaysTheCardOutAnew) {
     FakeHost host;
     FakeCardView view;
     Form2Presenter help(host, view, {});
     help.load(1.0);
-    EXPECT_EQ(view.calls, std::vector<std::string>{"pictures @1"});
-    EXPECT_EQ(view.caption("Label1"), "X");
-    EXPECT_DOUBLE_EQ(view.sizes["Label1"], 12);
-    // Pictures change drawing only when the rule says so; captions are
-    // fitted again at every new scale.
     view.widthPerPoint = 2; // a face that grows faster than the scale
-    for (double scale : {1.25, 1.5, 1.0}) {
-        help.scaleChanged(scale);
+    const struct {
+        double scale;
+        int dpi;
+        const char* layout; // none: nothing changed
+    } steps[] = {
+        {1.25, 96, "layout form2-background@2x.jpg 300"},  // a toolkit that scales itself
+        {1.5, 96, "layout form2-background@2x.jpg 300"},
+        {1.5, 96, nullptr},
+        {1.25, 120, "layout form2-background@2x.jpg 375"}, // one that lays out in pixels
+        {1.0, 96, "layout form2-background.jpg 300"},
+    };
+    for (const auto& step : steps) {
+        view.calls.clear();
+        const int fitted = view.captionsSet;
+        help.scaleChanged(step.scale, step.dpi);
+        EXPECT_EQ(view.calls, step.layout ? std::vector<std::string>{step.layout}
+                                          : std::vector<std::string>{})
+            << step.scale;
+        EXPECT_EQ(view.captionsSet, fitted + (step.layout ? 1 : 0)) << step.scale;
     }
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"pictures @1", "pictures @2", "pictures @1"}));
     EXPECT_DOUBLE_EQ(view.sizes["Label1"], 12); // "X" fits at any scale
-    const int set = view.captionsSet;
-    help.scaleChanged(1.0);
-    EXPECT_EQ(view.captionsSet, set);
+}
+
+// What a front end draws, from the description: where, in which order,
+// which drawings, in which colours.
+TEST(CardLayout, ControlsBackToFrontWithTheirPlacesDrawingsAndColours) {
+    const CardLayout at144 = layOutCard(form1Description(), 144, 1.5, std::nullopt);
+    EXPECT_EQ(at144.controls.front().entry->name, "Label1"); // the last listed is at the back
+    EXPECT_EQ(at144.controls.back().entry->name, "Text3");
+    const auto control = [&at144](std::string_view name) {
+        return *std::find_if(at144.controls.begin(), at144.controls.end(),
+                             [name](const LaidOutControl& c) { return c.entry->name == name; });
+    };
+    const LaidOutControl plus = control("Image21");
+    EXPECT_EQ(plus.area.x, 270);
+    EXPECT_EQ(plus.area.width, 48);
+    ASSERT_EQ(plus.picture.size(), 2u);
+    EXPECT_EQ(plus.picture[0].file, "face-plus@2x.jpg");
+    EXPECT_EQ(plus.picture[1].file, "face-plus.jpg"); // should the twice-size one be missing
+    EXPECT_FALSE(plus.caption);
+    const LaidOutControl time = control("Label12");
+    ASSERT_TRUE(time.caption);
+    EXPECT_EQ(time.caption->alignment, Alignment::Centre);
+    EXPECT_TRUE(control("Text1").takesFocus);
+    EXPECT_FALSE(time.takesFocus);
+    EXPECT_EQ(at144.client.width, 447);
+    EXPECT_EQ(layOutCard(form1Description(), 96, 1.0, std::nullopt).background.size(), 1u);
+    const HighContrast yellowOnBlack{{255, 255, 0}, {0, 0, 0}};
+    const CardLayout contrast = layOutCard(form1Description(), 96, 1.0, yellowOnBlack);
+    const auto& exit = *std::find_if(contrast.controls.begin(), contrast.controls.end(),
+                                     [](const LaidOutControl& c) { return c.entry->name == "Label2"; });
+    EXPECT_EQ(exit.caption->colours.text.blue, 0);
 }
 
 // The caption rule against a face whose widths come in whole pixels.

@@ -75,8 +75,10 @@ class FakeCardView : public virtual CardView {
         calls.push_back(std::string(isChecked ? "check " : "uncheck ") + std::string(control));
         checked[std::string(control)] = isChecked;
     }
-    void usePictures(int drawingScale) override {
-        calls.push_back("pictures @" + std::to_string(drawingScale));
+    void layOut(const CardLayout& layout) override {
+        calls.push_back("layout " + layout.background.front().file + " " +
+                        std::to_string(layout.client.width));
+        laidOut = layout;
     }
     void beep() override { calls.push_back("beep"); }
     void addDecorations() override { calls.push_back("decorations"); }
@@ -126,6 +128,7 @@ class FakeCardView : public virtual CardView {
     bool systemMoves = true;
     std::function<void()> duringSystemMove;
     std::vector<std::function<void()>> posted;
+    std::optional<CardLayout> laidOut;
 };
 
 class FakeForm1View : public FakeCardView, public Form1View {

@@ -74,10 +74,10 @@ class HighDpiTest : public QObject {
         const int drawing = velkorn::drawingScale(scale);
         for (const char* picture : {form.background, form.control("Image21").picture}) {
             QPixmapCache::clear();
-            const QImage decoded = velkorn::ui::loadPicture(picture, scale, drawing).toImage();
+            const QImage decoded = velkorn::ui::loadPicture(velkorn::pictureDrawings(picture, scale), scale).toImage();
             QPixmapCache::clear();
             velkorn::ui::prefetchPictures(form, drawing);
-            const QImage prefetched = velkorn::ui::loadPicture(picture, scale, drawing).toImage();
+            const QImage prefetched = velkorn::ui::loadPicture(velkorn::pictureDrawings(picture, scale), scale).toImage();
             QVERIFY2(!decoded.isNull(), picture);
             QVERIFY2(prefetched == decoded, picture);
         }

@@ -1,7 +1,8 @@
 // What every card (the main, Help and About windows) does, whatever draws
-// it: fitted captions, which controls take clicks, the picture drawing for
-// the window's scale, the drag on the background, the shortcuts and F1,
-// and the system's close command. Each window's presenter adds its clicks.
+// it: its layout for the window's scale and contrast, fitted captions,
+// which controls take clicks, the drag on the background, the shortcuts
+// and F1, the focus, what screen readers meet and the system's close
+// command. Each window's presenter adds its clicks.
 // A front end forwards its events here and does what the view is asked.
 #pragma once
 
@@ -30,9 +31,10 @@ class CardPresenter {
     const FormDescription& description() const { return form; }
     WindowId id() const { return windowId; }
 
-    // Once the view is built: captions fitted, pictures for its scale, then
-    // the window's load handler.
-    void load(double scale);
+    // Once the view is built: laid out for its scale (1 at 96 DPI) in
+    // pixels of `dpi` dots an inch (96 where the toolkit scales itself),
+    // captions fitted, then the window's load handler.
+    void load(double scale, int dpi = kStandardDpi);
 
     // A click (left or right press and release over a control that takes
     // clicks, or a screen reader's press action).
@@ -103,12 +105,15 @@ class CardPresenter {
     // window's own close label.
     virtual void closeCommand();
 
-    // The window's scale (device pixel ratio, DPI / 96) changed.
-    void scaleChanged(double scale);
+    // The window's scale (device pixel ratio, DPI / 96) changed: laid out
+    // anew, even where the drawings stay, since the pictures are made for
+    // the screen's own pixels.
+    void scaleChanged(double scale, int dpi = kStandardDpi);
+    // The system's high contrast, on (with its colours) or off.
+    void contrastChanged(const std::optional<HighContrast>& contrast);
     // The window's pixel size changed by this ratio with it (Win32).
     void windowScaled(double ratio) { drag.windowScaled(ratio); }
 
-    int pictureDrawing() const { return drawing; }
 
     // The front end has put a frame of the window on the screen. After the
     // first, what that frame does not need comes, so that it comes sooner.
@@ -137,8 +142,9 @@ class CardPresenter {
     WindowId windowId;
     CardView& view;
     WindowDrag drag;
-    int drawing = 0;
     double currentScale = 0;
+    int currentDpi = kStandardDpi;
+    std::optional<HighContrast> highContrast;
     bool decorated = false;
     std::map<std::string, bool, std::less<>> shownControls;
     std::map<std::string, bool, std::less<>> checkedControls;

@@ -1,9 +1,10 @@
 // What a window's presenter asks of the window a front end built: the
-// humble view. It draws captions at the size it is given, shows and hides
-// controls, loads the drawing of its pictures it is told to, measures text
-// and moves the window; it decides nothing.
+// humble view. It lays its controls out and draws them as it is told,
+// draws captions at the size it is given, shows and hides controls,
+// measures text and moves the window; it decides nothing.
 #pragma once
 
+#include "velkorn/cardlayout.h"
 #include "velkorn/twips.h"
 #include "velkorn/windowdrag.h"
 
@@ -30,9 +31,9 @@ class CardView : public DragView {
         static_cast<void>(control);
         static_cast<void>(checked);
     }
-    // Shows the background and picture controls from their drawings at
-    // this scale (1: name.jpg, 2: name@2x.jpg), fitted to the screen.
-    virtual void usePictures(int drawingScale) = 0;
+    // Places and draws the window and its controls as laid out for its
+    // scale: at the start and after every change of scale or contrast.
+    virtual void layOut(const CardLayout& layout) = 0;
     // The platform's sound for a refused keystroke.
     virtual void beep() = 0;
     // The window's icon and its controls' tool tips, which its first frame
