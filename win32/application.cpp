@@ -43,12 +43,9 @@ bool keyTaken(MSG& message) {
 
 Application::Application() = default;
 
-// The secondary windows first: they were made after the main window.
-Application::~Application() {
-    for (int i = 2; i >= 0; --i) {
-        windows[i].reset();
-    }
-}
+// The secondary windows go first: an array's elements are destroyed last
+// to first.
+Application::~Application() = default;
 
 int Application::run() {
     application.start();

@@ -1,8 +1,9 @@
 #include "cardaccessible.h"
 
-#include "accessibility.h"
+#include "accessibleobject.h"
+#include "boxaccessible.h"
 #include "cardwindow.h"
-#include "dllentry.h"
+#include "systemfunctions.h"
 #include "widetext.h"
 
 #include <commctrl.h>
@@ -11,201 +12,10 @@
 #include <utility>
 
 namespace velkorn::win32 {
-namespace {
 
-// The accessibility DLLs, loaded when a screen reader first asks.
-struct Ole {
-    decltype(&::LresultFromObject) resultFromObject = nullptr;
-    decltype(&::AccessibleObjectFromWindow) objectFromWindow = nullptr;
-    decltype(&::CreateStdAccessibleObject) standardObject = nullptr;
-    BSTR(WINAPI* allocString)(const OLECHAR*) = nullptr;
-
-    static const Ole& get() {
-        static const Ole ole = [] {
-            Ole loaded;
-            if (!comStarted()) {
-                return loaded; // no object can be handed over without COM
-            }
-            if (HMODULE oleacc = LoadLibraryW(L"oleacc.dll")) {
-                loadEntry(oleacc, "LresultFromObject", loaded.resultFromObject);
-                loadEntry(oleacc, "AccessibleObjectFromWindow", loaded.objectFromWindow);
-                loadEntry(oleacc, "CreateStdAccessibleObject", loaded.standardObject);
-            }
-            if (HMODULE oleaut = LoadLibraryW(L"oleaut32.dll")) {
-                loadEntry(oleaut, "SysAllocString", loaded.allocString);
-            }
-            return loaded;
-        }();
-        return ole;
-    }
-    bool ready() const {
-        return resultFromObject != nullptr && objectFromWindow != nullptr &&
-               standardObject != nullptr && allocString != nullptr;
-    }
-};
-
-HRESULT giveString(const std::wstring& text, BSTR* out) {
-    if (out == nullptr) {
-        return E_INVALIDARG;
-    }
-    *out = nullptr;
-    if (text.empty()) {
-        return S_FALSE;
-    }
-    *out = Ole::get().allocString(text.c_str());
-    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
-}
-
-void setEmpty(VARIANT* out) {
-    out->vt = VT_EMPTY;
-}
-
-void setChild(VARIANT* out, LONG id) {
-    out->vt = VT_I4;
-    out->lVal = id;
-}
-
-void setObject(VARIANT* out, IDispatch* object) {
-    object->AddRef();
-    out->vt = VT_DISPATCH;
-    out->pdispVal = object;
-}
-
-// What IAccessible asks of every object and the card's answers share.
-template <typename Derived> class Unknown : public IAccessible {
-  public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (out == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
-            *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references;
-        if (left == 0) {
-            delete static_cast<Derived*>(this);
-        }
-        return left;
-    }
-    // IDispatch: screen readers call IAccessible directly.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
-
-  protected:
-    virtual ~Unknown() = default;
-
-  private:
-    ULONG references = 1;
-};
-
-} // namespace
-
-// A box as the system's EDIT proxy gives it, with the name, description
-// and parent of the card's tree.
-class BoxAccessible final : public Unknown<BoxAccessible> {
-  public:
-    BoxAccessible(IAccessible* standard, IAccessible* parent, AccessibleItem item)
-        : inner(standard), parent(parent), item(item) {}
-
-    void disconnect() { parent = nullptr; }
-
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) override {
-        if (parent == nullptr) {
-            return E_FAIL;
-        }
-        parent->AddRef();
-        *out = parent;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-        return self(child) ? giveString(widen(item.name), out) : inner->get_accName(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-        return self(child) ? giveString(widen(item.description), out)
-                           : inner->get_accDescription(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
-        return self(child) ? giveString(widen(item.shortcut), out)
-                           : inner->get_accKeyboardShortcut(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long* out) override {
-        return inner->get_accChildCount(out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        return inner->get_accChild(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-        return inner->get_accValue(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-        return inner->get_accRole(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-        return inner->get_accState(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* out) override {
-        return inner->get_accHelp(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-        return inner->get_accHelpTopic(file, child, topic);
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
-        return inner->get_accFocus(out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
-        return inner->get_accSelection(out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
-        return inner->get_accDefaultAction(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
-        return inner->accSelect(flags, child);
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(long* x, long* y, long* width, long* height,
-                                          VARIANT child) override {
-        return inner->accLocation(x, y, width, height, child);
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* out) override {
-        return inner->accNavigate(direction, start, out);
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
-        return inner->accHitTest(x, y, out);
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return inner->accDoDefaultAction(child);
-    }
-
-  private:
-    friend class Unknown<BoxAccessible>;
-    ~BoxAccessible() override { inner->Release(); }
-    static bool self(const VARIANT& child) {
-        return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-    }
-
-    IAccessible* inner;
-    IAccessible* parent; // the card's object, which outlives the wrappers it holds
-    AccessibleItem item;
-};
-
+// The card as the presenter's accessible tree has it: the window or dialog
+// itself (CHILDID_SELF) and its controls as simple elements by their
+// place in reading order (1 on), but the boxes, which are their wrappers.
 class CardAccessible final : public Unknown<CardAccessible> {
   public:
     CardAccessible(CardWindow& card, std::vector<AccessibleItem> items)
@@ -228,7 +38,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
         if (boxes[index] == nullptr && card != nullptr) {
             HWND edit = card->control(items[index].control);
             void* standard = nullptr;
-            if (edit != nullptr && SUCCEEDED(Ole::get().standardObject(
+            if (edit != nullptr && SUCCEEDED(systemFunctions().standardObject(
                                        edit, OBJID_CLIENT, IID_IAccessible, &standard))) {
                 boxes[index] =
                     new BoxAccessible(static_cast<IAccessible*>(standard), this, items[index]);
@@ -250,7 +60,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
         if (card == nullptr) {
             return E_FAIL;
         }
-        return Ole::get().objectFromWindow(card->handle(), static_cast<DWORD>(OBJID_WINDOW),
+        return systemFunctions().objectFromWindow(card->handle(), static_cast<DWORD>(OBJID_WINDOW),
                                            IID_IDispatch, reinterpret_cast<void**>(out));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* out) override {
@@ -510,7 +320,7 @@ LRESULT CALLBACK boxProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
         auto* card = reinterpret_cast<CardAccessible*>(data);
         const std::size_t index = card->boxIndex(edit);
         if (BoxAccessible* wrapper = card->box(index)) {
-            return Ole::get().resultFromObject(IID_IAccessible, wParam, wrapper);
+            return systemFunctions().resultFromObject(IID_IAccessible, wParam, wrapper);
         }
     }
     return DefSubclassProc(edit, message, wParam, lParam);
@@ -536,7 +346,7 @@ CardAccessibility::~CardAccessibility() {
 }
 
 bool CardAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) || !Ole::get().ready()) {
+    if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) || !systemFunctions().accessible()) {
         return false;
     }
     if (object == nullptr) {
@@ -550,7 +360,7 @@ bool CardAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
             }
         }
     }
-    result = Ole::get().resultFromObject(IID_IAccessible, wParam, object);
+    result = systemFunctions().resultFromObject(IID_IAccessible, wParam, object);
     return true;
 }
 

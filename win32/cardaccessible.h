@@ -37,8 +37,6 @@ class CardAccessibility {
     void controlShown(std::string_view control, bool shown);
     void controlChecked(std::string_view control);
 
-    const std::vector<AccessibleItem>& items() const { return tree; }
-
   private:
     CardWindow& card;
     std::vector<AccessibleItem> tree;

@@ -298,7 +298,7 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
         relayToToolTips(message, wParam, lParam);
     }
-    if (LRESULT result = 0; Form_Message(message, wParam, lParam, result)) {
+    if (LRESULT result = 0; windowMessage(message, wParam, lParam, result)) {
         return result;
     }
     switch (message) {
@@ -315,27 +315,27 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        Form_MouseDown(MouseButton::Left, message == WM_LBUTTONDBLCLK, lParam);
+        pointerPressed(MouseButton::Left, message == WM_LBUTTONDBLCLK, lParam);
         return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-        Form_MouseDown(MouseButton::Right, message == WM_RBUTTONDBLCLK, lParam);
+        pointerPressed(MouseButton::Right, message == WM_RBUTTONDBLCLK, lParam);
         return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-        Form_MouseDown(MouseButton::Middle, message == WM_MBUTTONDBLCLK, lParam);
+        pointerPressed(MouseButton::Middle, message == WM_MBUTTONDBLCLK, lParam);
         return 0;
     case WM_MOUSEMOVE:
-        Form_MouseMove(wParam);
+        pointerMoved(wParam);
         return 0;
     case WM_LBUTTONUP:
-        Form_MouseUp(MouseButton::Left, wParam, lParam);
+        pointerReleased(MouseButton::Left, wParam, lParam);
         return 0;
     case WM_RBUTTONUP:
-        Form_MouseUp(MouseButton::Right, wParam, lParam);
+        pointerReleased(MouseButton::Right, wParam, lParam);
         return 0;
     case WM_MBUTTONUP:
-        Form_MouseUp(MouseButton::Middle, wParam, lParam);
+        pointerReleased(MouseButton::Middle, wParam, lParam);
         return 0;
     case WM_CAPTURECHANGED:
         presenter().pointerLost();
@@ -365,7 +365,7 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;
     case WM_DPICHANGED:
-        Form_DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:
         presenter().closeCommand();
@@ -408,14 +408,14 @@ void CardWindow::paint() {
 
 // Held until the release: a click's press waits for it over the same
 // control, a drag follows the pointer.
-void CardWindow::Form_MouseDown(MouseButton button, bool secondOfDouble, LPARAM at) {
+void CardWindow::pointerPressed(MouseButton button, bool secondOfDouble, LPARAM at) {
     SetCapture(window);
     const POINT point = clientPoint(at);
     presenter().pointerPressed(toTwips(point.x), toTwips(point.y), button, secondOfDouble,
                                cursor());
 }
 
-void CardWindow::Form_MouseMove(WPARAM buttons) {
+void CardWindow::pointerMoved(WPARAM buttons) {
     const WindowDrag& drag = presenter().windowDrag();
     if (drag.state() == WindowDrag::State::Idle) {
         return;
@@ -426,7 +426,7 @@ void CardWindow::Form_MouseMove(WPARAM buttons) {
     }
 }
 
-void CardWindow::Form_MouseUp(MouseButton button, WPARAM buttonsHeld, LPARAM at) {
+void CardWindow::pointerReleased(MouseButton button, WPARAM buttonsHeld, LPARAM at) {
     const POINT point = clientPoint(at);
     presenter().pointerReleased(button, toTwips(point.x), toTwips(point.y));
     // The last button up: neither a click nor a drag holds the pointer.
@@ -452,7 +452,7 @@ void CardWindow::activated(WPARAM state) {
     }
 }
 
-void CardWindow::Form_DpiChanged(UINT newDpi, const RECT& suggested) {
+void CardWindow::dpiChanged(UINT newDpi, const RECT& suggested) {
     const double ratio = static_cast<double>(newDpi) / dpi;
     dpi = newDpi;
     SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,

@@ -78,7 +78,7 @@ class CardWindow : public virtual CardView {
     double scale() const { return dpi / 96.0; }
 
     // Messages a window handles beyond the card's own; false: not handled.
-    virtual bool Form_Message(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+    virtual bool windowMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
   private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -93,12 +93,12 @@ class CardWindow : public virtual CardView {
     const CardControl& find(std::string_view name) const;
     ShownControl shown();
 
-    void Form_MouseDown(MouseButton button, bool secondOfDouble, LPARAM at);
-    void Form_MouseMove(WPARAM buttons);
-    void Form_MouseUp(MouseButton button, WPARAM buttonsHeld, LPARAM at);
+    void pointerPressed(MouseButton button, bool secondOfDouble, LPARAM at);
+    void pointerMoved(WPARAM buttons);
+    void pointerReleased(MouseButton button, WPARAM buttonsHeld, LPARAM at);
     void activated(WPARAM state);
     void runPostedTask();
-    void Form_DpiChanged(UINT newDpi, const RECT& suggested);
+    void dpiChanged(UINT newDpi, const RECT& suggested);
 
     const FormDescription& description;
     CardAccessibility accessible{*this};

@@ -8,7 +8,7 @@
 namespace velkorn::win32 {
 namespace {
 
-constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT_PTR kClockTimer = 1;
 
 std::u16string units(const wchar_t* text) {
     return {text, text + wcslen(text)};
@@ -45,10 +45,10 @@ std::u16string LocalClock::dateText() {
 Form1::Form1(FormHost& host)
     : CardWindow(form1Description()), form(host, *this, clock, dragSettings()) {
     connectBoxes();
-    announcer = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle(),
+    liveText = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle(),
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
     present();
-    SetTimer(handle(), kTimer1, Form1Presenter::kClockIntervalMs, nullptr);
+    SetTimer(handle(), kClockTimer, Form1Presenter::kClockIntervalMs, nullptr);
 }
 
 void Form1::connectBoxes() {
@@ -61,8 +61,8 @@ void Form1::connectBoxes() {
     }
 }
 
-bool Form1::Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_TIMER && wParam == kTimer1) {
+bool Form1::windowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_TIMER && wParam == kClockTimer) {
         form.tick();
         result = 0;
         return true;
@@ -72,7 +72,7 @@ bool Form1::Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return false;
     }
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
-        Box_Change(reinterpret_cast<HWND>(lParam));
+        boxChanged(reinterpret_cast<HWND>(lParam));
         result = 0;
         return true;
     }
@@ -81,7 +81,7 @@ bool Form1::Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 
 // Every change of a box's text, the user's or the window's own: the engine
 // holds the one copy of what the boxes show.
-void Form1::Box_Change(HWND box) {
+void Form1::boxChanged(HWND box) {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         if (boxes[i] == box) {
             const std::wstring text = windowText(box);
@@ -99,7 +99,7 @@ bool Form1::hasFocus(BoxId box) const {
 }
 
 void Form1::showLiveText(const std::u16string& text) {
-    annotations.showLiveText(announcer, std::wstring(text.begin(), text.end()));
+    liveRegion.showText(liveText, std::wstring(text.begin(), text.end()));
 }
 
 } // namespace velkorn::win32

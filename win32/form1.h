@@ -3,7 +3,7 @@
 // rule, the clock; the window shows what the presenter asks.
 #pragma once
 
-#include "accessibility.h"
+#include "liveregion.h"
 #include "cardwindow.h"
 
 #include "velkorn/form1presenter.h"
@@ -43,17 +43,17 @@ class Form1 final : public CardWindow, public Form1View {
     bool hasFocus(BoxId box) const override;
 
   protected:
-    bool Form_Message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool windowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
     void connectBoxes();
-    void Box_Change(HWND box);
+    void boxChanged(HWND box);
 
     LocalClock clock;
     Form1Presenter form;
     std::array<HWND, 3> boxes{};
-    Annotations annotations;  // only the main window announces
-    HWND announcer = nullptr; // a live region of no size
+    LiveRegion liveRegion;    // only the main window announces
+    HWND liveText = nullptr; // a live region of no size
 };
 
 } // namespace velkorn::win32

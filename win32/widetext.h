@@ -1,5 +1,5 @@
-// UTF-8 (the core's and the descriptions' text) to and from UTF-16 (the
-// Win32 API's), and a window's text.
+// UTF-8 (the core's and the descriptions' text) to UTF-16 (the Win32
+// API's), and a window's text.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +10,6 @@
 namespace velkorn::win32 {
 
 std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view utf16);
 std::wstring windowText(HWND window);
 
 } // namespace velkorn::win32

@@ -1,6 +1,6 @@
 #include "accessibility.h"
 
-#include "announcer.h"
+#include "liveregion.h"
 #include "cardaccessible.h"
 #include "clicklabel.h"
 #include "clicklabelaccessible.h"
@@ -37,8 +37,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("velkorn::ui::TextBox")) {
         return textBoxAccessible(static_cast<TextBox*>(object));
     }
-    if (className == QLatin1String("velkorn::ui::Announcer")) {
-        return announcerAccessible(static_cast<Announcer*>(object));
+    if (className == QLatin1String("velkorn::ui::LiveRegion")) {
+        return liveRegionAccessible(static_cast<LiveRegion*>(object));
     }
     return nullptr;
 }

@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "announcer.h"
+#include "liveregion.h"
 #include "textbox.h"
 #include "velkorn/form1description.h"
 
@@ -11,7 +11,7 @@ namespace velkorn::ui {
 Form1::Form1(FormHost& host, Clock now, QWidget* parent)
     : CardWindow(form1Description(), parent), clock(std::move(now)),
       form(host, *this, clock, dragSettings()), timer(new QTimer(this)),
-      announcer(new Announcer(this)) {
+      liveRegion(new LiveRegion(this)) {
     connectBoxes();
     present();
     timer->setObjectName(QStringLiteral("Timer1"));
@@ -49,7 +49,7 @@ void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret
 }
 
 void Form1::showLiveText(const std::u16string& text) {
-    announcer->showText(QString::fromStdU16String(text));
+    liveRegion->showText(QString::fromStdU16String(text));
 }
 
 bool Form1::hasFocus(BoxId box) const {

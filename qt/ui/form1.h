@@ -17,7 +17,7 @@ class QTimer;
 
 namespace velkorn::ui {
 
-class Announcer;
+class LiveRegion;
 class TextBox;
 
 class Form1 final : public CardWindow, public Form1View {
@@ -43,7 +43,7 @@ class Form1 final : public CardWindow, public Form1View {
     LocalClock clock;
     Form1Presenter form;
     QTimer* timer;
-    Announcer* announcer;
+    LiveRegion* liveRegion;
     std::array<TextBox*, 3> boxes{};
 };
 

@@ -24,13 +24,9 @@ class CardView : public DragView {
     virtual double captionWidth(const std::u16string& text, double pointSize) const = 0;
     virtual double controlWidth(std::string_view control) const = 0;
     virtual void setControlVisible(std::string_view control, bool visible) = 0;
-    // Marks a label as one of a set of choices (About's languages) and
-    // whether it is the one chosen, for screen readers: a radio button,
-    // checked or not. A front end that cannot say so ignores it.
-    virtual void setControlChecked(std::string_view control, bool checked) {
-        static_cast<void>(control);
-        static_cast<void>(checked);
-    }
+    // One of a set of choices (About's languages) was checked or
+    // unchecked: screen readers hear of it.
+    virtual void setControlChecked(std::string_view control, bool checked) = 0;
     // Places and draws the window and its controls as laid out for its
     // scale: at the start and after every change of scale or contrast.
     virtual void layOut(const CardLayout& layout) = 0;

@@ -9,16 +9,16 @@ class QAccessibleInterface;
 
 namespace velkorn::ui {
 
-class Announcer : public QLabel {
+class LiveRegion : public QLabel {
     Q_OBJECT
 
   public:
-    explicit Announcer(QWidget* window);
+    explicit LiveRegion(QWidget* window);
 
     void showText(const QString& text);
 };
 
 // What screen readers see of it: a notification named by its message.
-QAccessibleInterface* announcerAccessible(Announcer* announcer);
+QAccessibleInterface* liveRegionAccessible(LiveRegion* liveRegion);
 
 } // namespace velkorn::ui

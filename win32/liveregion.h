@@ -14,28 +14,24 @@ struct IAccPropServices;
 
 namespace velkorn::win32 {
 
-// COM's apartment on the window thread, entered once and left at exit.
-// False when COM cannot be had.
-bool comStarted();
-
-class Annotations {
+class LiveRegion {
   public:
-    Annotations() = default;
-    ~Annotations();
-    Annotations(const Annotations&) = delete;
-    Annotations& operator=(const Annotations&) = delete;
+    LiveRegion() = default;
+    ~LiveRegion();
+    LiveRegion(const LiveRegion&) = delete;
+    LiveRegion& operator=(const LiveRegion&) = delete;
 
     // The text of a polite live region: a screen reader speaks its name
     // when told that it changed, without moving the focus; an empty text
     // is set without telling. The control is made a live region before its
     // first text, when a screen reader first reads its setting.
-    void showLiveText(HWND liveRegion, const std::wstring& text);
+    void showText(HWND control, const std::wstring& text);
 
   private:
     void makeLiveRegion(HWND control);
 
     ::IAccPropServices* services = nullptr; // null without accessibility support
-    HWND liveRegion = nullptr;              // the control already made one
+    HWND madeLive = nullptr;                // the control already made one
 };
 
 } // namespace velkorn::win32

@@ -1,14 +1,14 @@
-#include "announcer.h"
+#include "liveregion.h"
 
 #include <QAccessibleWidget>
 
 namespace velkorn::ui {
 namespace {
 
-class AnnouncerAccessible : public QAccessibleWidget {
+class LiveRegionAccessible : public QAccessibleWidget {
   public:
-    explicit AnnouncerAccessible(QWidget* announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    explicit LiveRegionAccessible(QWidget* liveRegion)
+        : QAccessibleWidget(liveRegion, QAccessible::Notification) {}
 
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name ? static_cast<QLabel*>(widget())->text()
@@ -18,8 +18,8 @@ class AnnouncerAccessible : public QAccessibleWidget {
 
 } // namespace
 
-Announcer::Announcer(QWidget* window) : QLabel(window) {
-    setObjectName(QStringLiteral("Announcer"));
+LiveRegion::LiveRegion(QWidget* window) : QLabel(window) {
+    setObjectName(QStringLiteral("LiveRegion"));
     setGeometry(0, 0, 1, 1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette palette = this->palette();
@@ -28,13 +28,13 @@ Announcer::Announcer(QWidget* window) : QLabel(window) {
     hide();
 }
 
-void Announcer::showText(const QString& text) {
+void LiveRegion::showText(const QString& text) {
     setText(text);
     setVisible(!text.isEmpty());
 }
 
-QAccessibleInterface* announcerAccessible(Announcer* announcer) {
-    return new AnnouncerAccessible(announcer);
+QAccessibleInterface* liveRegionAccessible(LiveRegion* liveRegion) {
+    return new LiveRegionAccessible(liveRegion);
 }
 
 } // namespace velkorn::ui
