@@ -3,10 +3,7 @@
 namespace velkorn::win32 {
 namespace {
 
-Key chordKey(WPARAM virtualKey) {
-    if (virtualKey >= 'A' && virtualKey <= 'Z') {
-        return letterKey(static_cast<char>(virtualKey));
-    }
+Key namedKey(WPARAM virtualKey) {
     switch (virtualKey) {
     case VK_F1:
         return Key::F1;
@@ -27,12 +24,19 @@ KeyChord keyChord(const MSG& message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
         return {};
     }
+    KeyPress press;
+    press.named = namedKey(message.wParam);
+    // The character the layout gives the key, unshifted (the top bit marks
+    // a dead key).
+    press.character = static_cast<char32_t>(
+        MapVirtualKeyW(static_cast<UINT>(message.wParam), MAPVK_VK_TO_CHAR) & 0x7FFFFFFF);
+    press.positionLetter = letterAtScanCode((message.lParam >> 16) & 0xFF);
     // The context code (bit 29) is Alt as the message saw it; GetKeyState
     // is the state when the message was posted, not now.
-    unsigned modifiers = (message.lParam & (1 << 29)) != 0 ? Alt : NoModifier;
-    modifiers |= held(VK_CONTROL) ? Control : NoModifier;
-    modifiers |= held(VK_SHIFT) ? Shift : NoModifier;
-    return {chordKey(message.wParam), modifiers};
+    press.modifiers = (message.lParam & (1 << 29)) != 0 ? Alt : NoModifier;
+    press.modifiers |= held(VK_CONTROL) ? Control : NoModifier;
+    press.modifiers |= held(VK_SHIFT) ? Shift : NoModifier;
+    return chordOf(press);
 }
 
 } // namespace velkorn::win32

@@ -1,14 +1,21 @@
 #include "keychordevent.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace velkorn::ui {
 namespace {
 
-Key chordKey(int key) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        return letterKey(static_cast<char>('A' + (key - Qt::Key_A)));
-    }
+// X11's and evdev's key codes (which Wayland's are too) are the PC scan
+// codes plus 8; other platforms give none here.
+char positionLetter(const QKeyEvent& event) {
+    const quint32 code = event.nativeScanCode();
+    const QString platform = QGuiApplication::platformName();
+    const bool evdev = platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+    return evdev && code > 8 ? letterAtScanCode(code - 8) : 0;
+}
+
+Key namedKey(int key) {
     switch (key) {
     case Qt::Key_F1:
         return Key::F1;
@@ -23,11 +30,17 @@ Key chordKey(int key) {
 
 KeyChord keyChord(const QKeyEvent& event) {
     const Qt::KeyboardModifiers held = event.modifiers();
-    unsigned modifiers = NoModifier;
-    modifiers |= held.testFlag(Qt::AltModifier) ? Alt : NoModifier;
-    modifiers |= held.testFlag(Qt::ControlModifier) ? Control : NoModifier;
-    modifiers |= held.testFlag(Qt::ShiftModifier) ? Shift : NoModifier;
-    return {chordKey(event.key()), modifiers};
+    KeyPress press;
+    press.named = namedKey(event.key());
+    // Qt names a key by the character its layout gives it, in upper case.
+    if (event.key() >= 0x20 && event.key() <= 0x10FFFF) {
+        press.character = static_cast<char32_t>(event.key());
+    }
+    press.positionLetter = positionLetter(event);
+    press.modifiers |= held.testFlag(Qt::AltModifier) ? Alt : NoModifier;
+    press.modifiers |= held.testFlag(Qt::ControlModifier) ? Control : NoModifier;
+    press.modifiers |= held.testFlag(Qt::ShiftModifier) ? Shift : NoModifier;
+    return chordOf(press);
 }
 
 } // namespace velkorn::ui

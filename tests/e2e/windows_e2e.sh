@@ -140,6 +140,15 @@ listing_is() {
 click_at 236 208 # Image25: clear, as the listing has the boxes
 eventually listing_is Form1 main || fail "the main window through MSAA: $(cat "$work/listing.diff")"
 echo "ok: the main window through MSAA is the golden listing, in reading order"
+# Navigation meets the children in their order, and the hit-test at each
+# child's middle answers that child (a picture's text, the background).
+walk_is_right() {
+    probe walk "$1" >"$work/walk"
+    ! grep -q '^order differs' "$work/walk" &&
+        ! awk -F'>' -v self="$2" '$1 != $2 && $2 != self' "$work/walk" | grep -q .
+}
+walk_is_right Form1 "Velkorn Calculator" || fail "navigation or hit-test through MSAA: $(cat "$work/walk")"
+echo "ok: navigation and the hit-test through MSAA answer the right children"
 clock=$(probe value Time)
 [[ "$clock" =~ [0-9]+:[0-9]{2}:[0-9]{2} ]] || fail "the clock's value through MSAA is '$clock'"
 echo "ok: the clock reads '$clock' through MSAA"
@@ -226,6 +235,7 @@ echo "ok: Help opens by its button and by F1, where it was, and Escape closes it
 # Its text, which the picture shows, is there for screen readers too.
 eventually listing_is Form2 help || fail "Help through MSAA: $(cat "$work/listing.diff")"
 echo "ok: Help through MSAA is the golden listing"
+walk_is_right Form2 Help || fail "navigation or hit-test through MSAA on Help: $(cat "$work/walk")"
 drag_by "$help" 1 150 16 -320 0 # beside the main window, which it covers
 click_at 196 272 # A
 about=$(find_window '^About$')

@@ -129,5 +129,39 @@ TEST(Keyboard, ShortcutsAreWrittenAsBothPlatformsWriteThem) {
     EXPECT_EQ(main.presenter->shortcutText("Image1"), "");
 }
 
+// Which chord a key press means: the layout's letter, or on a layout
+// without Latin letters the US letter at the key's place.
+TEST(Keyboard, APressMeansTheLayoutsLetterElseTheKeysPlace) {
+    const struct {
+        const char* name;
+        KeyPress press;
+        KeyChord chord;
+    } table[] = {
+        {"US P", {Key::None, U'p', 'P', Alt}, {letterKey('P'), Alt}},
+        {"AZERTY A, at the US Q", {Key::None, U'a', 'Q', Alt}, {letterKey('A'), Alt}},
+        {"QWERTZ Z, at the US Y", {Key::None, U'Z', 'Y', Alt}, {letterKey('Z'), Alt}},
+        {"Russian ze, at the US P", {Key::None, U'\u0437', 'P', Alt}, {letterKey('P'), Alt}},
+        {"Greek pi, at the US P", {Key::None, U'\u03C0', 'P', Control}, {letterKey('P'), Control}},
+        {"AZERTY comma, at the US M", {Key::None, U',', 'M', Alt}, {}},
+        {"a place alone", {Key::None, 0, 'X', Alt}, {letterKey('X'), Alt}},
+        {"F1", {Key::F1, 0, 0, NoModifier}, {Key::F1}},
+        {"Escape with Shift", {Key::Escape, 0, 0, Shift}, {Key::Escape, Shift}},
+        {"a digit", {Key::None, U'1', 0, Alt}, {}},
+    };
+    for (const auto& row : table) {
+        const KeyChord chord = chordOf(row.press);
+        EXPECT_EQ(chord.key, row.chord.key) << row.name;
+        EXPECT_EQ(chord.key == Key::None || chord.modifiers == row.chord.modifiers, true)
+            << row.name;
+    }
+    std::string corners;
+    for (unsigned code : {0x10u, 0x19u, 0x1Eu, 0x26u, 0x2Cu, 0x32u}) {
+        corners += letterAtScanCode(code);
+    }
+    EXPECT_EQ(corners, "QPALZM");
+    EXPECT_EQ(letterAtScanCode(0x1A), 0); // [
+    EXPECT_EQ(letterAtScanCode(0x02), 0); // 1
+}
+
 } // namespace
 } // namespace velkorn::test

@@ -5,6 +5,10 @@
 //                               children shown, one a line as the golden listings
 //                               have them: name|role|description|shortcut|value|
 //                               states|language (MSAA carries no language)
+//   probe walk [FORM]           the children met by navigation from the first on, and
+//                               each shown child's name beside what the hit-test
+//                               at its middle answers: "name>hit" a line, "order
+//                               differs" first when navigation and the children disagree
 //   probe value NAME            the value of the main window's child NAME
 //   probe state NAME [FORM]     "checked" or "unchecked", and " invisible"
 //   probe press NAME [INDEX]    the default action of the INDEX-th (from 1)
@@ -239,6 +243,69 @@ void printLine(Child& child, bool withValue) {
                 withValue ? stateWords(child.object, child.id).c_str() : "");
 }
 
+// A child as a VARIANT answer gives it: a simple element of the parent, or
+// an object of its own.
+Child childOf(IAccessible* parent, VARIANT answer) {
+    Child child;
+    child.id.vt = VT_I4;
+    child.id.lVal = CHILDID_SELF;
+    if (answer.vt == VT_DISPATCH && answer.pdispVal != nullptr) {
+        answer.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&child.object));
+        answer.pdispVal->Release();
+    } else if (answer.vt == VT_I4) {
+        parent->AddRef();
+        child.object = parent;
+        child.id = answer;
+    }
+    return child;
+}
+
+std::string nameOf(const Child& child) {
+    return child.object != nullptr ? text(child.object, child.id, &IAccessible::get_accName) : "";
+}
+
+int walk(IAccessible* window, std::vector<Child>& all) {
+    std::vector<std::string> navigated;
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT at;
+    VariantInit(&at);
+    for (HRESULT found = window->accNavigate(NAVDIR_FIRSTCHILD, self, &at);
+         found == S_OK && navigated.size() <= all.size();) {
+        const Child child = childOf(window, at);
+        navigated.push_back(nameOf(child));
+        // From a simple element, along the parent; from an object, along
+        // the parent too, by its place.
+        VARIANT from = at.vt == VT_I4 ? at : self;
+        if (at.vt != VT_I4) {
+            from.lVal = static_cast<long>(navigated.size());
+        }
+        VariantInit(&at);
+        found = window->accNavigate(NAVDIR_NEXT, from, &at);
+    }
+    std::vector<std::string> listed;
+    for (Child& child : all) {
+        listed.push_back(nameOf(child));
+    }
+    if (navigated != listed) {
+        std::printf("order differs\n");
+    }
+    for (Child& child : all) {
+        long x = 0, y = 0, width = 0, height = 0;
+        if (!shown(child.object, child.id) ||
+            FAILED(child.object->accLocation(&x, &y, &width, &height, child.id))) {
+            continue;
+        }
+        VARIANT hit;
+        VariantInit(&hit);
+        window->accHitTest(x + width / 2, y + height / 2, &hit);
+        std::printf("%s>%s\n", oneLine(nameOf(child)).c_str(),
+                    oneLine(nameOf(childOf(window, hit))).c_str());
+    }
+    return 0;
+}
+
 Child* named(std::vector<Child>& all, const std::string& name, int index) {
     for (Child& child : all) {
         if (text(child.object, child.id, &IAccessible::get_accName) == name && --index == 0) {
@@ -333,8 +400,9 @@ int main(int argc, char* argv[]) {
     }
     CoInitialize(nullptr);
     // "list" takes the form to list, Form1 (the main window) unless named.
-    const bool formGiven = (command == "list" && argc >= 3) || (command == "state" && argc >= 4);
-    const std::wstring form = formGiven ? wide(argv[command == "list" ? 2 : 3]) : L"Form1";
+    const bool listed = command == "list" || command == "walk";
+    const bool formGiven = (listed && argc >= 3) || (command == "state" && argc >= 4);
+    const std::wstring form = formGiven ? wide(argv[listed ? 2 : 3]) : L"Form1";
     IAccessible* window = formWindow(form);
     if (window == nullptr) {
         return fail("no accessible window of that form");
@@ -352,6 +420,9 @@ int main(int argc, char* argv[]) {
             }
         }
         return 0;
+    }
+    if (command == "walk") {
+        return walk(window, all);
     }
     if (command == "value" && argc >= 3) {
         Child* child = named(all, argv[2], 1);

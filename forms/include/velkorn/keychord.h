@@ -1,7 +1,8 @@
 // A key as the windows know it: a letter or a named key, with the
-// modifiers held. Each front end turns its own key events into a KeyChord;
-// the descriptions give each action its chord, and the presenters decide
-// what a chord does. Toolkit-free, so that the keys are written down once.
+// modifiers held. Each front end reads its key events into a KeyPress,
+// and chordOf says once which chord that is; the descriptions give each
+// action its chord, and the presenters decide what a chord does.
+// Toolkit-free, so that the keys are written down once.
 #pragma once
 
 #include <cstdint>
@@ -10,8 +11,12 @@
 
 namespace velkorn {
 
-// Letters by their upper-case code ('A' to 'Z'), whatever the shift state;
-// the other keys the windows use by name. Every other key is the controls'.
+// Letters by their upper-case code ('A' to 'Z'), whatever the shift state:
+// the letter the user's keyboard layout puts on the key, or, on a layout
+// whose keys give no Latin letters (Cyrillic, Greek, Arabic...), the
+// letter at the key's place on a US keyboard, so that Alt+P is where a
+// user of that layout expects it. The other keys the windows use by
+// name. Every other key is the controls'.
 enum class Key : std::uint16_t {
     None = 0,
     F1 = 0x100,
@@ -39,6 +44,23 @@ struct KeyChord {
 
     friend constexpr bool operator==(const KeyChord&, const KeyChord&) = default;
 };
+
+// A key press as a front end reads it.
+struct KeyPress {
+    Key named = Key::None;     // F1, Escape; None for any other key
+    char32_t character = 0;    // what the layout gives the key, 0 if unknown
+    char positionLetter = 0;   // the US layout's letter at the key's place, 0 if none
+    unsigned modifiers = NoModifier;
+};
+
+// The chord a press means.
+KeyChord chordOf(const KeyPress& press);
+
+// The US layout's letter at a key's place, by its PC scan code (set 1:
+// what Windows' key messages carry, and X11's and evdev's key codes less
+// 8); 0 for a key that is no letter. A browser's KeyboardEvent.code
+// ("KeyP") names the place by its letter already.
+char letterAtScanCode(unsigned scanCode);
 
 // As both platforms write a shortcut in menus, tool tips and to screen
 // readers: "Alt+P", "Ctrl+Shift+F1", "F1", "Esc".
