@@ -1,5 +1,9 @@
 #include "cardpainting.h"
 
+#include "widetext.h"
+
+#include "velkorn/captionfont.h"
+
 #include <cmath>
 #include <map>
 #include <utility>
@@ -52,10 +56,11 @@ HFONT sansSerifFont(double pointSize, UINT dpi) {
         return found->second;
     }
     const int height = -MulDiv(hundredths, static_cast<int>(dpi), 7200);
-    const wchar_t* face = dpi == 96 ? L"MS Sans Serif" : L"Microsoft Sans Serif";
+    // Windows has them all: the first is the face.
+    const std::wstring face = widen(captionFamilies(static_cast<int>(dpi)).front());
     HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                             DEFAULT_PITCH | FF_SWISS, face);
+                             DEFAULT_PITCH | FF_SWISS, face.c_str());
     return fonts.emplace(key, font).first->second;
 }
 

@@ -10,36 +10,36 @@ namespace {
 
 constexpr UINT_PTR kClockTimer = 1;
 
-std::u16string units(const wchar_t* text) {
+// One of the user's regional settings.
+std::u16string setting(LCTYPE type) {
+    wchar_t text[128] = L"";
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, text, 128);
     return {text, text + wcslen(text)};
 }
 
 } // namespace
 
-// Formatted only when the second changed: the timer ticks twice a second.
-std::u16string LocalClock::timeText() {
-    GetLocalTime(&now);
-    if (now.wSecond != formattedSecond.wSecond || now.wMinute != formattedSecond.wMinute ||
-        now.wHour != formattedSecond.wHour || formattedTime.empty()) {
-        wchar_t text[128] = L"";
-        GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &now, nullptr, text, 128);
-        formattedSecond = now;
-        formattedTime = units(text);
-    }
-    return formattedTime;
+ClockReading LocalClock::now() {
+    SYSTEMTIME time;
+    GetLocalTime(&time);
+    return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
 }
 
-// The day of the time's own reading, so that the two agree across midnight.
-std::u16string LocalClock::dateText() {
-    if (now.wDay != formattedDay.wDay || now.wMonth != formattedDay.wMonth ||
-        now.wYear != formattedDay.wYear) {
-        wchar_t text[128] = L"";
-        GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, text, 128,
-                        nullptr);
-        formattedDay = now;
-        formattedDate = units(text);
+ClockLocale LocalClock::locale() {
+    ClockLocale regional{.timePattern = setting(LOCALE_STIMEFORMAT),
+                         .datePattern = setting(LOCALE_SSHORTDATE),
+                         .dialect = PatternDialect::Windows,
+                         .am = setting(LOCALE_S1159),
+                         .pm = setting(LOCALE_S2359)};
+    for (LCTYPE month = 0; month < 12; ++month) {
+        regional.shortMonths[month] = setting(LOCALE_SABBREVMONTHNAME1 + month);
+        regional.longMonths[month] = setting(LOCALE_SMONTHNAME1 + month);
     }
-    return formattedDate;
+    for (LCTYPE day = 0; day < 7; ++day) {
+        regional.shortDays[day] = setting(LOCALE_SABBREVDAYNAME1 + day);
+        regional.longDays[day] = setting(LOCALE_SDAYNAME1 + day);
+    }
+    return regional;
 }
 
 Form1::Form1(FormHost& host)
@@ -68,7 +68,7 @@ bool Form1::windowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         return true;
     }
     if (message == WM_SETTINGCHANGE) {
-        clock.formatsChanged(); // perhaps the user's date format
+        form.formatsChanged(); // perhaps the user's date format
         return false;
     }
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {

@@ -12,24 +12,13 @@
 
 namespace velkorn::win32 {
 
-// The clock's readings in the user's regional formats.
+// The main window's clock on Windows: readings of the local time, and the
+// user's regional patterns and names in Windows' letters. How they are
+// written, and when, is the presenter's.
 class LocalClock : public ClockSource {
   public:
-    std::u16string timeText() override;
-    // Formatted again only on a new day or after the user's formats
-    // changed: formatting costs more than reading the day.
-    std::u16string dateText() override;
-    void formatsChanged() {
-        formattedTime.clear();
-        formattedDay = {};
-    }
-
-  private:
-    SYSTEMTIME now{}; // the last reading, the time's
-    SYSTEMTIME formattedSecond{};
-    std::u16string formattedTime;
-    SYSTEMTIME formattedDay{};
-    std::u16string formattedDate;
+    ClockReading now() override;
+    ClockLocale locale() override;
 };
 
 class Form1 final : public CardWindow, public Form1View {

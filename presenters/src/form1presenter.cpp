@@ -47,7 +47,7 @@ void Form1Presenter::handle(const MappedAction& mapped, MouseButton button, Poin
         host.showWindow(WindowId::Help);
         return;
     case ButtonAction::ShowTime:
-        showTime();
+        showTime(clock.now());
         return;
     case ButtonAction::ExitProgram:
         host.endProgram();
@@ -136,21 +136,39 @@ std::u16string Form1Presenter::boxText(BoxId box) const {
     return toUtf16(calculator.text(box));
 }
 
-// The date changes only with the time (at midnight), so it is read only
-// when the time differs from the one it was last read with: the timer
-// ticks twice a second to keep up with the seconds, and most ticks find
-// the time unchanged.
+const ClockFormat& Form1Presenter::clockFormat() {
+    if (!format) {
+        format.emplace(clock.locale());
+    }
+    return *format;
+}
+
+// The timer ticks twice a second to keep up with the seconds: most ticks
+// find the second, and nearly all the day, already written.
 void Form1Presenter::tick() {
-    const std::u16string time = clock.timeText();
-    showCaption(form1::kTime, time);
-    if (time != dateReadAt) {
-        dateReadAt = time;
-        showCaption(form1::kDate, clock.dateText());
+    const ClockReading reading = clock.now();
+    showTime(reading);
+    const auto sameDay = [&reading](const ClockReading& shown) {
+        return shown.year == reading.year && shown.month == reading.month &&
+               shown.day == reading.day;
+    };
+    if (!dateShown || !sameDay(*dateShown)) {
+        dateShown = reading;
+        showCaption(form1::kDate, clockFormat().date(reading));
     }
 }
 
-void Form1Presenter::showTime() {
-    showCaption(form1::kTime, clock.timeText());
+void Form1Presenter::showTime(const ClockReading& reading) {
+    if (timeShown != reading) {
+        timeShown = reading;
+        showCaption(form1::kTime, clockFormat().time(reading));
+    }
+}
+
+void Form1Presenter::formatsChanged() {
+    format.reset();
+    timeShown.reset();
+    dateShown.reset();
 }
 
 } // namespace velkorn

@@ -1,5 +1,10 @@
 #include "cardfont.h"
 
+#include "formbuilder.h"
+
+#include "velkorn/captionfont.h"
+#include "velkorn/twips.h"
+
 #include <QFontDatabase>
 
 #include <algorithm>
@@ -8,26 +13,21 @@
 
 namespace velkorn::ui {
 
-QStringList preferredFamilies() {
-    return {QStringLiteral("MS Sans Serif"),   QStringLiteral("Microsoft Sans Serif"),
-            QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-            QStringLiteral("Nimbus Sans"),     QStringLiteral("DejaVu Sans")};
-}
-
 namespace {
 
 // The preferred families from the first one installed: the face Qt would
 // pick anyway, but a family it lacks makes it ask fontconfig for that
 // family's fallbacks (a sort of every installed face, about 1 ms) before
-// it moves on to the next.
+// it moves on to the next. Qt scales the cards itself: they draw in
+// pixels of 96 DPI.
 QStringList installedFamilies() {
-    QStringList families = preferredFamilies();
     const QStringList installed = QFontDatabase::families();
-    const auto first = std::find_if(families.begin(), families.end(), [&](const QString& family) {
-        return installed.contains(family, Qt::CaseInsensitive);
-    });
-    if (first != families.end()) {
-        families.erase(families.begin(), first);
+    QStringList families;
+    for (std::string_view family :
+         fromFirstInstalled(captionFamilies(kStandardDpi), [&installed](std::string_view name) {
+             return installed.contains(latin1(name), Qt::CaseInsensitive);
+         })) {
+        families.append(latin1(family));
     }
     return families;
 }

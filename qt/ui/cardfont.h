@@ -6,12 +6,8 @@
 
 namespace velkorn::ui {
 
-// The labels' and boxes' face: MS Sans Serif where installed, else a close
-// sans-serif. Made once for each size.
+// The labels' and boxes' face, as the presenters list the families, from
+// the first installed. Made once for each size.
 const QFont& sansSerifFont(double pointSize);
-
-// The faces in order of preference, from the one the cards were drawn for
-// to the nearest sans-serifs.
-QStringList preferredFamilies();
 
 } // namespace velkorn::ui

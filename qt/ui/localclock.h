@@ -1,15 +1,12 @@
-// The main window's clock: readings in the user's regional formats. The
-// timer ticks twice a second and the presenter asks for the date each time
-// the second moves on, so a reading in the second or on the day already
-// written gives that text again, not a new one. The date is that of the
-// last time read.
+// The main window's clock on Linux: readings of the local time, and the
+// user's regional patterns, names and digits as Qt knows them. How they
+// are written, and when, is the presenter's.
 #pragma once
-
-#include "clockformat.h"
 
 #include "velkorn/form1presenter.h"
 
 #include <QDateTime>
+#include <QLocale>
 
 #include <functional>
 
@@ -18,19 +15,19 @@ namespace velkorn::ui {
 class LocalClock : public ClockSource {
   public:
     using Now = std::function<QDateTime()>;
-    explicit LocalClock(Now now) : now(std::move(now)) {}
+    explicit LocalClock(Now now) : now_(std::move(now)) {}
 
-    std::u16string timeText() override;
-    std::u16string dateText() override;
+    ClockReading now() override;
+    ClockLocale locale() override;
 
   private:
-    Now now;
-    ClockFormat format;
-    QDate readDay;
-    int writtenSecond = -1;
-    std::u16string writtenTime;
-    QDate writtenDay;
-    std::u16string writtenDate;
+    Now now_;
 };
+
+// A locale's patterns (the time with seconds, the date short), names and
+// digits, in Qt's letters.
+ClockLocale clockLocale(const QLocale& locale);
+
+ClockReading clockReading(const QDateTime& time);
 
 } // namespace velkorn::ui

@@ -3,6 +3,7 @@
 #include "velkorn/button_map.h"
 #include "velkorn/captioncolours.h"
 #include "velkorn/captionfit.h"
+#include "velkorn/captionfont.h"
 #include "velkorn/cardlayout.h"
 #include "velkorn/focusorder.h"
 #include "velkorn/form1description.h"
@@ -57,6 +58,22 @@ TEST(CardPresenter, EveryNewScaleLaysTheCardOutAnew) {
         EXPECT_EQ(view.captionsSet, fitted + (step.layout ? 1 : 0)) << step.scale;
     }
     EXPECT_DOUBLE_EQ(view.sizes["Label1"], 12); // "X" fits at any scale
+}
+
+// The bitmap face where a window draws in pixels of 96 DPI, and a font
+// system asked first for the first family it has.
+TEST(CaptionFont, TheBitmapFaceAtNinetySixDpiAndTheFirstInstalledFirst) {
+    EXPECT_EQ(captionFamilies(96).front(), "MS Sans Serif");
+    EXPECT_EQ(captionFamilies(144).front(), "Microsoft Sans Serif");
+    EXPECT_EQ(captionFamilies(144).size() + 1, captionFamilies(96).size());
+    const auto liberation = [](std::string_view name) {
+        return name == "Liberation Sans" || name == "DejaVu Sans";
+    };
+    EXPECT_EQ(fromFirstInstalled(captionFamilies(96), liberation),
+              (std::vector<std::string_view>{"Liberation Sans", "Arimo", "Nimbus Sans",
+                                             "DejaVu Sans"}));
+    EXPECT_EQ(fromFirstInstalled(captionFamilies(96), [](std::string_view) { return false; }),
+              captionFamilies(96));
 }
 
 // What a front end draws, from the description: where, in which order,

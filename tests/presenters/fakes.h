@@ -155,19 +155,21 @@ class FakeForm1View : public FakeCardView, public Form1View {
     std::size_t carets[3] = {0, 0, 0};
 };
 
+// 12:00:00 on 8 December 2026, in "HH:mm:ss" and "dd/MM/yyyy".
 class FakeClock : public ClockSource {
   public:
-    std::u16string timeText() override {
-        readings.push_back("time");
-        return time;
+    ClockReading now() override {
+        ++readings;
+        return reading;
     }
-    std::u16string dateText() override {
-        readings.push_back("date");
-        return date;
+    ClockLocale locale() override {
+        ++localesRead;
+        return regional;
     }
-    std::u16string time = u"12:00:00";
-    std::u16string date = u"08/12/2026";
-    std::vector<std::string> readings;
+    ClockReading reading{2026, 12, 8, 12, 0, 0};
+    ClockLocale regional;
+    int readings = 0;
+    int localesRead = 0;
 };
 
 } // namespace velkorn::test

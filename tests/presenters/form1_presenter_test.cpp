@@ -169,43 +169,48 @@ TEST_F(Form1PresenterTest, TheClockShowsTheTimeThenTheDateAndTheTimeAloneOnAClic
     EXPECT_EQ(view.caption("Label12"), "");
     EXPECT_EQ(view.caption("Label11"), "");
     presenter.tick();
-    EXPECT_EQ(clock.readings, (std::vector<std::string>{"time", "date"}));
+    EXPECT_EQ(clock.readings, 1);
     EXPECT_EQ(view.caption("Label12"), "12:00:00");
     EXPECT_EQ(view.caption("Label11"), "08/12/2026");
 
-    clock.readings.clear();
-    clock.time = u"12:00:01";
-    clock.date = u"09/12/2026";
+    clock.reading = {2026, 12, 9, 12, 0, 1};
     presenter.click("Label12");
-    EXPECT_EQ(clock.readings, std::vector<std::string>{"time"});
     EXPECT_EQ(view.caption("Label12"), "12:00:01");
     EXPECT_EQ(view.caption("Label11"), "08/12/2026");
-
-    // The next tick finds the time as the click left it, and still reads
-    // the date, which was last read with another time.
-    clock.readings.clear();
     presenter.tick();
-    EXPECT_EQ(clock.readings, (std::vector<std::string>{"time", "date"}));
     EXPECT_EQ(view.caption("Label11"), "09/12/2026");
+    EXPECT_EQ(clock.readings, 3);
+    EXPECT_EQ(clock.localesRead, 1);
 }
 
-// The date is read only when the time has moved on: it cannot change
-// otherwise, and reading it costs as much as the time.
-TEST_F(Form1PresenterTest, ATickThatChangesNothingDrawsNothingAndSkipsTheDate) {
+// One reading a tick; what did not change is not written again, and the
+// date is the time's own day, across midnight too.
+TEST_F(Form1PresenterTest, ATickWritesOnlyWhatChanged) {
+    const struct {
+        ClockReading reading;
+        int written; // captions set by the tick
+        const char* time;
+        const char* date;
+    } ticks[] = {
+        {{2026, 12, 31, 23, 59, 59}, 2, "23:59:59", "31/12/2026"},
+        {{2026, 12, 31, 23, 59, 59}, 0, "23:59:59", "31/12/2026"},
+        {{2027, 1, 1, 0, 0, 0}, 2, "00:00:00", "01/01/2027"},
+        {{2027, 1, 1, 0, 0, 1}, 1, "00:00:01", "01/01/2027"},
+    };
+    for (const auto& step : ticks) {
+        clock.reading = step.reading;
+        const int before = view.captionsSet;
+        presenter.tick();
+        EXPECT_EQ(view.captionsSet - before, step.written) << step.time;
+        EXPECT_EQ(view.caption("Label12"), step.time);
+        EXPECT_EQ(view.caption("Label11"), step.date);
+    }
+    // New regional formats: read again, and both written anew.
+    clock.regional.timePattern = u"h:mm:ss AP";
+    presenter.formatsChanged();
     presenter.tick();
-    const int drawn = view.captionsSet;
-    clock.readings.clear();
-    presenter.tick();
-    EXPECT_EQ(view.captionsSet, drawn);
-    EXPECT_EQ(clock.readings, std::vector<std::string>{"time"});
-
-    clock.readings.clear();
-    clock.time = u"00:00:00";
-    clock.date = u"09/12/2026";
-    presenter.tick();
-    EXPECT_EQ(clock.readings, (std::vector<std::string>{"time", "date"}));
-    EXPECT_EQ(view.captionsSet, drawn + 2);
-    EXPECT_EQ(view.caption("Label11"), "09/12/2026");
+    EXPECT_EQ(view.caption("Label12"), "12:00:01 AM");
+    EXPECT_EQ(clock.localesRead, 2);
 }
 
 // A front end keeps what measuring one size costs (the Qt labels learn
@@ -214,7 +219,7 @@ TEST_F(Form1PresenterTest, ATickThatChangesNothingDrawsNothingAndSkipsTheDate) {
 TEST_F(Form1PresenterTest, ANewSecondIsMeasuredOnceAtItsOwnSize) {
     presenter.tick();
     view.measured.clear();
-    clock.time = u"12:00:01";
+    clock.reading.second = 1;
     presenter.tick();
     EXPECT_EQ(view.measured, (std::vector<std::string>{"12:00:01 " + std::to_string(8.25)}));
     view.measured.clear();
@@ -223,11 +228,13 @@ TEST_F(Form1PresenterTest, ANewSecondIsMeasuredOnceAtItsOwnSize) {
 }
 
 TEST_F(Form1PresenterTest, ALongClockTextIsDrawnSmallerNeverCut) {
-    clock.time = u"23:59:58 o'clock"; // 16 characters: 132 units at 8.25 points
+    clock.regional.timePattern = u"HH:mm:ss 'o''clock'"; // 16 characters: 132 units
+    clock.reading = {2026, 12, 8, 23, 59, 58};
     presenter.tick();
     const double size = view.sizes["Label12"];
+    EXPECT_EQ(view.caption("Label12"), "23:59:58 o'clock");
     EXPECT_DOUBLE_EQ(size, 6.25);
-    EXPECT_LE(view.captionWidth(clock.time, size), 100);
+    EXPECT_LE(view.captionWidth(u"23:59:58 o'clock", size), 100);
     EXPECT_DOUBLE_EQ(view.sizes["Label11"], 8.25);
 }
 

@@ -2,8 +2,11 @@
 // gives the whole text, and a caption made of known pairs is not shaped
 // again.
 #include "captionmetrics.h"
+#include "testsupport.h"
 #include "cardfont.h"
-#include "clockformat.h"
+#include "formbuilder.h"
+
+#include "velkorn/captionfont.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -29,7 +32,11 @@ class CaptionMetricsTest : public QObject {
     // must be the one the whole list gives.
     void theFaceIsTheWholeListsFirstInstalled() {
         QFont whole;
-        whole.setFamilies(velkorn::ui::preferredFamilies());
+        QStringList families;
+        for (std::string_view family : velkorn::captionFamilies(96)) {
+            families.append(velkorn::ui::latin1(family));
+        }
+        whole.setFamilies(families);
         whole.setStyleHint(QFont::SansSerif);
         for (double size : {8.25, 7.5, 9.75, 12.0}) {
             whole.setPointSizeF(size);
@@ -56,7 +63,7 @@ class CaptionMetricsTest : public QObject {
     void pairsAddUpToTheWholeText() {
         QFETCH(QString, locale);
         QFETCH(double, pointSize);
-        const velkorn::ui::ClockFormat format{QLocale(locale)};
+        const velkorn::test::QtClock format{QLocale(locale)};
         CaptionMetrics metrics;
         metrics.learnPairs();
         for (int second = 0; second < 24 * 3600; second += 7) {

@@ -4,11 +4,13 @@
 #include "cardwindow.h"
 
 #include "velkorn/calculator_engine.h"
+#include "velkorn/clockformat.h"
 #include "velkorn/formhost.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 #include <QToolTip>
 
@@ -81,5 +83,19 @@ inline QString toolTipOver(ui::CardWindow& card, const char* name) {
     QCoreApplication::sendEvent(&card, &rest);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
+
+// What Qt itself writes with a locale's patterns, the time zone left out:
+// what the clock is held to.
+struct QtClock {
+    explicit QtClock(const QLocale& regional = QLocale())
+        : locale(regional), timePattern(QString::fromStdU16String(withoutTimeZone(
+                                regional.timeFormat(QLocale::LongFormat).toStdU16String()))) {}
+    QString time(QTime time) const { return locale.toString(time, timePattern); }
+    QString date(QDate date) const {
+        return locale.toString(date, locale.dateFormat(QLocale::ShortFormat));
+    }
+    QLocale locale;
+    QString timePattern;
+};
 
 } // namespace velkorn::test

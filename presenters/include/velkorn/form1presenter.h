@@ -8,15 +8,20 @@
 // an operation is announced to screen readers, and so are a digit that a
 // click put into a box other than the one being typed in and a clearing
 // of the boxes. Each tick of
-// Timer1 shows the time, then the date, as the platform formats them.
+// Timer1 reads the clock once and shows the time, then the date, in the
+// user's regional formats (clockformat.h): each written anew only when it
+// changed, the date from the time's own reading so that the two agree
+// across midnight.
 #pragma once
 
 #include "velkorn/boxedit.h"
 #include "velkorn/button_map.h"
 #include "velkorn/calculator_engine.h"
 #include "velkorn/cardpresenter.h"
+#include "velkorn/clockformat.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace velkorn {
@@ -33,13 +38,13 @@ class Form1View : public virtual CardView {
     virtual bool hasFocus(BoxId box) const = 0;
 };
 
-// The clock's readings as the user's regional formats write them: the
-// time of day with seconds, the date short.
+// The platform's clock: the local wall time, and the user's regional
+// patterns and names to write it with.
 class ClockSource {
   public:
     virtual ~ClockSource() = default;
-    virtual std::u16string timeText() = 0;
-    virtual std::u16string dateText() = 0;
+    virtual ClockReading now() = 0;
+    virtual ClockLocale locale() = 0;
 };
 
 class Form1Presenter final : public CardPresenter {
@@ -53,8 +58,10 @@ class Form1Presenter final : public CardPresenter {
     void click(std::string_view control) override;
     void closeCommand() override { host.endProgram(); }
 
-    // Timer1: the time, then the date, two readings of the clock.
+    // Timer1: the time, then the date, from one reading of the clock.
     void tick();
+    // The user's regional formats changed: the clock is written anew.
+    void formatsChanged();
 
     // Asked before an edit of a box by the user takes effect.
     BoxEditDecision boxEditing(BoxId box, std::u16string_view after, std::size_t caret);
@@ -69,13 +76,16 @@ class Form1Presenter final : public CardPresenter {
     void runOnEngine(const MappedAction& mapped);
     void showBoxes(const std::array<std::string, 3>& before);
     void announceUnseenDigit(const std::array<std::string, 3>& before);
-    void showTime();
+    void showTime(const ClockReading& reading);
+    const ClockFormat& clockFormat();
 
     Form1View& view;
     ClockSource& clock;
     CalculatorEngine calculator;
     bool reportingError = false;
-    std::u16string dateReadAt; // the time shown when the date was last read
+    std::optional<ClockFormat> format; // made at the first tick
+    std::optional<ClockReading> timeShown;
+    std::optional<ClockReading> dateShown;
 };
 
 } // namespace velkorn
