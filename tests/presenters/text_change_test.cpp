@@ -30,3 +30,37 @@ TEST(TextChange, TheSmallestChangeBetweenTwoTexts) {
         EXPECT_EQ(textChange(row.before, row.after), row.change);
     }
 }
+
+#include "velkorn/textunits.h"
+
+namespace velkorn {
+namespace {
+
+// What a screen reader gets when it asks for a unit of "12 345": the word
+// at the caret after typing is the word just typed.
+TEST(TextUnits, CharactersWordsAndTheOneLine) {
+    const std::u32string_view text = U"12 345";
+    const struct {
+        int offset;
+        TextUnit unit;
+        int step;
+        TextSpan span;
+    } table[] = {
+        {0, TextUnit::Character, 0, {0, 1}},   {6, TextUnit::Character, 0, {6, 6}},
+        {6, TextUnit::Character, -1, {5, 6}},  {6, TextUnit::Character, 1, {}},
+        {1, TextUnit::Word, 0, {0, 3}},        {3, TextUnit::Word, 0, {3, 6}},
+        {6, TextUnit::Word, 0, {3, 6}},        {4, TextUnit::Word, -1, {0, 3}},
+        {0, TextUnit::Word, 1, {3, 6}},        {0, TextUnit::Word, -1, {}},
+        {2, TextUnit::Line, 0, {0, 6}},        {6, TextUnit::Line, 0, {0, 6}},
+        {7, TextUnit::Character, 0, {}},       {-1, TextUnit::Word, 0, {}},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(textUnit(text, row.offset, row.unit, row.step), row.span)
+            << row.offset << " " << static_cast<int>(row.unit) << " " << row.step;
+    }
+    EXPECT_EQ(textUnit(U" 1", 0, TextUnit::Word, 0), (TextSpan{0, 1})); // a space run of its own
+    EXPECT_EQ(textUnit(U"", 0, TextUnit::Word, 0), (TextSpan{0, 0}));
+}
+
+} // namespace
+} // namespace velkorn
