@@ -26,8 +26,13 @@ WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86
 WINDOWS_RELEASE_PACKAGES := $(WINDOWS_PACKAGES) nsis zip
 WINDOWS_TEST_PACKAGES := $(WINDOWS_RELEASE_PACKAGES) googletest wine wine64 $(DISPLAY_PACKAGES) \
 	xclip imagemagick icoutils
+# The model compiled to WebAssembly by Debian's emscripten, its tests run
+# under Node, in a folder of their own.
+WEB_TEST_BUILD ?= build-web-test
+WEB_TEST_PACKAGES := cmake make emscripten nodejs googletest
 
 .PHONY: run test check reproducible-test build package bench sanitize-test windows windows-package windows-test \
+	web-test \
 	assets screenshots clean
 
 run:
@@ -38,11 +43,13 @@ run:
 	tools/run-calculator $(EXECUTABLE)
 
 test:
-	tools/ensure-packages $(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES) $(REPRODUCIBLE_PACKAGES)
+	tools/ensure-packages $(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES) $(REPRODUCIBLE_PACKAGES) \
+	    $(WEB_TEST_PACKAGES)
 	cmake -S . -B $(TEST_BUILD) -DBUILD_TESTING=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) windows-test
+	$(MAKE) web-test
 	$(MAKE) reproducible-test
 	$(MAKE) sanitize-test
 
@@ -100,6 +107,18 @@ windows-test:
 	cmake --build $(WINDOWS_TEST_BUILD) --target windows-package
 	cd $(WINDOWS_TEST_BUILD) && ctest --output-on-failure
 
+# The core's and the model's tests in WebAssembly, under Node: what a
+# browser front end builds on, with the system libraries Debian's
+# emscripten ships already built. Its JavaScript tools find the modules
+# they need (acorn) in Debian's folder for them.
+EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
+web-test:
+	tools/ensure-packages $(WEB_TEST_PACKAGES)
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_TEST_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	    -DBUILD_TESTING=ON -DVELKORN_BUILD_UI=OFF
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_TEST_BUILD) -j$(JOBS) --target core_tests presenter_tests
+	cd $(WEB_TEST_BUILD) && ctest --output-on-failure
+
 # A Debian package (build/velkorn-calculator_*.deb) with its dependencies
 # computed from the executable.
 package:
@@ -154,4 +173,4 @@ screenshots:
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) build-reproducible $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD) \
-	    $(WINDOWS_BUILD) $(WINDOWS_TEST_BUILD)
+	    $(WINDOWS_BUILD) $(WINDOWS_TEST_BUILD) $(WEB_TEST_BUILD)

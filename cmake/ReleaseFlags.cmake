@@ -8,6 +8,7 @@
 # - No build folder in what is compiled in.
 # - On Linux, Debian's hardening: PIE, the stack protector, fortified
 #   functions, full RELRO with immediate binding.
+# - In WebAssembly, nothing more: its sandbox is the hardening.
 # - On Windows, no link time stamp in the PE header, and ASLR (also high
 #   entropy), DEP and terminal-server awareness declared.
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
@@ -41,7 +42,11 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
                         -ffile-prefix-map=${PROJECT_BINARY_DIR}=build -Werror=date-time)
 endif()
 
-if(WIN32)
+if(EMSCRIPTEN)
+    # WebAssembly keeps its stack and code out of reach of the program's
+    # memory: there is nothing for the stack protector or RELRO to guard,
+    # and its runtime has neither.
+elseif(WIN32)
     add_link_options(-Wl,--no-insert-timestamp -Wl,--dynamicbase -Wl,--high-entropy-va
                      -Wl,--nxcompat -Wl,--tsaware)
 elseif(NOT VELKORN_SANITIZE AND NOT VELKORN_FUZZ)

@@ -97,7 +97,7 @@ BoxEditDecision decideBoxEdit(std::u16string_view before, std::u16string_view af
     const Insertion insertion = locateInsertion(before, after, caret);
     const std::u16string_view line =
         insertion.text.substr(0, insertion.text.find_first_of(u"\r\n"));
-    if (std::ranges::any_of(line, isControl)) {
+    if (std::any_of(line.begin(), line.end(), isControl)) {
         return refused();
     }
     if (line.size() == insertion.text.size()) {
