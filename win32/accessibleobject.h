@@ -88,5 +88,4 @@ template <typename Derived> class Unknown : public IAccessible {
     ULONG references = 1;
 };
 
-
 } // namespace velkorn::win32

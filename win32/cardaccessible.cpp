@@ -61,7 +61,7 @@ class CardAccessible final : public Unknown<CardAccessible> {
             return E_FAIL;
         }
         return systemFunctions().objectFromWindow(card->handle(), static_cast<DWORD>(OBJID_WINDOW),
-                                           IID_IDispatch, reinterpret_cast<void**>(out));
+                                                  IID_IDispatch, reinterpret_cast<void**>(out));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* out) override {
         *out = card != nullptr ? static_cast<long>(items.size()) : 0;
@@ -104,9 +104,9 @@ class CardAccessible final : public Unknown<CardAccessible> {
         if (item == nullptr) {
             return E_INVALIDARG;
         }
-        return giveString(widen(isSelf(child) ? card->presenter().accessibleDescription()
-                                              : item->description),
-                          out);
+        return giveString(
+            widen(isSelf(child) ? card->presenter().accessibleDescription() : item->description),
+            out);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
         const AccessibleItem* item = itemOf(child);
@@ -346,7 +346,8 @@ CardAccessibility::~CardAccessibility() {
 }
 
 bool CardAccessibility::answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) || !systemFunctions().accessible()) {
+    if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) ||
+        !systemFunctions().accessible()) {
         return false;
     }
     if (object == nullptr) {

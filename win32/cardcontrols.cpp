@@ -16,11 +16,11 @@ constexpr int kFirstControlId = 100;
 HWND createBox(HWND card, const ControlDescription& entry, int id) {
     // The text box sets its length limit in the edit rule's units.
     const DWORD shown = entry.visible ? WS_VISIBLE : 0;
-    return CreateWindowExW(
-        0, L"EDIT", L"",
-        WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | shown, 0, 0, 0, 0,
-        card, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-        nullptr);
+    return CreateWindowExW(0, L"EDIT", L"",
+                           WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL |
+                               shown,
+                           0, 0, 0, 0, card, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 TTTOOLINFOW toolInfo(HWND card, const std::vector<CardControl>& controls, std::size_t index) {
@@ -58,8 +58,8 @@ std::vector<CardControl> buildControls(HWND card, const FormDescription& descrip
     for (std::string_view name : focusOrder(description)) {
         for (std::size_t i = 0; i < controls.size(); ++i) {
             if (description.controls[i].name == name) {
-                controls[i].window = createBox(card, description.controls[i],
-                                               kFirstControlId + static_cast<int>(i));
+                controls[i].window =
+                    createBox(card, description.controls[i], kFirstControlId + static_cast<int>(i));
             }
         }
     }

@@ -46,7 +46,7 @@ Form1::Form1(FormHost& host)
     : CardWindow(form1Description()), form(host, *this, clock, dragSettings()) {
     connectBoxes();
     liveText = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle(),
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
     present();
     SetTimer(handle(), kClockTimer, Form1Presenter::kClockIntervalMs, nullptr);
 }

@@ -3,8 +3,8 @@
 // rule, the clock; the window shows what the presenter asks.
 #pragma once
 
-#include "liveregion.h"
 #include "cardwindow.h"
+#include "liveregion.h"
 
 #include "velkorn/form1presenter.h"
 
@@ -41,7 +41,7 @@ class Form1 final : public CardWindow, public Form1View {
     LocalClock clock;
     Form1Presenter form;
     std::array<HWND, 3> boxes{};
-    LiveRegion liveRegion;    // only the main window announces
+    LiveRegion liveRegion;   // only the main window announces
     HWND liveText = nullptr; // a live region of no size
 };
 

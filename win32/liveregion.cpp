@@ -31,7 +31,7 @@ void LiveRegion::makeLiveRegion(HWND control) {
     void* found = nullptr;
     if (system.comEntered && system.createInstance != nullptr &&
         SUCCEEDED(system.createInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                     IID_IAccPropServices, &found))) {
+                                        IID_IAccPropServices, &found))) {
         services = static_cast<IAccPropServices*>(found);
     }
     if (services != nullptr) {

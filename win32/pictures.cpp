@@ -1,6 +1,5 @@
 #include "pictures.h"
 
-
 #include <stb_image.h>
 #include <stb_image_resize.h>
 

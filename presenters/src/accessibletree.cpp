@@ -111,8 +111,8 @@ std::string windowDescription(const FormDescription& form, const ShownControl& s
     }
     std::string description;
     for (const AccessibleItem& item : accessibleItems(form)) {
-        const bool says = item.role == AccessibleRole::Paragraph ||
-                          item.role == AccessibleRole::Graphic;
+        const bool says =
+            item.role == AccessibleRole::Paragraph || item.role == AccessibleRole::Graphic;
         if (says && shown(item.control)) {
             description.append(description.empty() ? "" : "\n").append(item.name);
         }

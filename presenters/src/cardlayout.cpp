@@ -9,8 +9,8 @@ namespace {
 LaidOutControl layOut(const ControlDescription& entry, int dpi, double scale,
                       const std::optional<HighContrast>& highContrast) {
     LaidOutControl control{.entry = &entry,
-                           .area = twipsToRect(entry.left, entry.top, entry.width, entry.height,
-                                               dpi),
+                           .area =
+                               twipsToRect(entry.left, entry.top, entry.width, entry.height, dpi),
                            .picture = {},
                            .caption = std::nullopt,
                            .takesFocus = takesFocus(entry)};

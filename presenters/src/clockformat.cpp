@@ -174,9 +174,9 @@ std::u16string withoutTimeZone(std::u16string_view pattern) {
 }
 
 ClockFormat::ClockFormat(ClockLocale regional)
-    : locale(std::move(regional)), timeFields(fieldsOf(locale.dialect == PatternDialect::Qt
-                                                            ? withoutTimeZone(locale.timePattern)
-                                                            : locale.timePattern)),
+    : locale(std::move(regional)),
+      timeFields(fieldsOf(locale.dialect == PatternDialect::Qt ? withoutTimeZone(locale.timePattern)
+                                                               : locale.timePattern)),
       dateFields(fieldsOf(locale.datePattern)) {
     for (const Field& field : timeFields) {
         twelveHour = twelveHour || field.letter == u'A' || field.letter == u'a';
@@ -243,12 +243,12 @@ std::u16string ClockFormat::write(const std::vector<Field>& fields,
             text += dayPeriod(reading, field.count, field.letter == u'A' || windows);
             break;
         case u'd':
-            text += field.count <= 2  ? number(reading.day, pad)
+            text += field.count <= 2   ? number(reading.day, pad)
                     : field.count == 3 ? locale.shortDays[weekday(reading) - 1]
                                        : locale.longDays[weekday(reading) - 1];
             break;
         case u'M':
-            text += field.count <= 2  ? number(reading.month, pad)
+            text += field.count <= 2   ? number(reading.month, pad)
                     : field.count == 3 ? locale.shortMonths[reading.month - 1]
                                        : locale.longMonths[reading.month - 1];
             break;

@@ -131,8 +131,8 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     CardWindow* card() const { return static_cast<CardWindow*>(widget()->parentWidget()); }
     const AccessibleItem& item() const { return *accessibleItem(widget()); }
     bool hasText() const {
-        return item().value == AccessibleValue::Caption || item().role == AccessibleRole::Paragraph ||
-               !item().language.empty();
+        return item().value == AccessibleValue::Caption ||
+               item().role == AccessibleRole::Paragraph || !item().language.empty();
     }
     // A caption as shown now; a picture's text or a picture that speaks
     // another language, as named.

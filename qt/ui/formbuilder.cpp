@@ -68,8 +68,7 @@ void placeControls(QWidget* window, const CardControls& controls, const CardLayo
     const qreal ratio = window->devicePixelRatioF();
     for (const LaidOutControl& laidOut : layout.controls) {
         QWidget* control = controls.at(laidOut.entry->name);
-        const QRect place(laidOut.area.x, laidOut.area.y, laidOut.area.width,
-                          laidOut.area.height);
+        const QRect place(laidOut.area.x, laidOut.area.y, laidOut.area.width, laidOut.area.height);
         control->setGeometry(place);
         // Nothing lays the cards out: a control of fixed size spares its
         // window a layout request each time its text changes (the clock's,

@@ -11,7 +11,8 @@ namespace {
 char positionLetter(const QKeyEvent& event) {
     const quint32 code = event.nativeScanCode();
     const QString platform = QGuiApplication::platformName();
-    const bool evdev = platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+    const bool evdev =
+        platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
     return evdev && code > 8 ? letterAtScanCode(code - 8) : 0;
 }
 

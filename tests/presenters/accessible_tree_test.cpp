@@ -77,9 +77,12 @@ TEST(AccessibleTree, ValuesLanguagesAndNavigation) {
         std::size_t from;
         Direction direction;
         std::optional<std::size_t> to;
-    } moves[] = {{7, Direction::First, 0},       {7, Direction::Last, 41},
-                 {0, Direction::Next, 1},        {41, Direction::Next, std::nullopt},
-                 {1, Direction::Previous, 0},    {0, Direction::Previous, std::nullopt},
+    } moves[] = {{7, Direction::First, 0},
+                 {7, Direction::Last, 41},
+                 {0, Direction::Next, 1},
+                 {41, Direction::Next, std::nullopt},
+                 {1, Direction::Previous, 0},
+                 {0, Direction::Previous, std::nullopt},
                  {42, Direction::Previous, std::nullopt}};
     for (const auto& move : moves) {
         EXPECT_EQ(navigate(42, move.from, move.direction), move.to) << move.from;

@@ -42,9 +42,8 @@ TEST(CardPresenter, EveryNewScaleLaysTheCardOutAnew) {
         int dpi;
         const char* layout; // none: nothing changed
     } steps[] = {
-        {1.25, 96, "layout form2-background@2x.jpg 300"},  // a toolkit that scales itself
-        {1.5, 96, "layout form2-background@2x.jpg 300"},
-        {1.5, 96, nullptr},
+        {1.25, 96, "layout form2-background@2x.jpg 300"}, // a toolkit that scales itself
+        {1.5, 96, "layout form2-background@2x.jpg 300"},   {1.5, 96, nullptr},
         {1.25, 120, "layout form2-background@2x.jpg 375"}, // one that lays out in pixels
         {1.0, 96, "layout form2-background.jpg 300"},
     };
@@ -52,8 +51,8 @@ TEST(CardPresenter, EveryNewScaleLaysTheCardOutAnew) {
         view.calls.clear();
         const int fitted = view.captionsSet;
         help.scaleChanged(step.scale, step.dpi);
-        EXPECT_EQ(view.calls, step.layout ? std::vector<std::string>{step.layout}
-                                          : std::vector<std::string>{})
+        EXPECT_EQ(view.calls,
+                  step.layout ? std::vector<std::string>{step.layout} : std::vector<std::string>{})
             << step.scale;
         EXPECT_EQ(view.captionsSet, fitted + (step.layout ? 1 : 0)) << step.scale;
     }
@@ -69,9 +68,9 @@ TEST(CaptionFont, TheBitmapFaceAtNinetySixDpiAndTheFirstInstalledFirst) {
     const auto liberation = [](std::string_view name) {
         return name == "Liberation Sans" || name == "DejaVu Sans";
     };
-    EXPECT_EQ(fromFirstInstalled(captionFamilies(96), liberation),
-              (std::vector<std::string_view>{"Liberation Sans", "Arimo", "Nimbus Sans",
-                                             "DejaVu Sans"}));
+    EXPECT_EQ(
+        fromFirstInstalled(captionFamilies(96), liberation),
+        (std::vector<std::string_view>{"Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans"}));
     EXPECT_EQ(fromFirstInstalled(captionFamilies(96), [](std::string_view) { return false; }),
               captionFamilies(96));
 }
@@ -102,8 +101,9 @@ TEST(CardLayout, ControlsBackToFrontWithTheirPlacesDrawingsAndColours) {
     EXPECT_EQ(layOutCard(form1Description(), 96, 1.0, std::nullopt).background.size(), 1u);
     const HighContrast yellowOnBlack{{255, 255, 0}, {0, 0, 0}};
     const CardLayout contrast = layOutCard(form1Description(), 96, 1.0, yellowOnBlack);
-    const auto& exit = *std::find_if(contrast.controls.begin(), contrast.controls.end(),
-                                     [](const LaidOutControl& c) { return c.entry->name == "Label2"; });
+    const auto& exit =
+        *std::find_if(contrast.controls.begin(), contrast.controls.end(),
+                      [](const LaidOutControl& c) { return c.entry->name == "Label2"; });
     EXPECT_EQ(exit.caption->colours.text.blue, 0);
 }
 
@@ -384,7 +384,10 @@ TEST(CardPresenters, PressAndReleaseOverTheSameControlIsAClick) {
          {{true, one.x, one.y}, lost, {false, one.x, one.y}},
          "",
          false},
-        {"a drag ends with the pointer lost", {{true, background.x, background.y}, lost}, "", false},
+        {"a drag ends with the pointer lost",
+         {{true, background.x, background.y}, lost},
+         "",
+         false},
         {"the background drags", {{true, background.x, background.y}}, "", true},
     };
     for (const auto& row : table) {

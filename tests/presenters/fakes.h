@@ -10,8 +10,8 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velkorn::test {

@@ -46,13 +46,13 @@ TEST(TextUnits, CharactersWordsAndTheOneLine) {
         int step;
         TextSpan span;
     } table[] = {
-        {0, TextUnit::Character, 0, {0, 1}},   {6, TextUnit::Character, 0, {6, 6}},
-        {6, TextUnit::Character, -1, {5, 6}},  {6, TextUnit::Character, 1, {}},
-        {1, TextUnit::Word, 0, {0, 3}},        {3, TextUnit::Word, 0, {3, 6}},
-        {6, TextUnit::Word, 0, {3, 6}},        {4, TextUnit::Word, -1, {0, 3}},
-        {0, TextUnit::Word, 1, {3, 6}},        {0, TextUnit::Word, -1, {}},
-        {2, TextUnit::Line, 0, {0, 6}},        {6, TextUnit::Line, 0, {0, 6}},
-        {7, TextUnit::Character, 0, {}},       {-1, TextUnit::Word, 0, {}},
+        {0, TextUnit::Character, 0, {0, 1}},  {6, TextUnit::Character, 0, {6, 6}},
+        {6, TextUnit::Character, -1, {5, 6}}, {6, TextUnit::Character, 1, {}},
+        {1, TextUnit::Word, 0, {0, 3}},       {3, TextUnit::Word, 0, {3, 6}},
+        {6, TextUnit::Word, 0, {3, 6}},       {4, TextUnit::Word, -1, {0, 3}},
+        {0, TextUnit::Word, 1, {3, 6}},       {0, TextUnit::Word, -1, {}},
+        {2, TextUnit::Line, 0, {0, 6}},       {6, TextUnit::Line, 0, {0, 6}},
+        {7, TextUnit::Character, 0, {}},      {-1, TextUnit::Word, 0, {}},
     };
     for (const auto& row : table) {
         EXPECT_EQ(textUnit(text, row.offset, row.unit, row.step), row.span)

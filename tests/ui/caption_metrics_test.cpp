@@ -2,9 +2,9 @@
 // gives the whole text, and a caption made of known pairs is not shaped
 // again.
 #include "captionmetrics.h"
-#include "testsupport.h"
 #include "cardfont.h"
 #include "formbuilder.h"
+#include "testsupport.h"
 
 #include "velkorn/captionfont.h"
 

@@ -180,7 +180,8 @@ bool shown(IAccessible* object, VARIANT id) {
 std::string stateWords(IAccessible* object, VARIANT id) {
     VARIANT state;
     VariantInit(&state);
-    const long held = SUCCEEDED(object->get_accState(id, &state)) && state.vt == VT_I4 ? state.lVal : 0;
+    const long held =
+        SUCCEEDED(object->get_accState(id, &state)) && state.vt == VT_I4 ? state.lVal : 0;
     BSTR action = nullptr;
     const bool pressable = SUCCEEDED(object->get_accDefaultAction(id, &action)) &&
                            action != nullptr && utf8(action) == "Press";

@@ -47,9 +47,9 @@ struct KeyChord {
 
 // A key press as a front end reads it.
 struct KeyPress {
-    Key named = Key::None;     // F1, Escape; None for any other key
-    char32_t character = 0;    // what the layout gives the key, 0 if unknown
-    char positionLetter = 0;   // the US layout's letter at the key's place, 0 if none
+    Key named = Key::None;   // F1, Escape; None for any other key
+    char32_t character = 0;  // what the layout gives the key, 0 if unknown
+    char positionLetter = 0; // the US layout's letter at the key's place, 0 if none
     unsigned modifiers = NoModifier;
 };
 

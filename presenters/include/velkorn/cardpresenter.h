@@ -114,7 +114,6 @@ class CardPresenter {
     // The window's pixel size changed by this ratio with it (Win32).
     void windowScaled(double ratio) { drag.windowScaled(ratio); }
 
-
     // The front end has put a frame of the window on the screen. After the
     // first, what that frame does not need comes, so that it comes sooner.
     void framePainted();
