@@ -17,24 +17,26 @@ class CardAccessible : public QAccessibleWidget {
     explicit CardAccessible(CardWindow* card) : QAccessibleWidget(card, QAccessible::Window) {}
 
     QAccessible::Role role() const override {
-        return card()->presenter().accessibleWindow().role == AccessibleRole::Dialog
+        const CardPresenter* presenter = card()->presented();
+        return presenter != nullptr && presenter->accessibleWindow().role == AccessibleRole::Dialog
                    ? QAccessible::Dialog
                    : QAccessible::Window;
     }
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Description) {
-            return QString::fromStdString(card()->presenter().accessibleDescription());
+            const CardPresenter* presenter = card()->presented();
+            return presenter != nullptr ? QString::fromStdString(presenter->accessibleDescription())
+                                        : QString();
         }
         return QAccessibleWidget::text(kind);
     }
 
-    int childCount() const override {
-        return static_cast<int>(card()->presenter().accessibleTree().size());
-    }
+    // Nothing until the window has its presenter.
+    int childCount() const override { return static_cast<int>(tree().size()); }
 
     QAccessibleInterface* child(int index) const override {
-        const auto& tree = card()->presenter().accessibleTree();
+        const auto& tree = this->tree();
         return index >= 0 && index < childCount()
                    ? QAccessible::queryAccessibleInterface(card()->control(tree[index].control))
                    : nullptr;
@@ -45,7 +47,7 @@ class CardAccessible : public QAccessibleWidget {
             return -1;
         }
         const std::string name = child->object()->objectName().toStdString();
-        const auto& tree = card()->presenter().accessibleTree();
+        const auto& tree = this->tree();
         for (std::size_t i = 0; i < tree.size(); ++i) {
             if (tree[i].control == name) {
                 return static_cast<int>(i);
@@ -56,13 +58,22 @@ class CardAccessible : public QAccessibleWidget {
 
     // The presenter's hit-test: the control in front takes the point.
     QAccessibleInterface* childAt(int x, int y) const override {
+        const CardPresenter* presenter = card()->presented();
+        if (presenter == nullptr) {
+            return nullptr;
+        }
         const QPoint at = card()->mapFromGlobal(QPoint(x, y));
-        const auto hit = card()->presenter().controlAt(pixelToTwips(at.x()), pixelToTwips(at.y()));
+        const auto hit = presenter->controlAt(pixelToTwips(at.x()), pixelToTwips(at.y()));
         return hit ? QAccessible::queryAccessibleInterface(card()->control(*hit)) : nullptr;
     }
 
   private:
     CardWindow* card() const { return static_cast<CardWindow*>(widget()); }
+    const std::vector<AccessibleItem>& tree() const {
+        static const std::vector<AccessibleItem> none;
+        const CardPresenter* presenter = card()->presented();
+        return presenter != nullptr ? presenter->accessibleTree() : none;
+    }
 };
 
 } // namespace
@@ -72,8 +83,9 @@ const AccessibleItem* accessibleItem(const QWidget* control) {
     if (card == nullptr) {
         return nullptr;
     }
-    return const_cast<CardWindow*>(card)->presenter().accessibleItem(
-        control->objectName().toStdString());
+    CardPresenter* presenter = const_cast<CardWindow*>(card)->presented();
+    return presenter != nullptr ? presenter->accessibleItem(control->objectName().toStdString())
+                                : nullptr;
 }
 
 QAccessibleInterface* cardAccessible(CardWindow* card) {

@@ -83,6 +83,7 @@ CardWindow::CardWindow(const FormDescription& description, QWidget* parent)
 }
 
 void CardWindow::present() {
+    presenting = true;
     CardPresenter& card = presenter();
     for (const ControlDescription& entry : description.controls) {
         // The boxes' keys meet the shortcuts first, and their focus is
@@ -219,6 +220,9 @@ void CardWindow::followScale() {
 }
 
 bool CardWindow::event(QEvent* event) {
+    if (presented() == nullptr) {
+        return QWidget::event(event);
+    }
     switch (event->type()) {
     // Sent when the window moves to another screen, and by newer Qt when
     // the scale of its screen changes.

@@ -31,6 +31,10 @@ class CardWindow : public QWidget, public virtual CardView {
     explicit CardWindow(const FormDescription& description, QWidget* parent = nullptr);
 
     virtual CardPresenter& presenter() = 0;
+    // The presenter once the window has one: null while the window is
+    // made (a screen reader may ask about it meanwhile, from the events of
+    // its controls' making).
+    CardPresenter* presented() { return presenting ? &presenter() : nullptr; }
 
     // A control built from the description, by name.
     QWidget* control(std::string_view name) const;
@@ -86,6 +90,7 @@ class CardWindow : public QWidget, public virtual CardView {
     // what it learns is kept.
     mutable CaptionMetrics captionMetrics;
     qreal laidOutScale = 0;
+    bool presenting = false;
     QPixmap background;
 };
 

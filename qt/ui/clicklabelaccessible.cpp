@@ -73,8 +73,8 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     }
 
     void doAction(const QString& actionName) override {
-        if (actionName == pressAction()) {
-            card()->presenter().accessiblePress(item().control);
+        if (actionName == pressAction() && card()->presented() != nullptr) {
+            card()->presented()->accessiblePress(item().control);
         }
     }
 
@@ -83,7 +83,8 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
         state.focusable = item().focusable;
         state.readOnly = item().readOnly;
         state.checkable = item().role == AccessibleRole::RadioButton;
-        state.checked = card()->presenter().isChecked(item().control);
+        state.checked =
+            card()->presented() != nullptr && card()->presented()->isChecked(item().control);
         return state;
     }
 
@@ -129,7 +130,12 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
 
   private:
     CardWindow* card() const { return static_cast<CardWindow*>(widget()->parentWidget()); }
-    const AccessibleItem& item() const { return *accessibleItem(widget()); }
+    // A nameless label until the window has its presenter.
+    const AccessibleItem& item() const {
+        static const AccessibleItem none{.control = {}, .role = AccessibleRole::Label};
+        const AccessibleItem* found = accessibleItem(widget());
+        return found != nullptr ? *found : none;
+    }
     bool hasText() const {
         return item().value == AccessibleValue::Caption ||
                item().role == AccessibleRole::Paragraph || !item().language.empty();

@@ -37,9 +37,13 @@ class TextBoxAccessible : public QAccessibleWidget,
         case QAccessible::Value:
             return box()->text();
         case QAccessible::Name:
-            return QString::fromStdString(accessibleItem(box())->name);
-        case QAccessible::Description:
-            return QString::fromStdString(accessibleItem(box())->description);
+        case QAccessible::Description: {
+            const AccessibleItem* item = accessibleItem(box());
+            return item == nullptr
+                       ? QString()
+                       : QString::fromStdString(kind == QAccessible::Name ? item->name
+                                                                          : item->description);
+        }
         default:
             return QAccessibleWidget::text(kind);
         }
@@ -141,7 +145,6 @@ class TextBoxAccessible : public QAccessibleWidget,
         characters = std::clamp(characters, 0, static_cast<int>(all.size()));
         return static_cast<int>(QString::fromStdU32String(all.substr(0, characters)).size());
     }
-
 };
 
 } // namespace

@@ -1,20 +1,20 @@
 #include "testsupport.h"
 
-#include "velkorn/aboutwarning.h"
 #include "application.h"
 #include "secondarywindows.h"
+#include "velkorn/aboutwarning.h"
 
 #include "velkorn/form2description.h"
 #include "velkorn/form3description.h"
 
+using velkorn::WindowId;
 using velkorn::app::Application;
 using velkorn::test::child;
 using velkorn::test::click;
 using velkorn::test::RecordingHost;
+using velkorn::ui::CardWindow;
 using velkorn::ui::Form2;
 using velkorn::ui::Form3;
-using velkorn::ui::CardWindow;
-using velkorn::WindowId;
 
 class SecondaryWindowsTest : public QObject {
     Q_OBJECT
@@ -39,6 +39,30 @@ class SecondaryWindowsTest : public QObject {
     }
 
   private slots:
+    // A screen reader may ask about a window while it is made (Orca does,
+    // from the events of its controls' making), before its presenter
+    // exists: it meets a window without controls, and nothing asks for the
+    // presenter.
+    void aScreenReaderMayAskWhileAWindowIsMade() {
+        struct Unpresented : CardWindow {
+            Unpresented() : CardWindow(velkorn::form3Description()) {}
+            velkorn::CardPresenter& presenter() override {
+                qFatal("the presenter was asked for before it existed");
+            }
+        } card;
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&card);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->childCount(), 0);
+        QCOMPARE(window->text(QAccessible::Description), QString());
+        for (QWidget* control : card.findChildren<QWidget*>()) {
+            QAccessibleInterface* item = QAccessible::queryAccessibleInterface(control);
+            item->role();
+            item->state();
+            item->text(QAccessible::Name);
+        }
+        QVERIFY(window->childAt(card.mapToGlobal(QPoint(10, 10)).x(), 10) == nullptr);
+    }
+
     void init() {
         created.clear();
         frame = std::make_unique<Application>();
@@ -246,7 +270,8 @@ class SecondaryWindowsTest : public QObject {
 
     void warningPicturesAreNamedByTheirText() {
         CardWindow& about = open(WindowId::About);
-        QCOMPARE(velkorn::test::accessibleText(child(about, "Image2"), QAccessible::Description), QStringLiteral("Warning in Chinese"));
+        QCOMPARE(velkorn::test::accessibleText(child(about, "Image2"), QAccessible::Description),
+                 QStringLiteral("Warning in Chinese"));
         const QString bengali = velkorn::test::accessibleText(child(about, "Image1"));
         const QString chinese = velkorn::test::accessibleText(child(about, "Image2"));
         QCOMPARE(bengali, QString::fromUtf8(velkorn::kWarningBengali));
