@@ -163,6 +163,7 @@ std::string CardPresenter::shortcutText(std::string_view control) const {
 void CardPresenter::framePainted() {
     if (!decorated) {
         decorated = true;
+        captionWidths.learnPairs();
         view.addDecorations();
     }
 }
@@ -185,6 +186,7 @@ void CardPresenter::scaleChanged(double scale, int dpi) {
     currentScale = scale;
     currentDpi = dpi;
     view.layOut(layOutCard(form, dpi, scale, highContrast));
+    captionWidths.forget();
     // Text widths do not follow the scale exactly (hinting, whole-pixel
     // fonts): every caption is fitted again.
     for (const auto& [control, text] : captions) {
@@ -203,9 +205,8 @@ void CardPresenter::showCaption(std::string_view control, const std::u16string& 
 
 void CardPresenter::fitCaption(std::string_view control, const std::u16string& text) {
     const double described = form.control(control).pointSize;
-    const double size = fittedPointSize(
-        text, described, view.controlWidth(control),
-        [this](const std::u16string& t, double points) { return view.captionWidth(t, points); });
+    const double size =
+        fittedPointSize(text, described, view.controlWidth(control), std::ref(captionWidths));
     view.setCaption(control, text, size);
 }
 

@@ -3,10 +3,8 @@
 #include "liveregion.h"
 #include "cardaccessible.h"
 #include "clicklabel.h"
-#include "clicklabelaccessible.h"
 #include "cardwindow.h"
 #include "textbox.h"
-#include "textboxaccessible.h"
 
 #include "velkorn/textchange.h"
 

@@ -1,6 +1,7 @@
 #include "cardwindow.h"
 
 #include "accessibility.h"
+#include "cardfont.h"
 #include "clicklabel.h"
 #include "formbuilder.h"
 #include "highcontrast.h"
@@ -17,6 +18,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -120,7 +122,8 @@ void CardWindow::setCaption(std::string_view name, const std::u16string& text, d
 }
 
 double CardWindow::captionWidth(const std::u16string& text, double pointSize) const {
-    return captionMetrics.width(QString::fromStdU16String(text), pointSize);
+    return QFontMetricsF(sansSerifFont(pointSize))
+        .horizontalAdvance(QString::fromStdU16String(text));
 }
 
 double CardWindow::controlWidth(std::string_view name) const {
@@ -152,13 +155,7 @@ void CardWindow::layOut(const CardLayout& layout) {
     update();
 }
 
-// The tool tips are set as the controls are made: a Qt tool tip costs
-// nothing until it is shown.
 void CardWindow::addDecorations() {
-    // Until now each caption was measured once, whole; from here on a
-    // caption changes a few characters at a time (the clock's), and pairs
-    // of characters pay off.
-    captionMetrics.learnPairs();
     // Once the frame being painted is on the screen.
     QTimer::singleShot(0, this, [this] { setWindowIcon(ui::windowIcon(description)); });
 }

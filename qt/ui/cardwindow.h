@@ -6,7 +6,6 @@
 // card does what the presenter asks through CardView.
 #pragma once
 
-#include "captionmetrics.h"
 #include "formbuilder.h"
 
 #include "velkorn/cardpresenter.h"
@@ -88,7 +87,6 @@ class CardWindow : public QWidget, public virtual CardView {
     CardControls controls;
     // Measuring is no change to the window (captionWidth is const), but
     // what it learns is kept.
-    mutable CaptionMetrics captionMetrics;
     qreal laidOutScale = 0;
     bool presenting = false;
     QPixmap background;

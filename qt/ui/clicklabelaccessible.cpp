@@ -1,5 +1,7 @@
-#include "clicklabelaccessible.h"
-
+// How screen readers see the labels, pictures and picture texts of the
+// cards: their accessible tree item bridged to Qt. A caption, a picture
+// text and a picture that speaks a language of its own are read-only text,
+// so that the clock keeps its name ("Time") while its text changes.
 #include "accessibletext.h"
 #include "cardaccessible.h"
 #include "cardwindow.h"
@@ -9,7 +11,6 @@
 
 #include <QAccessibleWidget>
 
-#include <algorithm>
 #include <string>
 
 namespace velkorn::ui {
@@ -35,7 +36,7 @@ QAccessible::Role qtRole(AccessibleRole role) {
     return QAccessible::StaticText;
 }
 
-class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class ClickLabelAccessible : public QAccessibleWidget, public CharacterText {
   public:
     explicit ClickLabelAccessible(ClickLabel* label) : QAccessibleWidget(label) {}
 
@@ -88,45 +89,7 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
         return state;
     }
 
-    // QAccessibleTextInterface: read-only, in characters.
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int start, int end) const override {
-        const std::u32string all = shownText();
-        const int count = static_cast<int>(all.size());
-        start = std::clamp(start, 0, count);
-        end = std::clamp(end < 0 ? count : end, start, count);
-        return QString::fromStdU32String(all.substr(start, end - start));
-    }
-    int characterCount() const override { return static_cast<int>(shownText().size()); }
     QRect characterRect(int) const override { return rect(); }
-    int offsetAtPoint(const QPoint&) const override { return 0; }
-    void scrollToSubstring(int, int) override {}
-    // One run, in the item's language where it has one of its own.
-    QString attributes(int, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        return item().language.empty()
-                   ? QString()
-                   : QStringLiteral("language:%1;").arg(QString::fromStdString(item().language));
-    }
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
-                         int* end) const override {
-        return textUnit(shownText(), offset, boundary, 0, start, end);
-    }
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
-                             int* end) const override {
-        return textUnit(shownText(), offset, boundary, -1, start, end);
-    }
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
-                            int* end) const override {
-        return textUnit(shownText(), offset, boundary, +1, start, end);
-    }
 
   private:
     CardWindow* card() const { return static_cast<CardWindow*>(widget()->parentWidget()); }
@@ -136,13 +99,14 @@ class ClickLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
         const AccessibleItem* found = accessibleItem(widget());
         return found != nullptr ? *found : none;
     }
+    std::string language() const override { return item().language; }
     bool hasText() const {
         return item().value == AccessibleValue::Caption ||
                item().role == AccessibleRole::Paragraph || !item().language.empty();
     }
     // A caption as shown now; a picture's text or a picture that speaks
     // another language, as named.
-    std::u32string shownText() const {
+    std::u32string characters() const override {
         const QString text = item().value == AccessibleValue::Caption
                                  ? static_cast<ClickLabel*>(widget())->text()
                                  : QString::fromStdString(item().name);

@@ -1,5 +1,6 @@
-#include "textboxaccessible.h"
-
+// How screen readers see a number box: editable text, named and described
+// as the accessible tree has it, its text queries answered in characters
+// (accessibletext.h), its edits made through the box's edit rule.
 #include "accessibletext.h"
 #include "cardaccessible.h"
 #include "textbox.h"
@@ -16,7 +17,7 @@ namespace velkorn::ui {
 namespace {
 
 class TextBoxAccessible : public QAccessibleWidget,
-                          public QAccessibleTextInterface,
+                          public CharacterText,
                           public QAccessibleEditableTextInterface {
   public:
     explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
@@ -78,15 +79,6 @@ class TextBoxAccessible : public QAccessibleWidget,
     }
     int cursorPosition() const override { return toCharacters(box()->cursorPosition()); }
     void setCursorPosition(int position) override { box()->setCursorPosition(toUnits(position)); }
-    QString text(int start, int end) const override {
-        const std::u32string all = characters();
-        start = std::clamp(start, 0, static_cast<int>(all.size()));
-        end = std::clamp(end < 0 ? static_cast<int>(all.size()) : end, start,
-                         static_cast<int>(all.size()));
-        return QString::fromStdU32String(all.substr(start, end - start));
-    }
-    int characterCount() const override { return static_cast<int>(characters().size()); }
-
     QRect characterRect(int offset) const override {
         const QString text = box()->text();
         const QFontMetrics metrics(box()->font());
@@ -102,28 +94,6 @@ class TextBoxAccessible : public QAccessibleWidget,
     int offsetAtPoint(const QPoint& point) const override {
         return toCharacters(box()->cursorPositionAt(box()->mapFromGlobal(point)));
     }
-    void scrollToSubstring(int, int) override {}
-
-    // The whole text is one run: the box has one font and one colour.
-    QString attributes(int, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
-
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
-                         int* end) const override {
-        return textUnit(characters(), offset, boundary, 0, start, end);
-    }
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
-                             int* end) const override {
-        return textUnit(characters(), offset, boundary, -1, start, end);
-    }
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
-                            int* end) const override {
-        return textUnit(characters(), offset, boundary, +1, start, end);
-    }
-
     // QAccessibleEditableTextInterface: edits as the user's own, through the
     // box's edit rule.
     void deleteText(int start, int end) override { replaceText(start, end, QString()); }
@@ -135,7 +105,7 @@ class TextBoxAccessible : public QAccessibleWidget,
 
   private:
     TextBox* box() const { return static_cast<TextBox*>(widget()); }
-    std::u32string characters() const { return box()->text().toStdU32String(); }
+    std::u32string characters() const override { return box()->text().toStdU32String(); }
 
     int toCharacters(int units) const {
         return static_cast<int>(box()->text().left(units).toStdU32String().size());

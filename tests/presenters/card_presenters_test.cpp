@@ -129,6 +129,59 @@ TEST(CaptionFit, LargestQuarterPointSizeThatFits) {
     }
 }
 
+// A face with kerning ("AV" tighter) and one ligature ("ffi" narrower than
+// its letters), counting what it shapes.
+struct KerningFace {
+    int shaped = 0;
+    double operator()(const std::u16string& text, double points) {
+        ++shaped;
+        double width = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            width += points;
+            if (i > 0 && text[i - 1] == u'A' && text[i] == u'V') {
+                width -= 1;
+            }
+        }
+        return width - (text.find(u"ffi") != std::u16string::npos ? 2 : 0);
+    }
+};
+
+// Each caption measured as its face shapes it whole; `shaped` is how many
+// more texts the face shaped for it.
+TEST(CaptionWidths, PairsAddUpAndSpareShaping) {
+    struct Case {
+        const char* name;
+        bool learned;
+        std::vector<std::u16string> before; // measured first, at 8 points
+        std::u16string text;
+        double points;
+        int shaped;
+    };
+    const Case table[] = {
+        {"before the first frame, whole", false, {u"10:00"}, u"10:00", 8, 1},
+        {"new pairs: each shaped, and the whole", true, {}, u"AVA", 8, 4},
+        {"known pairs: nothing shaped", true, {u"10:01", u"01:10"}, u"10:10", 8, 0},
+        {"known pairs at another size", true, {u"10:01"}, u"10:01", 9, 7},
+        {"other scripts whole", true, {u"\u09E7\u09E8"}, u"\u09E7\u09E8", 8, 1},
+        {"a ligature: that size whole from then on", true, {u"ffi"}, u"iff", 8, 1},
+    };
+    for (const Case& row : table) {
+        KerningFace face;
+        CaptionWidths widths(std::ref(face));
+        if (row.learned) {
+            widths.learnPairs();
+        }
+        for (const std::u16string& text : row.before) {
+            EXPECT_DOUBLE_EQ(widths(text, 8), KerningFace{}(text, 8)) << row.name;
+        }
+        const int before = face.shaped;
+        EXPECT_DOUBLE_EQ(widths(row.text, row.points), KerningFace{}(row.text, row.points))
+            << row.name;
+        EXPECT_EQ(face.shaped - before, row.shaped) << row.name;
+        EXPECT_EQ(widths.shapedTexts(), face.shaped) << row.name;
+    }
+}
+
 struct LanguageCase {
     const char* name;
     std::vector<const char*> clicks;

@@ -1,11 +1,10 @@
-// Caption widths from learned pairs of characters are the widths the face
-// gives the whole text, and a caption made of known pairs is not shaped
-// again.
-#include "captionmetrics.h"
+// The labels' face is the one the family list gives, and caption widths
+// from its pairs of characters are the widths it gives the whole text.
 #include "cardfont.h"
 #include "formbuilder.h"
 #include "testsupport.h"
 
+#include "velkorn/captionfit.h"
 #include "velkorn/captionfont.h"
 
 #include <QApplication>
@@ -13,7 +12,6 @@
 #include <QFontInfo>
 #include <QTest>
 
-using velkorn::ui::CaptionMetrics;
 using velkorn::ui::sansSerifFont;
 
 namespace {
@@ -22,9 +20,13 @@ double wholeWidth(const QString& text, double pointSize) {
     return QFontMetricsF(sansSerifFont(pointSize)).horizontalAdvance(text);
 }
 
+double shaped(const std::u16string& text, double pointSize) {
+    return wholeWidth(QString::fromStdU16String(text), pointSize);
+}
+
 } // namespace
 
-class CaptionMetricsTest : public QObject {
+class CaptionFaceTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -64,55 +66,16 @@ class CaptionMetricsTest : public QObject {
         QFETCH(QString, locale);
         QFETCH(double, pointSize);
         const velkorn::test::QtClock format{QLocale(locale)};
-        CaptionMetrics metrics;
-        metrics.learnPairs();
+        velkorn::CaptionWidths widths(&shaped);
+        widths.learnPairs();
         for (int second = 0; second < 24 * 3600; second += 7) {
             const QString text = format.time(QTime(0, 0).addSecs(second));
-            QCOMPARE(metrics.width(text, pointSize), wholeWidth(text, pointSize));
+            QCOMPARE(widths(text.toStdU16String(), pointSize), wholeWidth(text, pointSize));
         }
         const QString date = format.date(QDate(2026, 12, 27));
-        QCOMPARE(metrics.width(date, pointSize), wholeWidth(date, pointSize));
-    }
-
-    void aTextOfKnownPairsIsNotShaped() {
-        CaptionMetrics metrics;
-        metrics.learnPairs();
-        metrics.width(QStringLiteral("10:00:00"), 8.25);
-        metrics.width(QStringLiteral("01:10:01"), 8.25);
-        const int shaped = metrics.shapedTexts();
-        // Its pairs (00, 0:, :0, 01, 1:, :1, 10) have all been met.
-        const QString known = QStringLiteral("00:01:10");
-        QCOMPARE(metrics.width(known, 8.25), wholeWidth(known, 8.25));
-        QCOMPARE(metrics.shapedTexts(), shaped);
-        // At another size nothing is known yet.
-        metrics.width(known, 7.5);
-        QVERIFY(metrics.shapedTexts() > shaped);
-    }
-
-    // Before the window's first frame every caption is measured once,
-    // whole: learning pairs would cost start-up more shaping, not less.
-    void beforeLearningTextsAreMeasuredWhole() {
-        CaptionMetrics metrics;
-        for (const char* text : {"Date:", "Time:", "VOSB 1", "12:00:00"}) {
-            const int before = metrics.shapedTexts();
-            QCOMPARE(metrics.width(QString::fromLatin1(text), 8.25),
-                     wholeWidth(QString::fromLatin1(text), 8.25));
-            QCOMPARE(metrics.shapedTexts(), before + 1);
-        }
-    }
-
-    // Scripts that shape beyond pairs are measured whole every time.
-    void otherScriptsAreMeasuredWhole() {
-        CaptionMetrics metrics;
-        metrics.learnPairs();
-        const QString bengali = QStringLiteral("১২:৩৪:৫৬");
-        for (int i = 0; i < 2; ++i) {
-            const int before = metrics.shapedTexts();
-            QCOMPARE(metrics.width(bengali, 8.25), wholeWidth(bengali, 8.25));
-            QCOMPARE(metrics.shapedTexts(), before + 1);
-        }
+        QCOMPARE(widths(date.toStdU16String(), pointSize), wholeWidth(date, pointSize));
     }
 };
 
-QTEST_MAIN(CaptionMetricsTest)
+QTEST_MAIN(CaptionFaceTest)
 #include "caption_metrics_test.moc"

@@ -6,6 +6,8 @@
 // A front end forwards its events here and does what the view is asked.
 #pragma once
 
+#include "velkorn/captionfit.h"
+
 #include "velkorn/accessibletree.h"
 #include "velkorn/cardview.h"
 #include "velkorn/formdescription.h"
@@ -153,6 +155,9 @@ class CardPresenter {
     };
     std::optional<HeldPress> held;
     std::map<std::string, std::u16string, std::less<>> captions;
+    CaptionWidths captionWidths{[this](const std::u16string& text, double points) {
+        return view.captionWidth(text, points);
+    }};
     std::string focused;
     std::vector<AccessibleItem> tree;
     AccessibleItem window;
