@@ -23,6 +23,12 @@ KeyChord chordOf(const KeyPress& press) {
     return {letter != 0 ? letterKey(letter) : Key::None, press.modifiers};
 }
 
+bool chordWithText(const KeyPress& press) {
+    const unsigned chord = press.modifiers & (Alt | Control | Meta);
+    return press.text >= 0x20 && press.text != 0x7F && chord != NoModifier &&
+           chord != (Alt | Control);
+}
+
 char letterAtScanCode(unsigned scanCode) {
     // The three rows of letters: Q to P from 0x10, A to L from 0x1E, Z to M
     // from 0x2C.

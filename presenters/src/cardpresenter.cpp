@@ -156,6 +156,13 @@ bool CardPresenter::keyPressed(KeyChord chord) {
     return false;
 }
 
+CardPresenter::KeyRoute CardPresenter::keyPressed(const KeyPress& press) {
+    if (keyPressed(chordOf(press))) {
+        return KeyRoute::Shortcut;
+    }
+    return chordWithText(press) ? KeyRoute::ControlWithoutText : KeyRoute::Control;
+}
+
 std::string CardPresenter::shortcutText(std::string_view control) const {
     return keyChordText(form.shortcut(control));
 }

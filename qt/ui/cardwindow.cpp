@@ -299,19 +299,31 @@ void CardWindow::showToolTip(const QHelpEvent* event) {
 }
 
 void CardWindow::keyPressEvent(QKeyEvent* event) {
-    if (presenter().keyPressed(keyChord(*event))) {
+    if (presenter().keyPressed(keyPress(*event)) == CardPresenter::KeyRoute::Shortcut) {
         event->accept();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-// The window's shortcuts come before the box that has the focus: a box
-// would otherwise take Alt and a letter as text.
+// The window's shortcuts come before the box that has the focus, and a
+// chord that is none never reaches it as text.
 bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        presenter().keyPressed(keyChord(*static_cast<QKeyEvent*>(event)))) {
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (presenter().keyPressed(keyPress(*key))) {
+        case CardPresenter::KeyRoute::Shortcut:
+            return true;
+        case CardPresenter::KeyRoute::ControlWithoutText: {
+            QKeyEvent textless(key->type(), key->key(), key->modifiers(), key->nativeScanCode(),
+                               key->nativeVirtualKey(), key->nativeModifiers(), QString(),
+                               key->isAutoRepeat(), key->count());
+            QCoreApplication::sendEvent(watched, &textless);
+            return true;
+        }
+        case CardPresenter::KeyRoute::Control:
+            break;
+        }
     }
     if (event->type() == QEvent::FocusIn) {
         presenter().focusMoved(watched->objectName().toStdString());

@@ -29,7 +29,7 @@ Key namedKey(int key) {
 
 } // namespace
 
-KeyChord keyChord(const QKeyEvent& event) {
+KeyPress keyPress(const QKeyEvent& event) {
     const Qt::KeyboardModifiers held = event.modifiers();
     KeyPress press;
     press.named = namedKey(event.key());
@@ -41,7 +41,10 @@ KeyChord keyChord(const QKeyEvent& event) {
     press.modifiers |= held.testFlag(Qt::AltModifier) ? Alt : NoModifier;
     press.modifiers |= held.testFlag(Qt::ControlModifier) ? Control : NoModifier;
     press.modifiers |= held.testFlag(Qt::ShiftModifier) ? Shift : NoModifier;
-    return chordOf(press);
+    press.modifiers |= held.testFlag(Qt::MetaModifier) ? Meta : NoModifier;
+    const std::u32string text = event.text().toStdU32String();
+    press.text = text.empty() ? 0 : text.front();
+    return press;
 }
 
 } // namespace velkorn::ui

@@ -1,4 +1,4 @@
-// Qt's key events as the windows' key chords: the one place the Qt front
+// Qt's key events as the windows' key presses: the one place the Qt front
 // end reads a key; what a chord does is the presenter's.
 #pragma once
 
@@ -8,6 +8,6 @@ class QKeyEvent;
 
 namespace velkorn::ui {
 
-KeyChord keyChord(const QKeyEvent& event);
+KeyPress keyPress(const QKeyEvent& event);
 
 } // namespace velkorn::ui

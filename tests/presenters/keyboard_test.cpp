@@ -163,5 +163,29 @@ TEST(Keyboard, APressMeansTheLayoutsLetterElseTheKeysPlace) {
     EXPECT_EQ(letterAtScanCode(0x02), 0); // 1
 }
 
+// What a press may type into a box, and where the window sends it.
+TEST(Keyboard, AChordThatIsNoShortcutTypesNothing) {
+    using Route = CardPresenter::KeyRoute;
+    const struct {
+        const char* name;
+        KeyPress press;
+        Route route;
+    } table[] = {
+        {"h", {Key::None, U'h', 'H', NoModifier, U'h'}, Route::Control},
+        {"Shift+H", {Key::None, U'h', 'H', Shift, U'H'}, Route::Control},
+        {"Alt+H", {Key::None, U'h', 'H', Alt, U'h'}, Route::ControlWithoutText},
+        {"Meta+Q", {Key::None, U'q', 'Q', Meta, U'q'}, Route::ControlWithoutText},
+        {"Ctrl+Shift+E", {Key::None, U'e', 'E', Control | Shift, U'E'}, Route::ControlWithoutText},
+        {"AltGr+Q, @ on German keys", {Key::None, U'q', 'Q', Control | Alt, U'@'}, Route::Control},
+        {"Ctrl+V, a control character", {Key::None, U'v', 'V', Control, 0x16}, Route::Control},
+        {"Alt+P, a shortcut", {Key::None, U'p', 'P', Alt, U'p'}, Route::Shortcut},
+        {"Alt alone", {Key::None, 0, 0, Alt, 0}, Route::Control},
+    };
+    Window main(form1Description());
+    for (const auto& row : table) {
+        EXPECT_EQ(main.presenter->keyPressed(row.press), row.route) << row.name;
+    }
+}
+
 } // namespace
 } // namespace velkorn::test

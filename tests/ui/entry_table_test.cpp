@@ -124,7 +124,10 @@ class EntryTableTest : public QObject {
                                        {"ctrl+backspace", Qt::Key_Backspace, Qt::ControlModifier},
                                        {"backspace", Qt::Key_Backspace, {}},
                                        {"delete", Qt::Key_Delete, {}},
-                                       {"home", Qt::Key_Home, {}}};
+                                       {"home", Qt::Key_Home, {}},
+                                       {"alt+h", Qt::Key_H, Qt::AltModifier},
+                                       {"alt+q", Qt::Key_Q, Qt::AltModifier},
+                                       {"alt+shift+e", Qt::Key_E, Qt::AltModifier | Qt::ShiftModifier}};
         const QString text = QString::fromStdU16String(step.text);
         const std::string& action = step.action;
         if (action == "ctrl+v" || action == "shift+insert" || action == "menu-paste") {

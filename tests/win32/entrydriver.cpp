@@ -148,6 +148,11 @@ std::string take(const Program& program, const Step& step) {
         send(box, WM_CHAR, action == "ctrl+v" ? 0x16 : action == "backspace" ? 0x08 : 0x7F);
     } else if (action == "home" || action == "delete") {
         send(box, WM_KEYDOWN, action == "home" ? VK_HOME : VK_DELETE);
+    } else if (action.starts_with("alt+")) {
+        // What the system makes of Alt and a letter: a system character.
+        const char16_t letter = action.back();
+        const bool shift = action.find("shift") != std::string::npos;
+        SendMessageW(box, WM_SYSCHAR, shift ? letter - 0x20 : letter, 1 | (1 << 29));
     } else if (action == "menu-paste") {
         SendMessageW(box, WM_PASTE, 0, 0);
     } else if (action == "shift+insert") {

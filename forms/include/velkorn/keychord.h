@@ -32,6 +32,7 @@ enum Modifier : unsigned {
     Alt = 1u << 0,
     Control = 1u << 1,
     Shift = 1u << 2,
+    Meta = 1u << 3, // the Windows or Super key
 };
 
 struct KeyChord {
@@ -51,10 +52,17 @@ struct KeyPress {
     char32_t character = 0;  // what the layout gives the key, 0 if unknown
     char positionLetter = 0; // the US layout's letter at the key's place, 0 if none
     unsigned modifiers = NoModifier;
+    char32_t text = 0; // what the press would type into a box, 0 if nothing
 };
 
 // The chord a press means.
 KeyChord chordOf(const KeyPress& press);
+
+// Whether the press would type a character that a box must not take as
+// typing: a chord with Alt, Ctrl or Meta types nothing, shortcut or not
+// (Alt+H is no way to write "h"). Ctrl and Alt together are AltGr on
+// Windows' layouts, which types its character ("@" on a German keyboard).
+bool chordWithText(const KeyPress& press);
 
 // The US layout's letter at a key's place, by its PC scan code (set 1:
 // what Windows' key messages carry, and X11's and evdev's key codes less

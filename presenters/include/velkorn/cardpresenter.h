@@ -100,6 +100,11 @@ class CardPresenter {
     // click on it does), or F1 for Help. Whatever has the focus in the
     // window, the front end asks here before the control takes the key.
     bool keyPressed(KeyChord chord);
+    // The same for a press as the front end read it, and where the press
+    // goes if it is no shortcut: a chord that is none still does its
+    // command in the control (Ctrl+V pastes) but types nothing.
+    enum class KeyRoute { Shortcut, ControlWithoutText, Control };
+    KeyRoute keyPressed(const KeyPress& press);
     // What screen readers and tool tips give as the control's shortcut;
     // empty when it has none.
     std::string shortcutText(std::string_view control) const;
