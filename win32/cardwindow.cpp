@@ -242,6 +242,14 @@ void CardWindow::setControlChecked(std::string_view name, bool) {
     accessible.controlChecked(name); // the state is read from the presenter
 }
 
+void CardWindow::showLiveText(const std::u16string& text) {
+    if (liveText == nullptr) {
+        liveText = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    liveRegion.showText(liveText, std::wstring(text.begin(), text.end()));
+}
+
 void CardWindow::beep() {
     MessageBeep(MB_OK);
 }

@@ -11,6 +11,7 @@
 #include "cardaccessible.h"
 #include "cardcontrols.h"
 #include "cardpainting.h"
+#include "liveregion.h"
 #include "pictures.h"
 
 #include "velkorn/cardpresenter.h"
@@ -59,6 +60,7 @@ class CardWindow : public virtual CardView {
     void setControlVisible(std::string_view control, bool visible) override;
     void setControlChecked(std::string_view control, bool checked) override;
     void layOut(const CardLayout& layout) override;
+    void showLiveText(const std::u16string& text) override;
     void beep() override;
     void addDecorations() override;
     void focusControl(std::string_view control) override;
@@ -104,6 +106,8 @@ class CardWindow : public virtual CardView {
     CardAccessibility accessible{*this};
     HWND window = nullptr;
     HWND toolTips = nullptr;
+    LiveRegion liveRegion;
+    HWND liveText = nullptr; // a live region of no size, made when first needed
     std::deque<std::function<void()>> postedTasks;
     std::vector<CardControl> controls;
     const Picture* background = nullptr;

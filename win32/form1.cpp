@@ -45,8 +45,6 @@ ClockLocale LocalClock::locale() {
 Form1::Form1(FormHost& host)
     : CardWindow(form1Description()), form(host, *this, clock, dragSettings()) {
     connectBoxes();
-    liveText = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle(),
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
     present();
     SetTimer(handle(), kClockTimer, Form1Presenter::kClockIntervalMs, nullptr);
 }
@@ -96,10 +94,6 @@ void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret
 
 bool Form1::hasFocus(BoxId box) const {
     return GetFocus() == boxes[static_cast<std::size_t>(box)];
-}
-
-void Form1::showLiveText(const std::u16string& text) {
-    liveRegion.showText(liveText, std::wstring(text.begin(), text.end()));
 }
 
 } // namespace velkorn::win32

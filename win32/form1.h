@@ -4,7 +4,6 @@
 #pragma once
 
 #include "cardwindow.h"
-#include "liveregion.h"
 
 #include "velkorn/form1presenter.h"
 
@@ -28,7 +27,6 @@ class Form1 final : public CardWindow, public Form1View {
     Form1Presenter& presenter() override { return form; }
 
     void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override;
-    void showLiveText(const std::u16string& text) override;
     bool hasFocus(BoxId box) const override;
 
   protected:
@@ -41,8 +39,6 @@ class Form1 final : public CardWindow, public Form1View {
     LocalClock clock;
     Form1Presenter form;
     std::array<HWND, 3> boxes{};
-    LiveRegion liveRegion;   // only the main window announces
-    HWND liveText = nullptr; // a live region of no size
 };
 
 } // namespace velkorn::win32

@@ -1,4 +1,4 @@
-// The main window's announcements to screen readers: a live region set up
+// A window's announcements to screen readers: a live region set up
 // through Microsoft Active Accessibility's dynamic annotation, reached
 // through COM, so that the program links no further DLL. COM itself is
 // started on the window thread when first needed (the first announcement,

@@ -163,6 +163,13 @@ CardPresenter::KeyRoute CardPresenter::keyPressed(const KeyPress& press) {
     return chordWithText(press) ? KeyRoute::ControlWithoutText : KeyRoute::Control;
 }
 
+// Emptied first, so that the same text twice (the same result again) is
+// a change each time, and heard each time.
+void CardPresenter::announce(const std::u16string& text) {
+    view.showLiveText(u"");
+    view.showLiveText(text);
+}
+
 std::string CardPresenter::shortcutText(std::string_view control) const {
     return keyChordText(form.shortcut(control));
 }

@@ -85,13 +85,6 @@ void Form1Presenter::runOnEngine(const MappedAction& mapped) {
     }
 }
 
-// Emptied first, so that the same text twice (the same result again) is
-// a change each time, and heard each time.
-void Form1Presenter::announce(const std::u16string& text) {
-    view.showLiveText(u"");
-    view.showLiveText(text);
-}
-
 // A screen reader speaks what changes in the box with the focus (the new
 // digit) and nothing of the others: a digit that went into another box is
 // announced with that box's name and its whole number.

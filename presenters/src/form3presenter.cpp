@@ -1,6 +1,9 @@
 #include "velkorn/form3presenter.h"
 
 #include "velkorn/form3description.h"
+#include "velkorn/utf8_text.h"
+
+#include <utility>
 
 namespace velkorn {
 namespace {
@@ -8,6 +11,18 @@ namespace {
 using form3::kBengaliWarning;
 using form3::kChineseWarning;
 using form3::kEnglishWarning;
+
+std::string_view languageChoice(Language language) {
+    switch (language) {
+    case Language::Bengali:
+        return form3::kBengali;
+    case Language::Chinese:
+        return form3::kChinese;
+    case Language::English:
+        break;
+    }
+    return form3::kEnglish;
+}
 
 } // namespace
 
@@ -48,10 +63,14 @@ void Form3Presenter::showLanguage(Language language) {
         break;
     }
     setControlShown(kEnglishWarning, language == Language::English);
-    setControlChecked(form3::kEnglish, language == Language::English);
-    setControlChecked(form3::kBengali, language == Language::Bengali);
-    setControlChecked(form3::kChinese, language == Language::Chinese);
-    shown = language;
+    for (Language choice : {Language::English, Language::Bengali, Language::Chinese}) {
+        setControlChecked(languageChoice(choice), language == choice);
+    }
+    // The choice is heard, not the whole card read again: a screen reader
+    // hears nothing of a choice that does not have the focus.
+    if (language != std::exchange(shown, language)) {
+        announce(toUtf16(accessibleItem(languageChoice(language))->name) + u" checked");
+    }
 }
 
 } // namespace velkorn

@@ -9,8 +9,6 @@
 #include "velkorn/textchange.h"
 
 #include <QAccessible>
-#include <QList>
-#include <QPointer>
 #include <QWidget>
 
 #ifdef VELKORN_HAVE_QTDBUS
@@ -158,25 +156,6 @@ void mend(QAccessibleEvent* event) {
     }
 }
 
-// Controls change together (a language shows one picture and hides
-// others): the window's new description is told once, when all have.
-void describeAnew(QWidget* window) {
-    static QList<QPointer<QWidget>> pending;
-    pending.removeAll(QPointer<QWidget>());
-    if (pending.contains(window)) {
-        return;
-    }
-    pending.append(window);
-    QMetaObject::invokeMethod(
-        window,
-        [window] {
-            pending.removeAll(window);
-            QAccessibleEvent described(window, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&described);
-        },
-        Qt::QueuedConnection);
-}
-
 } // namespace
 
 void installAccessibility() {
@@ -196,12 +175,6 @@ void notifyVisibilityChanged(QWidget* control) {
     changed.invisible = true;
     QAccessibleStateChangeEvent event(control, changed);
     QAccessible::updateAccessibility(&event);
-    // Only a dialog is described by the text it shows.
-    QWidget* window = control->window();
-    QAccessibleInterface* described = QAccessible::queryAccessibleInterface(window);
-    if (described != nullptr && described->role() == QAccessible::Dialog) {
-        describeAnew(window);
-    }
 }
 
 } // namespace velkorn::ui

@@ -19,9 +19,10 @@ namespace velkorn::ui {
 // whatever update handler is installed; safe to call repeatedly.
 void installAccessibility();
 
-// Tells screen readers that the control was shown or hidden, and, once the
-// window's events are next handled, that its description (the text it
-// shows) changed with it.
+// Tells screen readers that the control was shown or hidden. A dialog's
+// description (the text it shows) changes with it unannounced: a screen
+// reader would read the whole card again (the presenter announces what
+// changed).
 void notifyVisibilityChanged(QWidget* control);
 
 } // namespace velkorn::ui

@@ -6,6 +6,7 @@
 #include "formbuilder.h"
 #include "highcontrast.h"
 #include "keychordevent.h"
+#include "liveregion.h"
 
 #include "velkorn/focusorder.h"
 #include "velkorn/picturescale.h"
@@ -176,6 +177,13 @@ PixelRect CardWindow::workArea() const {
 
 Point CardWindow::windowSize() const {
     return {width(), height()};
+}
+
+void CardWindow::showLiveText(const std::u16string& text) {
+    if (liveRegion == nullptr) {
+        liveRegion = new LiveRegion(this);
+    }
+    liveRegion->showText(QString::fromStdU16String(text));
 }
 
 void CardWindow::beep() {

@@ -23,6 +23,8 @@ namespace velkorn::ui {
 
 class ClickLabel;
 
+class LiveRegion;
+
 class CardWindow : public QWidget, public virtual CardView {
     Q_OBJECT
 
@@ -50,6 +52,7 @@ class CardWindow : public QWidget, public virtual CardView {
     void setControlVisible(std::string_view control, bool visible) override;
     void setControlChecked(std::string_view control, bool checked) override;
     void layOut(const CardLayout& layout) override;
+    void showLiveText(const std::u16string& text) override;
     void beep() override;
     void addDecorations() override;
     void focusControl(std::string_view control) override;
@@ -89,6 +92,7 @@ class CardWindow : public QWidget, public virtual CardView {
     // what it learns is kept.
     qreal laidOutScale = 0;
     bool presenting = false;
+    LiveRegion* liveRegion = nullptr; // made for the window's first announcement
     QPixmap background;
 };
 

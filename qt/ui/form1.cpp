@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include "liveregion.h"
 #include "textbox.h"
 #include "velkorn/form1description.h"
 
@@ -10,8 +9,7 @@ namespace velkorn::ui {
 
 Form1::Form1(FormHost& host, Clock now, QWidget* parent)
     : CardWindow(form1Description(), parent), clock(std::move(now)),
-      form(host, *this, clock, dragSettings()), timer(new QTimer(this)),
-      liveRegion(new LiveRegion(this)) {
+      form(host, *this, clock, dragSettings()), timer(new QTimer(this)) {
     connectBoxes();
     present();
     timer->setObjectName(QStringLiteral("Timer1"));
@@ -46,10 +44,6 @@ void Form1::showBoxText(BoxId box, const std::u16string& text, std::size_t caret
     TextBox* edit = boxes[static_cast<std::size_t>(box)];
     edit->setText(QString::fromStdU16String(text));
     edit->setCursorPosition(static_cast<int>(caret));
-}
-
-void Form1::showLiveText(const std::u16string& text) {
-    liveRegion->showText(QString::fromStdU16String(text));
 }
 
 bool Form1::hasFocus(BoxId box) const {

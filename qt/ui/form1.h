@@ -17,7 +17,6 @@ class QTimer;
 
 namespace velkorn::ui {
 
-class LiveRegion;
 class TextBox;
 
 class Form1 final : public CardWindow, public Form1View {
@@ -34,7 +33,6 @@ class Form1 final : public CardWindow, public Form1View {
     const CalculatorEngine& engine() const { return form.engine(); }
 
     void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) override;
-    void showLiveText(const std::u16string& text) override;
     bool hasFocus(BoxId box) const override;
 
   private:
@@ -43,7 +41,6 @@ class Form1 final : public CardWindow, public Form1View {
     LocalClock clock;
     Form1Presenter form;
     QTimer* timer;
-    LiveRegion* liveRegion;
     std::array<TextBox*, 3> boxes{};
 };
 

@@ -1,5 +1,7 @@
 #include "liveregion.h"
 
+#include <QApplication>
+
 #include <QAccessibleWidget>
 
 namespace velkorn::ui {
@@ -13,6 +15,14 @@ class LiveRegionAccessible : public QAccessibleWidget {
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name ? static_cast<QLabel*>(widget())->text()
                                          : QAccessibleWidget::text(kind);
+    }
+
+    // Not in any window's tree: a screen reader speaks a notification with
+    // those of its ancestors that do not hold the focus, and where the
+    // focus is on the window itself (Help, About) it read the whole window
+    // before every announcement.
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(qApp);
     }
 };
 

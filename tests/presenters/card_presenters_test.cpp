@@ -242,7 +242,12 @@ TEST(Form3Presenter, ANewLanguageIsShownBeforeTheOldIsHidden) {
     view.calls.clear();
     about.click("Label5");
     EXPECT_EQ(view.calls, (std::vector<std::string>{"show Image2", "hide Image1", "hide Warning",
-                                                    "uncheck Label4", "check Label5"}));
+                                                    "uncheck Label4", "check Label5",
+                                                    "announce Chinese Language checked"}));
+    // The same choice again changes nothing, and says nothing.
+    view.calls.clear();
+    about.click("Label5");
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"show Image2", "hide Image1", "hide Warning"}));
 }
 
 TEST(CardPresenters, CloseLabelEscapeF1AndTheCloseCommand) {

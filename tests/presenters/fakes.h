@@ -80,6 +80,15 @@ class FakeCardView : public virtual CardView {
                         std::to_string(layout.client.width));
         laidOut = layout;
     }
+    // The live region's texts, an emptied region as "announce" alone.
+    void showLiveText(const std::u16string& text) override {
+        if (text.empty()) {
+            ++liveCleared;
+        } else {
+            calls.push_back("announce " + toUtf8(text));
+        }
+    }
+    int liveCleared = 0;
     void beep() override { calls.push_back("beep"); }
     void addDecorations() override { calls.push_back("decorations"); }
     void focusControl(std::string_view control) override {
@@ -140,15 +149,6 @@ class FakeForm1View : public FakeCardView, public Form1View {
         calls.push_back("box " + std::string(boxName(box)) + " " + toUtf8(text) + " caret " +
                         std::to_string(caret));
     }
-    // The live region's texts, an emptied region as "announce" alone.
-    void showLiveText(const std::u16string& text) override {
-        if (text.empty()) {
-            ++liveCleared;
-        } else {
-            calls.push_back("announce " + toUtf8(text));
-        }
-    }
-    int liveCleared = 0;
     bool hasFocus(BoxId box) const override { return focus == box; }
     std::optional<BoxId> focus = BoxId::Text1;
     std::u16string boxes[3];

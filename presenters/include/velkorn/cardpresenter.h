@@ -6,9 +6,8 @@
 // A front end forwards its events here and does what the view is asked.
 #pragma once
 
-#include "velkorn/captionfit.h"
-
 #include "velkorn/accessibletree.h"
+#include "velkorn/captionfit.h"
 #include "velkorn/cardview.h"
 #include "velkorn/formdescription.h"
 #include "velkorn/formhost.h"
@@ -138,6 +137,8 @@ class CardPresenter {
     // Checks or unchecks a choice; the view hears only of a change, so a
     // screen reader hears of the choices that changed.
     void setControlChecked(std::string_view control, bool checked);
+    // Said to screen readers without the focus moving.
+    void announce(const std::u16string& text);
 
     FormHost& host;
 

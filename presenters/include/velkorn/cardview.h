@@ -30,6 +30,9 @@ class CardView : public DragView {
     // Places and draws the window and its controls as laid out for its
     // scale: at the start and after every change of scale or contrast.
     virtual void layOut(const CardLayout& layout) = 0;
+    // The text of the window's polite live region: screen readers speak a
+    // text set there without the focus moving, and nothing of an empty one.
+    virtual void showLiveText(const std::u16string& text) = 0;
     // The platform's sound for a refused keystroke.
     virtual void beep() = 0;
     // The window's icon and its controls' tool tips, which its first frame

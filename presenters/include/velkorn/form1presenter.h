@@ -31,9 +31,6 @@ class Form1View : public virtual CardView {
     // Shows a box's new text with the caret at `caret` (UTF-16 units). A
     // text set this way starts the box's undo history afresh.
     virtual void showBoxText(BoxId box, const std::u16string& text, std::size_t caret) = 0;
-    // The text of the window's polite live region: screen readers speak a
-    // text set there without the focus moving, and nothing of an empty one.
-    virtual void showLiveText(const std::u16string& text) = 0;
     // Whether the box has the keyboard focus (in the active window).
     virtual bool hasFocus(BoxId box) const = 0;
 };
@@ -71,7 +68,6 @@ class Form1Presenter final : public CardPresenter {
 
   private:
     void backgroundPressed(MouseButton button, Point pointer) override;
-    void announce(const std::u16string& text);
     void handle(const MappedAction& mapped, MouseButton button, Point pointer);
     void runOnEngine(const MappedAction& mapped);
     void showBoxes(const std::array<std::string, 3>& before);
