@@ -9,11 +9,56 @@
 #include "velkorn/form3presenter.h"
 #include "velkorn/presentedcard.h"
 
+#include <utility>
+
 namespace velkorn::win32 {
 namespace {
 
 std::wstring wide(const std::u16string& text) {
     return {text.begin(), text.end()};
+}
+
+// Wine's message box is as wide as its message and cuts its title to fit:
+// a box too narrow for its title is widened as it is activated, its button
+// kept in the middle.
+void widenForTitle(HWND box) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    wchar_t title[128] = {};
+    const int length = GetWindowTextW(box, title, 128);
+    HDC dc = GetDC(box);
+    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, title, length, &size);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    ReleaseDC(box, dc);
+    RECT area;
+    GetWindowRect(box, &area);
+    const int growth = errorBoxWidth(size.cx, GetSystemMetrics(SM_CYCAPTION)) - (area.right - area.left);
+    if (growth <= 0) {
+        return;
+    }
+    SetWindowPos(box, nullptr, area.left - growth / 2, area.top, area.right - area.left + growth,
+                 area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND button = GetDlgItem(box, IDOK);
+    RECT place;
+    GetWindowRect(button, &place);
+    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(button, nullptr, place.left + growth / 2, place.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+thread_local HHOOK errorBoxHook = nullptr;
+
+LRESULT CALLBACK errorBoxActivated(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && errorBoxHook != nullptr) {
+        widenForTitle(reinterpret_cast<HWND>(wParam));
+        UnhookWindowsHookEx(std::exchange(errorBoxHook, nullptr));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 // Only keys concern the windows' own keys and the dialog keys (Tab); the
@@ -92,8 +137,13 @@ void Application::hideWindow(WindowId id) {
 
 void Application::showErrorBox(WindowId owner, const std::u16string& title,
                                const std::u16string& message) {
+    errorBoxHook =
+        SetWindowsHookExW(WH_CBT, &errorBoxActivated, nullptr, GetCurrentThreadId());
     MessageBoxW(window(owner).handle(), wide(message).c_str(), wide(title).c_str(),
                 MB_OK | MB_ICONERROR);
+    if (errorBoxHook != nullptr) {
+        UnhookWindowsHookEx(std::exchange(errorBoxHook, nullptr));
+    }
     application.errorBoxDismissed();
 }
 

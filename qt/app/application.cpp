@@ -6,7 +6,11 @@
 #include "velkorn/form3description.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStyle>
 
 namespace velkorn::app {
 
@@ -58,6 +62,17 @@ void Application::showErrorBox(WindowId owner, const std::u16string& title,
     const QString text = QString::fromStdU16String(message);
     QMessageBox box(QMessageBox::Critical, QString::fromStdU16String(title), text,
                     QMessageBox::Ok, window(owner));
+    // The title is drawn by the window manager, in a face of its own: the
+    // box's, bold, stands in for it. QMessageBox sizes itself from its
+    // layout, so the width is a row of it.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width = errorBoxWidth(QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()),
+                                    box.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     emit errorShown(owner, text);
     box.exec();
     application.errorBoxDismissed();

@@ -17,6 +17,15 @@ namespace velkorn {
 
 inline constexpr char16_t kErrorBoxTitle[] = u"Velkorn Calculator";
 
+// How wide an error box must be for its title to read whole: a short
+// message makes a narrow box, whose title bar cut the title to "V... r".
+// Beside the title lie the bar's icon and up to three buttons, each about
+// as wide as the bar is high, and margins; a window manager's bold title
+// face runs up to a quarter wider than the program's.
+constexpr int errorBoxWidth(int titleWidth, int titleBarHeight) {
+    return titleWidth * 5 / 4 + 6 * titleBarHeight;
+}
+
 class FrameView {
   public:
     virtual ~FrameView() = default;
