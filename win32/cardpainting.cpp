@@ -33,7 +33,7 @@ void drawCaption(const CardPaint& paint, const CardControl& control) {
     const UINT alignment = control.style->alignment == Alignment::Centre ? DT_CENTER : DT_LEFT;
     // Clipped to the label, as a label of its own would be.
     DrawTextW(paint.dc, control.caption.c_str(), static_cast<int>(control.caption.size()), &area,
-              alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+              alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
     SelectObject(paint.dc, previous);
 }
 

@@ -8,6 +8,8 @@ namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kTitleStrip{157, 8, 13}; // the cards' title strip and picture buttons
+constexpr double kEnhancedContrast = 7.0;
 
 double linear(std::uint8_t channel) {
     const double value = channel / 255.0;
@@ -23,11 +25,16 @@ double luminance(Rgb colour) {
 
 CaptionColours captionColours(const ControlDescription& label,
                               const std::optional<HighContrast>& highContrast) {
-    if (highContrast) {
-        return {highContrast->text, highContrast->window};
+    const bool onStrip = label.textRole == TextRole::StripText;
+    if (!highContrast) {
+        return {onStrip ? kWhite : kBlack, label.background};
     }
-    const Rgb text = label.textRole == TextRole::StripText ? kWhite : kBlack;
-    return {text, label.background};
+    const Rgb ground = label.background.value_or(onStrip ? kTitleStrip : kWhite);
+    if (contrastRatio(highContrast->text, ground) >= kEnhancedContrast) {
+        return {highContrast->text, label.background};
+    }
+    const bool black = contrastRatio(kBlack, ground) >= contrastRatio(kWhite, ground);
+    return {black ? kBlack : kWhite, label.background};
 }
 
 double contrastRatio(Rgb first, Rgb second) {

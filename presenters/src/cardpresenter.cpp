@@ -187,6 +187,9 @@ void CardPresenter::closeCommand() {
 }
 
 void CardPresenter::contrastChanged(const std::optional<HighContrast>& contrast) {
+    if (contrast == highContrast && currentScale != 0) {
+        return; // a palette or a setting that changed nothing here
+    }
     highContrast = contrast;
     if (currentScale != 0) {
         view.layOut(layOutCard(form, currentDpi, currentScale, highContrast));

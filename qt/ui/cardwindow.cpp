@@ -100,6 +100,8 @@ void CardWindow::present() {
         setTabOrder(control(order[i - 1]), control(order[i]));
     }
     card.contrastChanged(highContrast());
+    connect(&ContrastWatch::instance(), &ContrastWatch::changed, this,
+            [this] { presenter().contrastChanged(highContrast()); });
     card.load(devicePixelRatioF());
     focusControl(card.focusedControl());
 }
@@ -157,6 +159,7 @@ void CardWindow::layOut(const CardLayout& layout) {
 }
 
 void CardWindow::addDecorations() {
+    ContrastWatch::instance().askDesktop();
     // Once the frame being painted is on the screen.
     QTimer::singleShot(0, this, [this] { setWindowIcon(ui::windowIcon(description)); });
 }

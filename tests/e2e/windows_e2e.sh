@@ -298,6 +298,13 @@ app=
 [ "$status" = 0 ] || fail "the program exited with $status"
 echo "ok: X ends the program with code 0"
 
+# Every caption, and each overlap of two ("Time:" and the clock: the colon
+# lies under the clock), at 4.5:1 or more against the card under it.
+contrast_ok() {
+    timeout 10 import -window "$1" -depth 8 "$work/scheme.ppm" &&
+        probe captions "$2" "${3:-96}" |
+        timeout 30 "$here/caption_contrast.py" "$work/scheme.ppm" >"$work/contrast"
+}
 # Fresh starts at 120 DPI (125%) and 144 DPI (150%): the window scales by
 # edges, and its faces come from the twice-size drawings at both.
 # compare exits 1 when the pictures differ, as they do here.
@@ -324,8 +331,11 @@ for setting in "120 373 446 10 190 40" "144 447 536 12 228 48"; do
     }
     eventually twice_size_face ||
         fail "the face at $dpi DPI is no closer to the twice-size drawing ($twice) than to the plain one ($once)"
+    eventually contrast_ok "$win" Form1 "$dpi" ||
+        fail "captions at $dpi DPI: $(cat "$work/contrast")"
     echo "ok: at $dpi DPI the window is ${width}x${height} and its faces come from the" \
-        "twice-size drawings (distance $twice against $once)"
+        "twice-size drawings (distance $twice against $once); captions and their overlaps" \
+        "read whole"
 done
 fresh_matches() {
     still_parts "$win" "$work/fresh" &&
@@ -346,10 +356,7 @@ for colour in "Window 0 0 0" "WindowText 255 255 255" "ButtonFace 0 0 0" "Button
 done
 timeout 60 wineserver -k || true
 start_program
-contrast_ok() {
-    timeout 10 import -window "$1" -depth 8 "$work/scheme.ppm" &&
-        probe captions "$2" | timeout 30 "$here/caption_contrast.py" "$work/scheme.ppm" >"$work/contrast"
-}
+
 eventually contrast_ok "$win" Form1 || fail "captions under high-contrast colours: $(cat "$work/contrast")"
 xdotool key --window "$win" alt+a
 about=$(find_window '^About$')

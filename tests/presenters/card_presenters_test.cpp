@@ -4,6 +4,7 @@
 #include "velkorn/captioncolours.h"
 #include "velkorn/captionfit.h"
 #include "velkorn/captionfont.h"
+#include "velkorn/desktopcontrast.h"
 #include "velkorn/cardlayout.h"
 #include "velkorn/focusorder.h"
 #include "velkorn/form1description.h"
@@ -322,13 +323,16 @@ TEST(Descriptions, KeysNameTheirKeypad) {
 namespace velkorn::test {
 namespace {
 
-TEST(CaptionColours, TheCardsOwnPairsUnlessHighContrast) {
+TEST(CaptionColours, TheCardsOwnPairsAndTrueHighContrastOnTheCard) {
     const ControlDescription onCard{
         .name = "a", .kind = ControlKind::Label, .left = 0, .top = 0, .width = 1, .height = 1};
     ControlDescription onRed = onCard;
     onRed.textRole = TextRole::StripText;
     onRed.background = Rgb{128, 0, 0};
+    ControlDescription onStrip = onCard;
+    onStrip.textRole = TextRole::StripText;
     const HighContrast black{{255, 255, 0}, {0, 0, 0}};
+    const HighContrast white{{0, 0, 0}, {255, 255, 255}};
     const struct {
         const char* name;
         const ControlDescription& label;
@@ -338,8 +342,11 @@ TEST(CaptionColours, TheCardsOwnPairsUnlessHighContrast) {
     } table[] = {
         {"black on the white card", onCard, std::nullopt, {0, 0, 0}, std::nullopt},
         {"white on a red button", onRed, std::nullopt, {255, 255, 255}, Rgb{128, 0, 0}},
-        {"the system's on its own ground", onCard, black, {255, 255, 0}, Rgb{0, 0, 0}},
-        {"the system's over a button too", onRed, black, {255, 255, 0}, Rgb{0, 0, 0}},
+        {"yellow would vanish on the card: black", onCard, black, {0, 0, 0}, std::nullopt},
+        {"yellow stands out on a red button", onRed, black, {255, 255, 0}, Rgb{128, 0, 0}},
+        {"yellow stands out on the strip", onStrip, black, {255, 255, 0}, std::nullopt},
+        {"black on the card", onCard, white, {0, 0, 0}, std::nullopt},
+        {"black would be dim on the strip: white", onStrip, white, {255, 255, 255}, std::nullopt},
     };
     const auto same = [](Rgb a, Rgb b) {
         return a.red == b.red && a.green == b.green && a.blue == b.blue;
@@ -351,6 +358,27 @@ TEST(CaptionColours, TheCardsOwnPairsUnlessHighContrast) {
         if (row.fill) {
             EXPECT_TRUE(same(*colours.fill, *row.fill)) << row.name;
         }
+    }
+}
+
+// What each Linux desktop says of high contrast.
+TEST(DesktopContrast, TheDesktopsOwnSettingDecides) {
+    const struct {
+        const char* name;
+        DesktopContrast desktop;
+        bool high;
+    } table[] = {
+        {"nothing said", {}, false},
+        {"GNOME's switch", {std::nullopt, true, "", ""}, true},
+        {"GNOME's switch off, a plain theme", {std::nullopt, false, "", "Adwaita"}, false},
+        {"KDE's scheme", {std::nullopt, std::nullopt, "BreezeHighContrast", ""}, true},
+        {"a GTK theme", {std::nullopt, std::nullopt, "", "HighContrastInverse"}, true},
+        {"a GTK theme with a variant", {std::nullopt, std::nullopt, "", "High-Contrast:dark"}, true},
+        {"the portal's no preference leaves GNOME's", {false, true, "", ""}, true},
+        {"the portal asks", {true, false, "Breeze", "Adwaita"}, true},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(wantsHighContrast(row.desktop), row.high) << row.name;
     }
 }
 

@@ -18,8 +18,9 @@
 //   probe tooltips shown        "shown" while a tip of the main window is up
 //   probe dpi TITLE DPI         sends the window titled TITLE the DPI change
 //                               that a move to a monitor of that DPI brings
-//   probe captions FORM         the rectangles of the form's captions at 96 DPI,
-//                               from its description: name x y width height
+//   probe captions FORM [DPI]   the rectangles of the form's captions as laid
+//                               out at the DPI (96), name x y width height, and
+//                               of each overlap of two, named "A/B"
 // Exits 0 on success, 1 with a message on standard error otherwise.
 #include <windows.h>
 
@@ -31,6 +32,7 @@
 
 #include <commctrl.h>
 
+#include "velkorn/cardlayout.h"
 #include "velkorn/form1description.h"
 #include "velkorn/form2description.h"
 #include "velkorn/form3description.h"
@@ -366,17 +368,37 @@ int countToolTips(bool askedShown) {
     return 0;
 }
 
-int printCaptions(const std::string& form) {
+// Each caption shown, and where two captions overlap ("Time:" and the
+// clock), their overlap: the text of the one behind must read there too.
+int printCaptions(const std::string& form, int dpi) {
     using namespace velkorn;
     const FormDescription& description = form == "Form2"   ? form2Description()
                                          : form == "Form3" ? form3Description()
                                                            : form1Description();
-    for (const ControlDescription& entry : description.controls) {
-        if (entry.kind == ControlKind::Label && entry.picture == nullptr && *entry.caption != 0 &&
-            entry.visible) {
-            const PixelRect area = twipsToRect(entry.left, entry.top, entry.width, entry.height);
-            std::printf("%.*s %d %d %d %d\n", static_cast<int>(entry.name.size()),
-                        entry.name.data(), area.x, area.y, area.width, area.height);
+    const CardLayout layout = layOutCard(description, dpi, dpi / 96.0, std::nullopt);
+    std::vector<const LaidOutControl*> captions;
+    for (const LaidOutControl& control : layout.controls) {
+        if (control.caption && control.entry->visible) {
+            captions.push_back(&control);
+        }
+    }
+    const auto print = [](const std::string& name, const PixelRect& area) {
+        std::printf("%s %d %d %d %d\n", name.c_str(), area.x, area.y, area.width, area.height);
+    };
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const std::string name(captions[i]->entry->name);
+        if (*captions[i]->entry->caption != 0) {
+            print(name, captions[i]->area);
+        }
+        for (std::size_t j = i + 1; j < captions.size(); ++j) {
+            const PixelRect& a = captions[i]->area;
+            const PixelRect& b = captions[j]->area;
+            const PixelRect both{std::max(a.x, b.x), std::max(a.y, b.y),
+                                 std::min(a.x + a.width, b.x + b.width) - std::max(a.x, b.x),
+                                 std::min(a.y + a.height, b.y + b.height) - std::max(a.y, b.y)};
+            if (both.width > 0 && both.height > 0) {
+                print(name + "/" + std::string(captions[j]->entry->name), both);
+            }
         }
     }
     return 0;
@@ -393,8 +415,8 @@ int main(int argc, char* argv[]) {
     if (command == "tooltips") {
         return countToolTips(argc == 3 && std::string(argv[2]) == "shown");
     }
-    if (command == "captions" && argc == 3) {
-        return printCaptions(argv[2]);
+    if (command == "captions" && argc >= 3) {
+        return printCaptions(argv[2], argc == 4 ? std::atoi(argv[3]) : 96);
     }
     if (command == "dpi" && argc == 4) {
         return sendDpiChange(argv[2], std::atoi(argv[3]));

@@ -29,6 +29,7 @@ struct Rgb {
     std::uint8_t red;
     std::uint8_t green;
     std::uint8_t blue;
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 struct ControlDescription {

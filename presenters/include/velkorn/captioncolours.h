@@ -3,8 +3,11 @@
 // buttons, so their captions bring their own colours (black on white,
 // white on dark red) whatever the user's colour scheme: a dark scheme's
 // light text would vanish on the white card. In the platform's
-// high-contrast mode they follow the system's colours instead, on an
-// opaque ground of the system's, as that mode expects of every window.
+// high-contrast mode they take the system's text colour where it stands
+// out from the card under them at least 7:1 (the guidelines' enhanced
+// contrast), else black or white, whichever stands out more. Captions are
+// transparent in every mode, so that where two overlap ("Time:" and the
+// clock) both read; only a label with a ground of its own fills it.
 #pragma once
 
 #include "velkorn/formdescription.h"
@@ -22,6 +25,7 @@ struct CaptionColours {
 struct HighContrast {
     Rgb text;
     Rgb window;
+    friend constexpr bool operator==(const HighContrast&, const HighContrast&) = default;
 };
 
 CaptionColours captionColours(const ControlDescription& label,
