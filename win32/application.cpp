@@ -37,7 +37,8 @@ void widenForTitle(HWND box) {
     ReleaseDC(box, dc);
     RECT area;
     GetWindowRect(box, &area);
-    const int growth = errorBoxWidth(size.cx, GetSystemMetrics(SM_CYCAPTION)) - (area.right - area.left);
+    const int growth =
+        errorBoxWidth(size.cx, GetSystemMetrics(SM_CYCAPTION)) - (area.right - area.left);
     if (growth <= 0) {
         return;
     }
@@ -74,10 +75,13 @@ bool keyTaken(MSG& message) {
         return false;
     }
     // The window's shortcuts, whatever control has the focus: a box would
-    // take Alt and a letter as a menu character, and beep.
-    const KeyChord chord = keyChord(message);
-    if (chord.key != Key::None &&
-        SendMessageW(root, kCardKey, 0, reinterpret_cast<LPARAM>(&chord)) != 0) {
+    // take Alt and a letter as a menu character, and beep. Releases show
+    // the card that Alt is up.
+    const KeyPress press = keyPress(message);
+    if (isKeyUp(message)) {
+        SendMessageW(root, kCardKeyUp, 0, reinterpret_cast<LPARAM>(&press));
+    } else if (isKeyDown(message) &&
+               SendMessageW(root, kCardKey, 0, reinterpret_cast<LPARAM>(&press)) != 0) {
         return true;
     }
     // Tab moves between the boxes of the window.
@@ -137,8 +141,7 @@ void Application::hideWindow(WindowId id) {
 
 void Application::showErrorBox(WindowId owner, const std::u16string& title,
                                const std::u16string& message) {
-    errorBoxHook =
-        SetWindowsHookExW(WH_CBT, &errorBoxActivated, nullptr, GetCurrentThreadId());
+    errorBoxHook = SetWindowsHookExW(WH_CBT, &errorBoxActivated, nullptr, GetCurrentThreadId());
     MessageBoxW(window(owner).handle(), wide(message).c_str(), wide(title).c_str(),
                 MB_OK | MB_ICONERROR);
     if (errorBoxHook != nullptr) {

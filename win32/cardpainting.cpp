@@ -37,6 +37,30 @@ void drawCaption(const CardPaint& paint, const CardControl& control) {
     SelectObject(paint.dc, previous);
 }
 
+void drawCue(const CardPaint& paint, const KeyCue& cue) {
+    const RECT area{cue.area.x, cue.area.y, cue.area.x + cue.area.width,
+                    cue.area.y + cue.area.height};
+    HBRUSH frame = CreateSolidBrush(colourRef(cue.colours.text));
+    HBRUSH fill = CreateSolidBrush(colourRef(cue.colours.fill.value_or(Rgb{255, 255, 255})));
+    FillRect(paint.dc, &area, fill);
+    FrameRect(paint.dc, &area, frame);
+    DeleteObject(fill);
+    DeleteObject(frame);
+    LOGFONTW face{};
+    GetObjectW(sansSerifFont(cue.pointSize, paint.dpi), sizeof(face), &face);
+    face.lfWeight = FW_BOLD;
+    HFONT bold = CreateFontIndirectW(&face);
+    HGDIOBJ previous = SelectObject(paint.dc, bold);
+    SetBkMode(paint.dc, TRANSPARENT);
+    SetTextColor(paint.dc, colourRef(cue.colours.text));
+    RECT text = area;
+    const std::wstring caption = widen(cue.text);
+    DrawTextW(paint.dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(paint.dc, previous);
+    DeleteObject(bold);
+}
+
 void drawControl(const CardPaint& paint, const CardControl& control) {
     if (control.picture != nullptr) {
         drawPicture(paint.dc, *control.picture, control.area.left, control.area.top);
@@ -107,7 +131,8 @@ std::optional<HighContrast> highContrast() {
 }
 
 void paintCard(const CardPaint& paint, const Picture& background,
-               const std::vector<CardControl>& controls, const ShownControl& shown) {
+               const std::vector<CardControl>& controls, const ShownControl& shown,
+               std::span<const KeyCue> cues) {
     const RECT& dirty = paint.dirty;
     drawPictureArea(paint.dc, background, dirty);
     // Later in the list is further back: drawn first, and covered by what
@@ -119,6 +144,9 @@ void paintCard(const CardPaint& paint, const Picture& background,
             shown(control.entry->name)) {
             drawControl(paint, control);
         }
+    }
+    for (const KeyCue& cue : cues) {
+        drawCue(paint, cue);
     }
 }
 

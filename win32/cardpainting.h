@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,9 @@ struct CardPaint {
     UINT dpi;
 };
 
+// The cues go last, in front of everything.
 void paintCard(const CardPaint& paint, const Picture& background,
-               const std::vector<CardControl>& controls, const ShownControl& shown);
+               const std::vector<CardControl>& controls, const ShownControl& shown,
+               std::span<const KeyCue> cues);
 
 } // namespace velkorn::win32

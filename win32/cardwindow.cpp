@@ -68,8 +68,15 @@ CardWindow::~CardWindow() {
     }
 }
 
+// Windows' "underline access keys" setting: the cues always.
+static bool keyboardCuesAlways() {
+    BOOL always = FALSE;
+    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) != FALSE && always != FALSE;
+}
+
 void CardWindow::present() {
     presenter().contrastChanged(highContrast());
+    presenter().keyCuesAlways(keyboardCuesAlways());
     presenter().load(scale(), static_cast<int>(dpi));
 }
 
@@ -123,6 +130,7 @@ void CardWindow::layOut(const CardLayout& layout) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     background = &loadPicture(layout.background, dpi);
     placeControls(controls, layout);
+    cues = layout.cues;
     updateToolTips(window, toolTips, controls, shown());
     InvalidateRect(window, nullptr, FALSE);
 }
@@ -144,6 +152,10 @@ RECT CardWindow::controlArea(std::string_view name) const {
 
 ShownControl CardWindow::shown() {
     return [this](std::string_view name) { return presenter().isShown(name); };
+}
+
+std::span<const KeyCue> CardWindow::shownCues() const {
+    return cuesShown ? std::span<const KeyCue>(cues) : std::span<const KeyCue>();
 }
 
 int CardWindow::toTwips(int pixels) const {
@@ -212,7 +224,7 @@ void CardWindow::drawNow(const RECT& area) {
     }
     HDC dc = GetDC(window);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    paintCard({dc, area, dpi}, *background, controls, shown());
+    paintCard({dc, area, dpi}, *background, controls, shown(), shownCues());
     ReleaseDC(window, dc);
 }
 
@@ -248,6 +260,15 @@ void CardWindow::showLiveText(const std::u16string& text) {
                                    nullptr, GetModuleHandleW(nullptr), nullptr);
     }
     liveRegion.showText(liveText, std::wstring(text.begin(), text.end()));
+}
+
+void CardWindow::showKeyCues(bool shown) {
+    cuesShown = shown;
+    for (const KeyCue& cue : cues) {
+        const RECT area{cue.area.x, cue.area.y, cue.area.x + cue.area.width,
+                        cue.area.y + cue.area.height};
+        drawNow(area);
+    }
 }
 
 void CardWindow::beep() {
@@ -352,7 +373,13 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         activated(wParam);
         return 0;
     case kCardKey:
-        return presenter().keyPressed(*reinterpret_cast<const KeyChord*>(lParam)) ? 1 : 0;
+        return presenter().keyPressed(*reinterpret_cast<const KeyPress*>(lParam)) ==
+                       CardPresenter::KeyRoute::Shortcut
+                   ? 1
+                   : 0;
+    case kCardKeyUp:
+        presenter().keyReleased(*reinterpret_cast<const KeyPress*>(lParam));
+        return 0;
     case WM_GETOBJECT: {
         LRESULT answer = 0;
         return accessible.answer(wParam, lParam, answer)
@@ -363,6 +390,10 @@ LRESULT CardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         runPostedTask();
         return 0;
     case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETKEYBOARDCUES) {
+            presenter().keyCuesAlways(keyboardCuesAlways());
+            return 0;
+        }
         if (wParam != SPI_SETHIGHCONTRAST) {
             return DefWindowProcW(window, message, wParam, lParam);
         }
@@ -410,7 +441,7 @@ void CardWindow::relayToToolTips(UINT message, WPARAM wParam, LPARAM lParam) {
 void CardWindow::paint() {
     PAINTSTRUCT paintStruct;
     HDC dc = BeginPaint(window, &paintStruct);
-    paintCard({dc, paintStruct.rcPaint, dpi}, *background, controls, shown());
+    paintCard({dc, paintStruct.rcPaint, dpi}, *background, controls, shown(), shownCues());
     EndPaint(window, &paintStruct);
 }
 
@@ -452,6 +483,7 @@ void CardWindow::activated(WPARAM state) {
         presenter().activated();
         return;
     }
+    presenter().deactivated();
     HWND focus = GetFocus();
     for (const CardControl& control : controls) {
         if (control.window != nullptr && control.window == focus) {

@@ -22,14 +22,17 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
 namespace velkorn::win32 {
 
 // Sent by the message loop to a card for a key the windows may answer,
-// with a pointer to its KeyChord: nonzero when the card's presenter took it.
+// with a pointer to its KeyPress: nonzero when the card's presenter took
+// it; and for a key let go.
 inline constexpr UINT kCardKey = WM_APP + 2;
+inline constexpr UINT kCardKeyUp = WM_APP + 4;
 
 class CardWindow : public virtual CardView {
   public:
@@ -61,6 +64,7 @@ class CardWindow : public virtual CardView {
     void setControlChecked(std::string_view control, bool checked) override;
     void layOut(const CardLayout& layout) override;
     void showLiveText(const std::u16string& text) override;
+    void showKeyCues(bool shown) override;
     void beep() override;
     void addDecorations() override;
     void focusControl(std::string_view control) override;
@@ -94,6 +98,7 @@ class CardWindow : public virtual CardView {
     void relayToToolTips(UINT message, WPARAM wParam, LPARAM lParam);
     const CardControl& find(std::string_view name) const;
     ShownControl shown();
+    std::span<const KeyCue> shownCues() const;
 
     void pointerPressed(MouseButton button, bool secondOfDouble, LPARAM at);
     void pointerMoved(WPARAM buttons);
@@ -111,6 +116,8 @@ class CardWindow : public virtual CardView {
     std::deque<std::function<void()>> postedTasks;
     std::vector<CardControl> controls;
     const Picture* background = nullptr;
+    std::vector<KeyCue> cues;
+    bool cuesShown = false;
     UINT dpi = 96;
 };
 

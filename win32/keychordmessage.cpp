@@ -9,6 +9,8 @@ Key namedKey(WPARAM virtualKey) {
         return Key::F1;
     case VK_ESCAPE:
         return Key::Escape;
+    case VK_MENU:
+        return Key::Alt;
     default:
         return Key::None;
     }
@@ -20,11 +22,19 @@ bool held(int virtualKey) {
 
 } // namespace
 
-KeyChord keyChord(const MSG& message) {
-    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
-        return {};
-    }
+bool isKeyDown(const MSG& message) {
+    return message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+}
+
+bool isKeyUp(const MSG& message) {
+    return message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
+}
+
+KeyPress keyPress(const MSG& message) {
     KeyPress press;
+    if (!isKeyDown(message) && !isKeyUp(message)) {
+        return press;
+    }
     press.named = namedKey(message.wParam);
     // The character the layout gives the key, unshifted (the top bit marks
     // a dead key).
@@ -36,7 +46,7 @@ KeyChord keyChord(const MSG& message) {
     press.modifiers = (message.lParam & (1 << 29)) != 0 ? Alt : NoModifier;
     press.modifiers |= held(VK_CONTROL) ? Control : NoModifier;
     press.modifiers |= held(VK_SHIFT) ? Shift : NoModifier;
-    return chordOf(press);
+    return press;
 }
 
 } // namespace velkorn::win32

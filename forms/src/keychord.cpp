@@ -61,6 +61,8 @@ std::string keyChordText(KeyChord chord) {
         return text + "F1";
     case Key::Escape:
         return text + "Esc";
+    case Key::Alt:
+        return text + "Alt";
     }
     return text + static_cast<char>(chord.key);
 }

@@ -156,7 +156,26 @@ bool CardPresenter::keyPressed(KeyChord chord) {
     return false;
 }
 
+void CardPresenter::keyReleased(const KeyPress& press) {
+    if (press.named == Key::Alt) {
+        showCues(false, cuesAlways);
+    }
+}
+
+void CardPresenter::showCues(bool alt, bool always) {
+    const bool wasShown = altHeld || cuesAlways;
+    altHeld = alt;
+    cuesAlways = always;
+    if ((alt || always) != wasShown) {
+        view.showKeyCues(alt || always);
+    }
+}
+
 CardPresenter::KeyRoute CardPresenter::keyPressed(const KeyPress& press) {
+    if (press.named == Key::Alt) {
+        showCues(true, cuesAlways);
+        return KeyRoute::Control;
+    }
     if (keyPressed(chordOf(press))) {
         return KeyRoute::Shortcut;
     }

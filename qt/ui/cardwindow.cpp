@@ -6,6 +6,7 @@
 #include "formbuilder.h"
 #include "highcontrast.h"
 #include "keychordevent.h"
+#include "keycues.h"
 #include "liveregion.h"
 
 #include "velkorn/focusorder.h"
@@ -81,6 +82,7 @@ CardWindow::CardWindow(const FormDescription& description, QWidget* parent)
     // At the scale the presenter will most likely ask for (usePictures).
     prefetchPictures(description, drawingScale(devicePixelRatioF()));
     controls = buildForm(this, description);
+    cues = new KeyCues(this);
     // The picture covers the whole window: nothing needs filling under it.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -155,7 +157,13 @@ void CardWindow::layOut(const CardLayout& layout) {
     laidOutScale = layout.scale;
     background = loadPicture(layout.background, devicePixelRatioF());
     placeControls(this, controls, layout);
+    cues->setCues(layout.cues);
     update();
+}
+
+void CardWindow::showKeyCues(bool shown) {
+    cues->setVisible(shown);
+    cues->raise();
 }
 
 void CardWindow::addDecorations() {
@@ -243,6 +251,9 @@ bool CardWindow::event(QEvent* event) {
     case QEvent::WindowActivate:
         presenter().activated();
         break;
+    case QEvent::WindowDeactivate:
+        presenter().deactivated();
+        break;
     case QEvent::Hide:
         presenter().pointerLost();
         break;
@@ -309,6 +320,11 @@ void CardWindow::showToolTip(const QHelpEvent* event) {
                        control(*name)->geometry());
 }
 
+void CardWindow::keyReleaseEvent(QKeyEvent* event) {
+    presenter().keyReleased(keyPress(*event));
+    QWidget::keyReleaseEvent(event);
+}
+
 void CardWindow::keyPressEvent(QKeyEvent* event) {
     if (presenter().keyPressed(keyPress(*event)) == CardPresenter::KeyRoute::Shortcut) {
         event->accept();
@@ -335,6 +351,9 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event) {
         case CardPresenter::KeyRoute::Control:
             break;
         }
+    }
+    if (event->type() == QEvent::KeyRelease) {
+        presenter().keyReleased(keyPress(*static_cast<QKeyEvent*>(event)));
     }
     if (event->type() == QEvent::FocusIn) {
         presenter().focusMoved(watched->objectName().toStdString());

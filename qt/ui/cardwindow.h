@@ -23,6 +23,7 @@ namespace velkorn::ui {
 
 class ClickLabel;
 
+class KeyCues;
 class LiveRegion;
 
 class CardWindow : public QWidget, public virtual CardView {
@@ -53,6 +54,7 @@ class CardWindow : public QWidget, public virtual CardView {
     void setControlChecked(std::string_view control, bool checked) override;
     void layOut(const CardLayout& layout) override;
     void showLiveText(const std::u16string& text) override;
+    void showKeyCues(bool shown) override;
     void beep() override;
     void addDecorations() override;
     void focusControl(std::string_view control) override;
@@ -78,6 +80,7 @@ class CardWindow : public QWidget, public virtual CardView {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -93,6 +96,7 @@ class CardWindow : public QWidget, public virtual CardView {
     qreal laidOutScale = 0;
     bool presenting = false;
     LiveRegion* liveRegion = nullptr; // made for the window's first announcement
+    KeyCues* cues;
     QPixmap background;
 };
 

@@ -22,6 +22,8 @@ Key namedKey(int key) {
         return Key::F1;
     case Qt::Key_Escape:
         return Key::Escape;
+    case Qt::Key_Alt:
+        return Key::Alt;
     default:
         return Key::None;
     }

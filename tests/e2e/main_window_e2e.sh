@@ -9,6 +9,7 @@
 set -euo pipefail
 
 executable=$1
+cue_areas=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/virtual-display.sh"
 . "$here/xwindows.sh"
@@ -70,6 +71,21 @@ click_at 224 108
 xdotool key --window "$win" ctrl+a ctrl+c
 eventually clipboard_is 15 || fail "12 + 3 shows '$(timeout 2 xclip -o -selection clipboard)'"
 echo "ok: 12 + 3 = 15"
+
+# Alt held: the shortcuts' cues by their controls, and nothing changes but
+# the clock and a caret; let go, the cues go.
+areas=$("$cue_areas" Form1 96)
+shot() { timeout 10 import -window "$win" -depth 8 "$1"; }
+cues_are() {
+    shot "$work/now.ppm" &&
+        "$here/changed_within.py" "$work/plain.ppm" "$work/now.ppm" "$1" <<<"$areas" >"$work/cues" 2>&1
+}
+shot "$work/plain.ppm"
+xdotool keydown alt
+eventually cues_are shown || { xdotool keyup alt; fail "with Alt held: $(cat "$work/cues")"; }
+xdotool keyup alt
+eventually cues_are hidden || fail "with Alt let go: $(cat "$work/cues")"
+echo "ok: Alt held shows the shortcuts' cues by their controls and nothing else; let go, they go"
 
 # A plain click on the background leaves the window where it is, also when
 # the pointer moves on. The program is held while the click happens, so it

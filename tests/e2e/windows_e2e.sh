@@ -15,6 +15,7 @@ set -euo pipefail
 
 executable=$1
 probe=$2
+cue_areas=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/virtual-display.sh"
 . "$here/../../tools/wine-prefix.sh"
@@ -23,6 +24,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 eventually() { wait_for 15 "$@"; }
 
 start_wine_session
+# "Underline access keys" (the 0x20 of the mask's first byte) off, as
+# Windows has it; Wine has it on.
+KEYBOARD_CUES_OFF=1000028012000000
+KEYBOARD_CUES_ON=3000028012000000
+wine_setting 'HKCU\Control Panel\Desktop' UserPreferencesMask REG_BINARY $KEYBOARD_CUES_OFF
 
 visible_windows() { timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
 hidden() { [ -z "$(visible_windows "$1")" ]; }
@@ -89,6 +95,22 @@ eventually box_is $TEXT3 9 || fail "Alt+M shows '$(timeout 2 xclip -o -selection
 xdotool key --window "$win" alt+c End 4
 eventually box_is $TEXT3 4 || fail "Alt+C did not clear Output: '$(timeout 2 xclip -o -selection clipboard)'"
 echo "ok: 12 + 3 = 15 and 12 - 3 = 9 from the keyboard, and Alt+C clears"
+
+# With Windows' "underline access keys" off, Alt held shows the shortcuts'
+# cues by their controls and nothing changes but the clock and a caret; let
+# go, they go. (With it on they stay: the last check, below.)
+areas=$(timeout 30 wine "$cue_areas" Form1 96 | tr -d '\r')
+shot() { timeout 10 import -window "$win" -depth 8 "$1"; }
+cues_are() {
+    shot "$work/now.ppm" &&
+        "$here/changed_within.py" "$work/plain.ppm" "$work/now.ppm" "$1" <<<"$areas" >"$work/cues" 2>&1
+}
+shot "$work/plain.ppm"
+xdotool keydown alt
+eventually cues_are shown || { xdotool keyup alt; fail "with Alt held: $(cat "$work/cues")"; }
+xdotool keyup alt
+eventually cues_are hidden || fail "with Alt let go: $(cat "$work/cues")"
+echo "ok: the shortcuts' cues by their controls while Alt is held"
 
 # A press on a box's top edge, under its caption, goes to the box: the
 # front control takes the press.
@@ -254,7 +276,7 @@ changed() { warning "$work/now.png"; [ "$(compare -metric AE "$work/now.png" "$w
 # key sent in between is lost: Alt+C again until the warning changes (it
 # only ever chooses Chinese there).
 chinese_by_key() { xdotool key alt+c; changed; }
-eventually chinese_by_key || fail "Chinese did not replace the warning"
+eventually chinese_by_key || { cp "$work"/*.png /tmp/dbg/; import -window root /tmp/dbg/root.png; fail "Chinese did not replace the warning"; }
 eventually listing_is Form3 about-chinese || fail "About in Chinese through MSAA: $(cat "$work/listing.diff")"
 [ "$(probe state "Chinese Language" Form3)" = checked ] || fail "Chinese is not the checked choice"
 warning "$work/chinese.png"
@@ -305,13 +327,14 @@ contrast_ok() {
         probe captions "$2" "${3:-96}" |
         timeout 30 "$here/caption_contrast.py" "$work/scheme.ppm" >"$work/contrast"
 }
-# Fresh starts at 120 DPI (125%) and 144 DPI (150%): the window scales by
-# edges, and its faces come from the twice-size drawings at both.
+# Fresh starts at 120 DPI (125%), 192 DPI (200%) and 144 DPI (150%, last:
+# the change to 144 DPI above is compared with it): the window scales by
+# edges, and its faces come from the twice-size drawings at each.
 # compare exits 1 when the pictures differ, as they do here.
 distance() { { compare -metric RMSE "$work/face.png" "$1" null: 2>&1 || true; } | cut -d' ' -f1; }
 identical() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 # DPI, window size, and Image1's place and size there (8, 152, 32 at 96).
-for setting in "120 373 446 10 190 40" "144 447 536 12 228 48"; do
+for setting in "120 373 446 10 190 40" "192 596 714 16 304 64" "144 447 536 12 228 48"; do
     read -r dpi width height x y side <<<"$setting"
     wine_setting 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
     timeout 60 wineserver -k || true
@@ -364,3 +387,12 @@ about=$(find_window '^About$')
 eventually contrast_ok "$about" Form3 || fail "About's captions under high-contrast colours: $(cat "$work/contrast")"
 echo "ok: every caption at 4.5:1 or more under high-contrast colours:" \
     "$(sort -t' ' -k2 -n "$work/contrast" | head -n1)"
+
+# "Underline access keys" on: the cues from the start, Alt or not (a
+# setting of Wine's is read by each process once, so it is set before a
+# start).
+wine_setting 'HKCU\Control Panel\Desktop' UserPreferencesMask REG_BINARY $KEYBOARD_CUES_ON
+timeout 60 wineserver -k || true
+start_program
+eventually cues_are shown || fail "with \"underline access keys\" on: $(cat "$work/cues")"
+echo "ok: with \"underline access keys\" on, the cues show without Alt"

@@ -89,6 +89,7 @@ class FakeCardView : public virtual CardView {
         }
     }
     int liveCleared = 0;
+    void showKeyCues(bool shown) override { calls.push_back(shown ? "cues" : "no cues"); }
     void beep() override { calls.push_back("beep"); }
     void addDecorations() override { calls.push_back("decorations"); }
     void focusControl(std::string_view control) override {

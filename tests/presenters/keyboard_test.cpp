@@ -2,6 +2,7 @@
 // does, and the keys a box needs never reach a shortcut.
 #include "fakes.h"
 
+#include "velkorn/cardlayout.h"
 #include "velkorn/form1description.h"
 #include "velkorn/form2description.h"
 #include "velkorn/form2presenter.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace velkorn::test {
@@ -185,6 +187,67 @@ TEST(Keyboard, AChordThatIsNoShortcutTypesNothing) {
     for (const auto& row : table) {
         EXPECT_EQ(main.presenter->keyPressed(row.press), row.route) << row.name;
     }
+}
+
+// The shortcuts' cues: shown while Alt is held, or always where the
+// platform asks; each only the view's news when it changes.
+TEST(Keyboard, CuesWhileAltIsHeld) {
+    const KeyPress alt{Key::Alt, 0, 0, Alt};
+    struct Step {
+        const char* what;
+        std::function<void(CardPresenter&)> take;
+    };
+    const Step down{"Alt down", [alt](CardPresenter& p) { p.keyPressed(alt); }};
+    const Step up{"Alt up", [alt](CardPresenter& p) { p.keyReleased(alt); }};
+    const Step letter{"Alt+Q", [](CardPresenter& p) { p.keyPressed({Key::None, U'q', 'Q', Alt}); }};
+    const Step lost{"deactivated", [](CardPresenter& p) { p.deactivated(); }};
+    const Step always{"always", [](CardPresenter& p) { p.keyCuesAlways(true); }};
+    const Step notAlways{"not always", [](CardPresenter& p) { p.keyCuesAlways(false); }};
+    const struct {
+        std::vector<Step> steps;
+        std::vector<std::string> calls;
+    } table[] = {
+        {{down, letter, up}, {"cues", "no cues"}},
+        {{down, down, up, up}, {"cues", "no cues"}},
+        {{down, lost, up}, {"cues", "no cues"}},
+        {{always, down, up, notAlways}, {"cues", "no cues"}},
+        {{down, always, up, notAlways}, {"cues", "no cues"}},
+    };
+    for (const auto& row : table) {
+        Window about(form3Description());
+        std::string steps;
+        for (const Step& step : row.steps) {
+            step.take(*about.presenter);
+            steps += std::string(step.what) + ", ";
+        }
+        EXPECT_EQ(about.mainView.calls, row.calls) << steps;
+    }
+}
+
+// Each shortcut's cue: its key, over its control's corner, inside the
+// window, at every scale.
+TEST(Keyboard, ACueByEachShortcut) {
+    for (int dpi : {96, 120, 144, 192}) {
+        const CardLayout layout = layOutCard(form1Description(), dpi, dpi / 96.0, std::nullopt);
+        std::string texts;
+        for (const KeyCue& cue : layout.cues) {
+            texts += cue.text + " ";
+            const ControlDescription& entry = form1Description().control(cue.control);
+            const PixelRect control =
+                twipsToRect(entry.left, entry.top, entry.width, entry.height, dpi);
+            const PixelRect& at = cue.area;
+            EXPECT_TRUE(at.x < control.x + control.width && control.x < at.x + at.width &&
+                        at.y < control.y + control.height && control.y < at.y + at.height)
+                << cue.text << " at " << dpi;
+            EXPECT_TRUE(at.x >= 0 && at.y >= 0 && at.x + at.width <= layout.client.width &&
+                        at.y + at.height <= layout.client.height)
+                << cue.text << " at " << dpi;
+        }
+        EXPECT_EQ(texts, "P M T D C A F1 X ") << dpi;
+    }
+    const CardLayout help = layOutCard(form2Description(), 96, 1.0, std::nullopt);
+    ASSERT_EQ(help.cues.size(), 1u);
+    EXPECT_EQ(help.cues.front().text, "Esc");
 }
 
 } // namespace

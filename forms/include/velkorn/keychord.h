@@ -21,6 +21,7 @@ enum class Key : std::uint16_t {
     None = 0,
     F1 = 0x100,
     Escape,
+    Alt, // pressed or released alone: the cues of the shortcuts
 };
 
 constexpr Key letterKey(char upper) {

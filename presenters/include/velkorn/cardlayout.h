@@ -38,6 +38,18 @@ struct LaidOutControl {
     bool takesFocus;
 };
 
+// A shortcut's key shown by its control while Alt is held: "P" for Alt+P,
+// "F1", "Esc". A small badge over the control's bottom right-hand corner,
+// in front of everything, in a pair that reads on any picture (the
+// system's own in high contrast).
+struct KeyCue {
+    std::string_view control;
+    std::string text;
+    PixelRect area;
+    double pointSize;
+    CaptionColours colours; // the badge's fill, and its text and frame
+};
+
 struct CardLayout {
     int dpi;      // the unit of the rectangles: the front end's pixels
     double scale; // the window's, 1 at 96 DPI: what the pictures are made for
@@ -46,6 +58,7 @@ struct CardLayout {
     // Back to front: the order to draw them in, and to make a toolkit's
     // child windows in where each new one lies over the ones before.
     std::vector<LaidOutControl> controls;
+    std::vector<KeyCue> cues;
 };
 
 // `dpi` is the unit of the front end's pixels (96 where the toolkit

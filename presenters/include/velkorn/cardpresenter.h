@@ -90,6 +90,13 @@ class CardPresenter {
     // when the window is activated again.
     void focusMoved(std::string_view control) { focused = std::string(control); }
     void activated();
+    // The window lost the keyboard (Alt+Tab): no key is held for it.
+    void deactivated() { showCues(false, cuesAlways); }
+    // The platform asks for the shortcuts' cues always (Windows' "underline
+    // access keys"), or only while Alt is held.
+    void keyCuesAlways(bool always) { showCues(altHeld, always); }
+    // A key let go: Alt hides the cues.
+    void keyReleased(const KeyPress& press);
     const std::string& focusedControl() const { return focused; }
 
     // Places the window in the middle of the screen's work area.
@@ -144,6 +151,7 @@ class CardPresenter {
 
   private:
     void fitCaption(std::string_view control, const std::u16string& text);
+    void showCues(bool alt, bool always);
 
     const FormDescription& form;
     WindowId windowId;
@@ -153,6 +161,8 @@ class CardPresenter {
     int currentDpi = kStandardDpi;
     std::optional<HighContrast> highContrast;
     bool decorated = false;
+    bool altHeld = false;
+    bool cuesAlways = false;
     std::map<std::string, bool, std::less<>> shownControls;
     std::map<std::string, bool, std::less<>> checkedControls;
     struct HeldPress {

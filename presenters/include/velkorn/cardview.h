@@ -33,6 +33,8 @@ class CardView : public DragView {
     // The text of the window's polite live region: screen readers speak a
     // text set there without the focus moving, and nothing of an empty one.
     virtual void showLiveText(const std::u16string& text) = 0;
+    // Shows or hides the shortcuts' cues, laid out with the card.
+    virtual void showKeyCues(bool shown) = 0;
     // The platform's sound for a refused keystroke.
     virtual void beep() = 0;
     // The window's icon and its controls' tool tips, which its first frame
