@@ -56,6 +56,10 @@ POINT clientPoint(LPARAM at) {
 CardWindow::CardWindow(const FormDescription& description) : description(description) {
     createWindow();
     controls = buildControls(window, description);
+    // The live region, a static control of no size that screen readers
+    // find before its first announcement.
+    liveText = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
     SetTimer(window, kAfterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
@@ -255,10 +259,6 @@ void CardWindow::setControlChecked(std::string_view name, bool) {
 }
 
 void CardWindow::showLiveText(const std::u16string& text) {
-    if (liveText == nullptr) {
-        liveText = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
-                                   nullptr, GetModuleHandleW(nullptr), nullptr);
-    }
     liveRegion.showText(liveText, std::wstring(text.begin(), text.end()));
 }
 

@@ -112,7 +112,7 @@ class CardWindow : public virtual CardView {
     HWND window = nullptr;
     HWND toolTips = nullptr;
     LiveRegion liveRegion;
-    HWND liveText = nullptr; // a live region of no size, made when first needed
+    HWND liveText = nullptr; // a live region of no size
     std::deque<std::function<void()>> postedTasks;
     std::vector<CardControl> controls;
     const Picture* background = nullptr;

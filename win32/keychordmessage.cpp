@@ -46,6 +46,7 @@ KeyPress keyPress(const MSG& message) {
     press.modifiers = (message.lParam & (1 << 29)) != 0 ? Alt : NoModifier;
     press.modifiers |= held(VK_CONTROL) ? Control : NoModifier;
     press.modifiers |= held(VK_SHIFT) ? Shift : NoModifier;
+    press.repeat = isKeyDown(message) && (message.lParam & (1 << 30)) != 0; // it was down already
     return press;
 }
 

@@ -5,6 +5,8 @@
 #include "velkorn/focusorder.h"
 #include "velkorn/utf8_text.h"
 
+#include <algorithm>
+
 namespace velkorn {
 
 CardPresenter::CardPresenter(const FormDescription& description, WindowId id, FormHost& host,
@@ -142,6 +144,12 @@ void CardPresenter::centre() {
     view.moveWindowTo({area.x + (area.width - size.x) / 2, area.y + (area.height - size.y) / 2});
 }
 
+bool CardPresenter::isShortcut(KeyChord chord) const {
+    return chord == KeyChord(Key::F1) ||
+           std::any_of(form.shortcuts.begin(), form.shortcuts.end(),
+                       [chord](const ShortcutDescription& entry) { return entry.chord == chord; });
+}
+
 bool CardPresenter::keyPressed(KeyChord chord) {
     for (const ShortcutDescription& entry : form.shortcuts) {
         if (entry.chord == chord) {
@@ -175,6 +183,11 @@ CardPresenter::KeyRoute CardPresenter::keyPressed(const KeyPress& press) {
     if (press.named == Key::Alt) {
         showCues(true, cuesAlways);
         return KeyRoute::Control;
+    }
+    // A held shortcut does its work once: F1 held would raise Help again
+    // and again over the window the user went on to.
+    if (press.repeat && isShortcut(chordOf(press))) {
+        return KeyRoute::Shortcut;
     }
     if (keyPressed(chordOf(press))) {
         return KeyRoute::Shortcut;

@@ -46,6 +46,7 @@ KeyPress keyPress(const QKeyEvent& event) {
     press.modifiers |= held.testFlag(Qt::MetaModifier) ? Meta : NoModifier;
     const std::u32string text = event.text().toStdU32String();
     press.text = text.empty() ? 0 : text.front();
+    press.repeat = event.isAutoRepeat();
     return press;
 }
 

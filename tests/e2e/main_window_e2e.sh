@@ -72,6 +72,12 @@ xdotool key --window "$win" ctrl+a ctrl+c
 eventually clipboard_is 15 || fail "12 + 3 shows '$(timeout 2 xclip -o -selection clipboard)'"
 echo "ok: 12 + 3 = 15"
 
+# A chord that is no shortcut types nothing: Alt+H and Alt+Q in Input 1.
+click_at 70 78
+xdotool key --window "$win" End alt+h alt+q ctrl+a ctrl+c
+eventually clipboard_is 12 || fail "Alt+H Alt+Q left Input 1 '$(timeout 2 xclip -o -selection clipboard)'"
+echo "ok: Alt+H and Alt+Q leave Input 1 12"
+
 # Alt held: the shortcuts' cues by their controls, and nothing changes but
 # the clock and a caret; let go, the cues go.
 areas=$("$cue_areas" Form1 96)

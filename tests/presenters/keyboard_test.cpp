@@ -187,6 +187,12 @@ TEST(Keyboard, AChordThatIsNoShortcutTypesNothing) {
     for (const auto& row : table) {
         EXPECT_EQ(main.presenter->keyPressed(row.press), row.route) << row.name;
     }
+    // A shortcut held down does its work once.
+    KeyPress f1{Key::F1};
+    f1.repeat = true;
+    main.host.calls.clear();
+    EXPECT_EQ(main.presenter->keyPressed(f1), Route::Shortcut);
+    EXPECT_TRUE(main.host.calls.empty());
 }
 
 // The shortcuts' cues: shown while Alt is held, or always where the

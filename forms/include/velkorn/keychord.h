@@ -54,6 +54,7 @@ struct KeyPress {
     char positionLetter = 0; // the US layout's letter at the key's place, 0 if none
     unsigned modifiers = NoModifier;
     char32_t text = 0; // what the press would type into a box, 0 if nothing
+    bool repeat = false; // made by the key's being held down
 };
 
 // The chord a press means.

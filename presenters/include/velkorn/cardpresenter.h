@@ -152,6 +152,7 @@ class CardPresenter {
   private:
     void fitCaption(std::string_view control, const std::u16string& text);
     void showCues(bool alt, bool always);
+    bool isShortcut(KeyChord chord) const;
 
     const FormDescription& form;
     WindowId windowId;
