@@ -1,5 +1,6 @@
 #include "velkorn/clockformat.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace velkorn {
@@ -52,6 +53,28 @@ std::vector<Field> fieldsOf(std::u16string_view pattern) {
         }
     }
     return fields;
+}
+
+std::u16string quotedLiteral(std::u16string_view text) {
+    if (std::none_of(text.begin(), text.end(),
+                     [](char16_t c) { return isLetter(c) || c == u'\''; })) {
+        return std::u16string(text);
+    }
+    std::u16string quoted = u"'";
+    for (char16_t c : text) {
+        quoted += c == u'\'' ? std::u16string(u"''") : std::u16string(1, c);
+    }
+    return quoted + u"'";
+}
+
+// A numeric part, one letter or two; a name, three letters short, four
+// long.
+std::u16string letters(char16_t letter, const IntlPart& part) {
+    const int count = part.option == u"2-digit" ? 2
+                      : part.option == u"short" ? 3
+                      : part.option == u"long"  ? 4
+                                                : 1;
+    return std::u16string(static_cast<std::size_t>(count), letter);
 }
 
 // The formats' own white space: ASCII only, as Qt's formats use it (the
@@ -142,6 +165,34 @@ int weekday(const ClockReading& reading) {
 }
 
 } // namespace
+
+std::u16string patternOfIntlParts(const std::vector<IntlPart>& parts) {
+    const bool twelveHour = std::any_of(
+        parts.begin(), parts.end(), [](const IntlPart& part) { return part.type == u"dayPeriod"; });
+    std::u16string pattern;
+    for (const IntlPart& part : parts) {
+        if (part.type == u"hour") {
+            pattern += letters(twelveHour ? u'h' : u'H', part);
+        } else if (part.type == u"minute") {
+            pattern += letters(u'm', part);
+        } else if (part.type == u"second") {
+            pattern += letters(u's', part);
+        } else if (part.type == u"dayPeriod") {
+            pattern += u"AP";
+        } else if (part.type == u"day") {
+            pattern += letters(u'd', part);
+        } else if (part.type == u"month") {
+            pattern += letters(u'M', part);
+        } else if (part.type == u"weekday") {
+            pattern += part.option == u"long" ? u"dddd" : u"ddd";
+        } else if (part.type == u"year") {
+            pattern += part.option == u"2-digit" ? u"yy" : u"yyyy";
+        } else if (part.type == u"literal") {
+            pattern += quotedLiteral(part.value);
+        }
+    }
+    return pattern;
+}
 
 std::u16string withoutTimeZone(std::u16string_view pattern) {
     std::vector<Field> fields;

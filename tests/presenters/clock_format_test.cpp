@@ -72,5 +72,53 @@ TEST(ClockFormat, ReadingsInEitherPlatformsLetters) {
     EXPECT_EQ(toUtf8(ClockFormat(arabic).time({2027, 3, 3, 9, 8, 7})), "٠٩:٠٨:٠٧");
 }
 
+// A browser's parts for the user's locale, as the pattern that writes them.
+TEST(ClockFormat, BrowserPartsMadeAPattern) {
+    using Parts = std::vector<IntlPart>;
+    const struct {
+        const char* locale;
+        Parts parts;
+        const char16_t* pattern;
+    } table[] = {
+        {"en-US time",
+         Parts{{u"hour", u"3", u"numeric"},
+               {u"literal", u":"},
+               {u"minute", u"04", u"2-digit"},
+               {u"literal", u":"},
+               {u"second", u"05", u"2-digit"},
+               {u"literal", u" "},
+               {u"dayPeriod", u"PM"}},
+         u"h:mm:ss AP"},
+        {"de-DE time",
+         Parts{{u"hour", u"15", u"2-digit"},
+               {u"literal", u":"},
+               {u"minute", u"04", u"2-digit"},
+               {u"literal", u":"},
+               {u"second", u"05", u"2-digit"}},
+         u"HH:mm:ss"},
+        {"en-GB date",
+         Parts{{u"day", u"03", u"2-digit"},
+               {u"literal", u"/"},
+               {u"month", u"03", u"2-digit"},
+               {u"literal", u"/"},
+               {u"year", u"2027", u"numeric"}},
+         u"dd/MM/yyyy"},
+        {"a literal with letters, and a quote",
+         Parts{{u"day", u"3", u"numeric"},
+               {u"literal", u" de "},
+               {u"month", u"marzo", u"long"},
+               {u"literal", u" o'"},
+               {u"year", u"27", u"2-digit"}},
+         u"d' de 'MMMM' o'''yy"},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(toUtf8(patternOfIntlParts(row.parts)), toUtf8(row.pattern)) << row.locale;
+    }
+    // Written back as the browser showed it.
+    ClockLocale browser;
+    browser.timePattern = patternOfIntlParts(table[0].parts);
+    EXPECT_EQ(toUtf8(ClockFormat(browser).time({2027, 3, 3, 15, 4, 5})), "3:04:05 PM");
+}
+
 } // namespace
 } // namespace velkorn

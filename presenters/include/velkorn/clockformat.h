@@ -50,6 +50,22 @@ struct ClockLocale {
 // period Qt 6.4 does not know ("B") is written as AM/PM ("AP").
 std::u16string withoutTimeZone(std::u16string_view pattern);
 
+// A part of a time or a date as a browser lays it out for the user's
+// locale (Intl.DateTimeFormat's formatToParts: "hour", "literal",
+// "dayPeriod", ...), with the option it was resolved to ("numeric",
+// "2-digit", "short", "long").
+struct IntlPart {
+    std::u16string type;
+    std::u16string value;
+    std::u16string option{};
+};
+
+// The pattern, in Qt's letters, that writes a reading as the parts show
+// one: the browser gives no pattern of its own. Hours are on the 12-hour
+// clock where a day period is among the parts; a literal with Latin
+// letters in it ("de", "h") is quoted.
+std::u16string patternOfIntlParts(const std::vector<IntlPart>& parts);
+
 class ClockFormat {
   public:
     explicit ClockFormat(ClockLocale locale);
