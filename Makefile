@@ -29,10 +29,13 @@ WINDOWS_TEST_PACKAGES := $(WINDOWS_RELEASE_PACKAGES) googletest wine wine64 $(DI
 # The model compiled to WebAssembly by Debian's emscripten, its tests run
 # under Node, in a folder of their own.
 WEB_TEST_BUILD ?= build-web-test
-WEB_TEST_PACKAGES := cmake make emscripten nodejs googletest
+WEB_TEST_PACKAGES := cmake make emscripten nodejs chromium googletest
+# The browser version: the site, built into build-web/site.
+WEB_BUILD ?= build-web
+WEB_PACKAGES := cmake make emscripten python3
 
 .PHONY: run test check reproducible-test build package bench sanitize-test windows windows-package windows-test \
-	web-test \
+	web-test web-site web \
 	assets screenshots clean
 
 run:
@@ -118,6 +121,24 @@ web-test:
 	    -DBUILD_TESTING=ON -DVELKORN_BUILD_UI=OFF
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_TEST_BUILD) -j$(JOBS) --target core_tests presenter_tests
 	cd $(WEB_TEST_BUILD) && ctest --output-on-failure
+	$(MAKE) web-site
+	@# Debian's npm, unless Node came with one of its own (NodeSource's).
+	command -v npm >/dev/null || tools/ensure-packages npm
+	cd tests/web && npm ci --no-audit --no-fund
+	timeout 300 node tests/web/site_e2e.mjs $(WEB_BUILD)/site
+
+# The site alone (static files any web server can serve), and the site
+# served on this machine.
+web-site:
+	tools/ensure-packages $(WEB_PACKAGES)
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	    -DBUILD_TESTING=OFF -DVELKORN_BUILD_UI=OFF
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j$(JOBS) --target velkorn-web
+
+WEB_PORT ?= 8765
+web: web-site
+	@echo "Velkorn Calculator: http://127.0.0.1:$(WEB_PORT)/"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)/site
 
 # A Debian package (build/velkorn-calculator_*.deb) with its dependencies
 # computed from the executable.
@@ -173,4 +194,4 @@ screenshots:
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) build-reproducible $(SANITIZE_BUILD) $(TOOLS_BUILD) $(BENCH_BUILD) \
-	    $(WINDOWS_BUILD) $(WINDOWS_TEST_BUILD) $(WEB_TEST_BUILD)
+	    $(WINDOWS_BUILD) $(WINDOWS_TEST_BUILD) $(WEB_TEST_BUILD) $(WEB_BUILD)

@@ -1,0 +1,106 @@
+// End to end: the site in Debian's headless Chromium, driven as a person
+// would, with the pointer and with the keyboard alone.
+//   node site_e2e.mjs SITE_DIRECTORY
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const site = process.argv[2];
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.css': 'text/css', '.jpg': 'image/jpeg', '.ico': 'image/x-icon' };
+const fail = (message) => { console.error(`FAIL: ${message}`); process.exitCode = 1; throw new Error(message); };
+
+const server = createServer(async (request, response) => {
+  let path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+  if (path.endsWith('/')) path += 'index.html';
+  try {
+    const body = await readFile(join(site, path));
+    response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
+    response.end(body);
+  } catch {
+    response.writeHead(404);
+    response.end();
+  }
+});
+await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const address = `http://127.0.0.1:${server.address().port}/`;
+const browser = await puppeteer.launch({
+  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage'],
+  headless: true,
+});
+const deadline = { timeout: 15000 };
+try {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 800, height: 600 });
+  await page.goto(address, { waitUntil: 'load' });
+  const box = (name) => page.$eval(`.card input[data-name="${name}"]`, (input) => input.value);
+  const control = async (name) => {
+    const element = await page.waitForSelector(`.card [data-name="${name}"]`, deadline);
+    return element;
+  };
+  const waitForBox = async (name, text, what) => {
+    try {
+      await page.waitForFunction((n, t) => document.querySelector(`.card input[data-name="${n}"]`)?.value === t,
+                                 deadline, name, text);
+    } catch {
+      fail(`${what}: ${name} reads '${await box(name)}', not '${text}'`);
+    }
+  };
+  // Keypad 1 writes into Input 1, keypad 2 into Input 2; + gives Output.
+  for (const key of ['Image1', 'Image2', 'Image13', 'Image21']) {
+    await (await control(key)).click();
+  }
+  await waitForBox('Text3', '15', '12 + 3 by clicks');
+  console.log('ok: 12 + 3 = 15 by clicks');
+  // Keyboard alone: Alt+C clears, the boxes take the keys, Alt+M subtracts,
+  // and a chord that is no shortcut types nothing.
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('KeyC');
+  await page.keyboard.up('Alt');
+  await waitForBox('Text1', '', 'Alt+C');
+  await (await control('Text1')).focus();
+  await page.keyboard.type('12');
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('KeyH');
+  await page.keyboard.up('Alt');
+  await page.keyboard.press('Tab');
+  await page.keyboard.type('3');
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('KeyM');
+  await page.keyboard.up('Alt');
+  await waitForBox('Text3', '9', '12 - 3 from the keyboard');
+  await waitForBox('Text1', '12', 'Alt+H in Input 1');
+  console.log('ok: 12 - 3 = 9 from the keyboard, and Alt+H types nothing');
+  // An error is a dialog the model waits for: Plus on empty boxes, then OK.
+  await (await control('Image25')).click();
+  await (await control('Image21')).click();
+  const dialog = await page.waitForSelector('dialog.error[open]', deadline);
+  const message = await dialog.evaluate((d) => d.querySelector('p').textContent);
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => !document.querySelector('dialog.error'), deadline);
+  await (await control('Image1')).click();
+  await waitForBox('Text1', '1', 'a click after the error box');
+  console.log(`ok: an error shows "${message}" in a dialog, and the calculator goes on once it is closed`);
+  // About by its button; Alt+C shows the warning in Chinese and checks it.
+  await (await control('Image26')).click();
+  await page.waitForSelector('.card[aria-label="About"]:not([style*="display: none"])', deadline);
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('KeyC');
+  await page.keyboard.up('Alt');
+  try {
+    await page.waitForFunction(() => {
+      const about = document.querySelector('.card[aria-label="About"]');
+      const chinese = about.querySelector('[data-name="Label5"]');
+      const picture = about.querySelector('[data-name="Image2"]');
+      return chinese.getAttribute('aria-checked') === 'true' && !picture.hidden;
+    }, deadline);
+  } catch {
+    fail('Alt+C in About did not show and check Chinese');
+  }
+  console.log('ok: About opens by its button, and Alt+C shows and checks Chinese');
+} finally {
+  await browser.close();
+  server.close();
+}

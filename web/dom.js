@@ -1,0 +1,288 @@
+// The page's DOM for the cards (dom.h): the view's calls, and the page's
+// events handed to the model's entry points (webapplication.cpp). Nothing
+// here decides what an event does.
+mergeInto(LibraryManager.library, {
+  $velkorn: {
+    cards: {},
+    text: function (pointer) { return UTF8ToString(pointer); },
+    call: function (name, args, strings) {
+      // Strings go in as the model's UTF-8, freed once it has them.
+      var held = [];
+      var values = args.map(function (value, i) {
+        if (strings && strings.indexOf(i) >= 0) { var p = allocateUTF8(value); held.push(p); return p; }
+        return value;
+      });
+      var result = Module['_' + name].apply(null, values);
+      held.forEach(function (p) { _free(p); });
+      return result;
+    },
+    control: function (card, name) { return velkorn.cards[card].controls[velkorn.text(name)]; },
+    keyOf: function (event) {
+      var named = { F1: 256, Escape: 257, Alt: 258 }[event.key] || 0;
+      var character = event.key.length === 1 ? event.key.toUpperCase().codePointAt(0) : 0;
+      var place = /^Key([A-Z])$/.exec(event.code);
+      var modifiers = (event.altKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.shiftKey ? 4 : 0) |
+                      (event.metaKey ? 8 : 0);
+      var text = event.key.length === 1 || (event.key.length === 2 && event.key.codePointAt(0) > 0xFFFF)
+                 ? event.key.codePointAt(0) : 0;
+      return [named, character, place ? place[1].charCodeAt(0) : 0, modifiers, text, event.repeat ? 1 : 0];
+    },
+  },
+  velkornMakeCard__deps: ['$velkorn'],
+  velkornMakeCard: function (card, title, dialog) {
+    var element = document.createElement('div');
+    element.className = 'card';
+    element.tabIndex = -1;
+    element.setAttribute('role', dialog ? 'dialog' : 'application');
+    element.setAttribute('aria-label', velkorn.text(title));
+    element.style.display = 'none';
+    var background = document.createElement('img');
+    background.className = 'background';
+    background.alt = '';
+    element.appendChild(background);
+    var live = document.createElement('div');
+    live.className = 'live';
+    live.setAttribute('aria-live', 'polite');
+    element.appendChild(live);
+    var cues = document.createElement('div');
+    cues.className = 'cues';
+    cues.hidden = true;
+    element.appendChild(cues);
+    document.body.appendChild(element);
+    velkorn.cards[card] = { element: element, background: background, live: live, cues: cues,
+                            controls: {} };
+    var where = function (event) {
+      var box = element.getBoundingClientRect();
+      return [Math.round(event.clientX - box.left), Math.round(event.clientY - box.top)];
+    };
+    element.addEventListener('pointerdown', function (event) {
+      if (event.target.tagName === 'INPUT') return;
+      var at = where(event);
+      if (velkorn.call('velkorn_pointer_pressed', [card, at[0], at[1], event.button, event.detail > 1 ? 1 : 0,
+                                                  Math.round(event.screenX), Math.round(event.screenY)])) {
+        element.setPointerCapture(event.pointerId);
+      }
+      event.preventDefault();
+    });
+    element.addEventListener('pointermove', function (event) {
+      velkorn.call('velkorn_pointer_moved', [card, Math.round(event.screenX), Math.round(event.screenY),
+                                             event.buttons ? 1 : 0]);
+    });
+    element.addEventListener('pointerup', function (event) {
+      var at = where(event);
+      velkorn.call('velkorn_pointer_released', [card, at[0], at[1], event.button]);
+    });
+    element.addEventListener('lostpointercapture', function () { velkorn.call('velkorn_pointer_lost', [card]); });
+    element.addEventListener('contextmenu', function (event) { event.preventDefault(); });
+    element.addEventListener('keydown', function (event) {
+      var route = velkorn.call('velkorn_key', [card, 1].concat(velkorn.keyOf(event)));
+      if (route !== 0) event.preventDefault();
+    });
+    element.addEventListener('keyup', function (event) {
+      velkorn.call('velkorn_key', [card, 0].concat(velkorn.keyOf(event)));
+    });
+    element.addEventListener('focusin', function (event) {
+      velkorn.call('velkorn_focus', [card, event.target.dataset.name || ''], [1]);
+    });
+  },
+  velkornMakeControl__deps: ['$velkorn'],
+  velkornMakeControl: function (card, name, kind) {
+    var owner = velkorn.cards[card];
+    var key = velkorn.text(name);
+    // 0 a label, 1 a picture, 2 a box, 3 a text of the background picture
+    var element = document.createElement(['span', 'img', 'input', 'span'][kind]);
+    element.className = ['label', 'picture', 'box', 'picture-text'][kind];
+    element.dataset.name = key;
+    if (kind === 1) element.alt = '';
+    if (kind === 2) {
+      element.type = 'text';
+      element.spellcheck = false;
+      element.autocomplete = 'off';
+      var last = '';
+      element.addEventListener('beforeinput', function (event) {
+        if (!event.inputType.startsWith('insert')) return;
+        var data = event.data !== null ? event.data
+                 : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
+        var start = element.selectionStart, end = element.selectionEnd;
+        var after = element.value.slice(0, start) + data + element.value.slice(end);
+        var caret = start + data.length;
+        var cut = velkorn.call('velkorn_box_editing', [card, key, after, caret], [1, 2]);
+        if (cut === 0) return; // taken as it is
+        event.preventDefault();
+        if (cut === 2) { // cut by the rule: made again as one edit, which undo takes back
+          var edit = velkorn.text(Module['_velkorn_cut_edit']());
+          var parts = edit.split('\t');
+          element.setSelectionRange(+parts[0], +parts[1]);
+          document.execCommand('insertText', false, parts[2]);
+        }
+      });
+      element.addEventListener('input', function () {
+        if (element.value !== last) velkorn.call('velkorn_box_edited', [card, key, element.value], [1, 2]);
+        last = element.value;
+      });
+    }
+    owner.element.appendChild(element);
+    owner.controls[key] = element;
+  },
+  velkornPlace__deps: ['$velkorn'],
+  velkornPlace: function (card, name, x, y, width, height, rank) {
+    var style = velkorn.control(card, name).style;
+    style.left = x + 'px'; style.top = y + 'px'; style.width = width + 'px'; style.height = height + 'px';
+    style.zIndex = rank;
+  },
+  velkornSetBackground__deps: ['$velkorn'],
+  velkornSetBackground: function (card, width, height, first, second) {
+    var owner = velkorn.cards[card];
+    owner.element.style.width = width + 'px';
+    owner.element.style.height = height + 'px';
+    var fallback = velkorn.text(second);
+    owner.background.onerror = fallback ? function () { owner.background.onerror = null; owner.background.src = fallback; } : null;
+    owner.background.src = velkorn.text(first);
+  },
+  velkornSetPicture__deps: ['$velkorn'],
+  velkornSetPicture: function (card, name, first, second) {
+    var element = velkorn.control(card, name);
+    var fallback = velkorn.text(second);
+    element.onerror = fallback ? function () { element.onerror = null; element.src = fallback; } : null;
+    element.src = velkorn.text(first);
+  },
+  velkornSetCaption__deps: ['$velkorn'],
+  velkornSetCaption: function (card, name, text, pointSize) {
+    var element = velkorn.control(card, name);
+    element.textContent = velkorn.text(text);
+    element.style.fontSize = pointSize + 'pt';
+  },
+  velkornSetCaptionStyle__deps: ['$velkorn'],
+  velkornSetCaptionStyle: function (card, name, colour, fill, centred) {
+    var style = velkorn.control(card, name).style;
+    style.color = velkorn.text(colour);
+    style.background = velkorn.text(fill) || 'transparent';
+    style.textAlign = centred ? 'center' : 'left';
+  },
+  velkornTextWidth__deps: ['$velkorn'],
+  velkornTextWidth: function (text, pointSize, families) {
+    var canvas = velkorn.canvas || (velkorn.canvas = document.createElement('canvas').getContext('2d'));
+    canvas.font = pointSize + 'pt ' + velkorn.text(families);
+    return canvas.measureText(velkorn.text(text)).width;
+  },
+  velkornSetVisible__deps: ['$velkorn'],
+  velkornSetVisible: function (card, name, visible) {
+    velkorn.control(card, name).hidden = !visible;
+  },
+  velkornSetAccessible__deps: ['$velkorn'],
+  velkornSetAccessible: function (card, name, role, label, description, shortcut, language, checked) {
+    var element = velkorn.control(card, name);
+    var set = function (attribute, value) {
+      if (value) element.setAttribute(attribute, value); else element.removeAttribute(attribute);
+    };
+    set('role', velkorn.text(role));
+    set('aria-label', velkorn.text(label));
+    set('aria-description', velkorn.text(description));
+    set('aria-keyshortcuts', velkorn.text(shortcut));
+    set('lang', velkorn.text(language));
+    set('title', velkorn.text(description) || velkorn.text(label));
+    if (checked >= 0) element.setAttribute('aria-checked', checked ? 'true' : 'false');
+  },
+  velkornSetBoxText__deps: ['$velkorn'],
+  velkornSetBoxText: function (card, name, text, caret) {
+    var element = velkorn.control(card, name);
+    element.value = velkorn.text(text);
+    element.setSelectionRange(caret, caret);
+  },
+  velkornBoxHasFocus__deps: ['$velkorn'],
+  velkornBoxHasFocus: function (card, name) {
+    return document.activeElement === velkorn.control(card, name) ? 1 : 0;
+  },
+  velkornFocus__deps: ['$velkorn'],
+  velkornFocus: function (card, name) {
+    var key = velkorn.text(name);
+    (key ? velkorn.cards[card].controls[key] : velkorn.cards[card].element).focus();
+  },
+  velkornAnnounce__deps: ['$velkorn'],
+  velkornAnnounce: function (card, text) { velkorn.cards[card].live.textContent = velkorn.text(text); },
+  velkornShowCues__deps: ['$velkorn'],
+  velkornShowCues: function (card, shown) { velkorn.cards[card].cues.hidden = !shown; },
+  velkornClearCues__deps: ['$velkorn'],
+  velkornClearCues: function (card) { velkorn.cards[card].cues.textContent = ''; },
+  velkornAddCue__deps: ['$velkorn'],
+  velkornAddCue: function (card, text, x, y, width, height) {
+    var cue = document.createElement('span');
+    cue.className = 'cue';
+    cue.setAttribute('aria-hidden', 'true');
+    cue.textContent = velkorn.text(text);
+    cue.style.left = x + 'px'; cue.style.top = y + 'px';
+    cue.style.width = width + 'px'; cue.style.height = height + 'px';
+    velkorn.cards[card].cues.appendChild(cue);
+  },
+  velkornShowCard__deps: ['$velkorn'],
+  velkornShowCard: function (card, shown) {
+    var element = velkorn.cards[card].element;
+    element.style.display = shown ? '' : 'none';
+    if (shown) {
+      velkorn.front = (velkorn.front || 10) + 1;
+      element.style.zIndex = velkorn.front;
+    }
+  },
+  velkornCardLeft__deps: ['$velkorn'],
+  velkornCardLeft: function (card) { return velkorn.cards[card].element.offsetLeft; },
+  velkornCardTop__deps: ['$velkorn'],
+  velkornCardTop: function (card) { return velkorn.cards[card].element.offsetTop; },
+  velkornMoveCard__deps: ['$velkorn'],
+  velkornMoveCard: function (card, left, top) {
+    var style = velkorn.cards[card].element.style;
+    style.left = left + 'px'; style.top = top + 'px';
+  },
+  velkornPageWidth: function () { return document.documentElement.clientWidth; },
+  velkornPageHeight: function () { return document.documentElement.clientHeight; },
+  velkornPostTask__deps: ['$velkorn'],
+  velkornPostTask: function (card) { setTimeout(function () { velkorn.call('velkorn_run_task', [card]); }, 0); },
+  velkornShowError__deps: ['$velkorn'],
+  velkornShowError: function (card, title, message) {
+    var dialog = document.createElement('dialog');
+    dialog.className = 'error';
+    dialog.setAttribute('aria-label', velkorn.text(title));
+    var heading = document.createElement('h2');
+    heading.textContent = velkorn.text(title);
+    var text = document.createElement('p');
+    text.textContent = velkorn.text(message);
+    var ok = document.createElement('button');
+    ok.textContent = 'OK';
+    ok.addEventListener('click', function () { dialog.close(); });
+    dialog.append(heading, text, ok);
+    dialog.addEventListener('close', function () {
+      dialog.remove();
+      velkorn.call('velkorn_error_dismissed', []);
+    });
+    document.body.appendChild(dialog);
+    dialog.showModal();
+    ok.focus();
+  },
+  velkornEnd__deps: ['$velkorn'],
+  velkornEnd: function () {
+    Object.keys(velkorn.cards).forEach(function (card) { velkorn.cards[card].element.style.display = 'none'; });
+    var ended = document.createElement('p');
+    ended.className = 'ended';
+    ended.textContent = 'Velkorn Calculator';
+    document.body.appendChild(ended);
+  },
+  velkornStartClock: function (interval) {
+    setInterval(function () { Module['_velkorn_tick'](); }, interval);
+  },
+  velkornNow: function (fields) {
+    var now = new Date();
+    var values = [now.getFullYear(), now.getMonth() + 1, now.getDate(), now.getHours(),
+                  now.getMinutes(), now.getSeconds()];
+    for (var i = 0; i < 6; ++i) HEAP32[(fields >> 2) + i] = values[i];
+    return 0;
+  },
+  velkornClockParts: function (date) {
+    var options = date ? { year: 'numeric', month: '2-digit', day: '2-digit' }
+                       : { hour: 'numeric', minute: '2-digit', second: '2-digit' };
+    var format = new Intl.DateTimeFormat(undefined, options);
+    var resolved = format.resolvedOptions();
+    var lines = format.formatToParts(new Date(2027, 2, 3, 15, 4, 5)).map(function (part) {
+      return part.type + '\t' + (resolved[part.type] || '') + '\t' + part.value;
+    });
+    return allocateUTF8(lines.join('\n'));
+  },
+});

@@ -1,0 +1,206 @@
+#include "webcard.h"
+
+#include "dom.h"
+
+#include "velkorn/accessibletree.h"
+#include "velkorn/captionfont.h"
+#include "velkorn/utf8_text.h"
+
+#include <cstdint>
+
+namespace velkorn::web {
+namespace {
+
+int nextCard = 0;
+
+std::string name(std::string_view control) {
+    return std::string(control);
+}
+
+std::string cssColour(Rgb colour) {
+    constexpr const char* digits = "0123456789abcdef";
+    std::string text = "#";
+    for (const std::uint8_t channel : {colour.red, colour.green, colour.blue}) {
+        text += digits[channel >> 4];
+        text += digits[channel & 15];
+    }
+    return text;
+}
+
+// The elements a control is made of: 0 a label, 1 a picture, 2 a box, 3 a
+// text the background picture shows.
+int elementKind(const ControlDescription& entry) {
+    switch (entry.kind) {
+    case ControlKind::TextBox:
+        return 2;
+    case ControlKind::PictureText:
+        return 3;
+    default:
+        return entry.picture != nullptr ? 1 : 0;
+    }
+}
+
+const char* ariaRole(AccessibleRole role) {
+    switch (role) {
+    case AccessibleRole::PushButton:
+        return "button";
+    case AccessibleRole::RadioButton:
+        return "radio";
+    case AccessibleRole::Graphic:
+        return "img";
+    case AccessibleRole::Paragraph:
+        return "paragraph";
+    case AccessibleRole::Text:
+        return "textbox";
+    default:
+        return "";
+    }
+}
+
+std::string families() {
+    std::string list;
+    for (std::string_view family : captionFamilies(kStandardDpi)) {
+        list += (list.empty() ? "\"" : ", \"") + std::string(family) + "\"";
+    }
+    return list + ", sans-serif";
+}
+
+} // namespace
+
+WebCard::WebCard(const FormDescription& description)
+    : description(description), card(nextCard++), areas(description.controls.size()) {
+    velkornMakeCard(card, description.caption, description.name != "Form1");
+    // Front to back in the description: made back to front, so that the
+    // page's order is the stacking order.
+    for (auto entry = description.controls.rbegin(); entry != description.controls.rend();
+         ++entry) {
+        velkornMakeControl(card, name(entry->name).c_str(), elementKind(*entry));
+    }
+}
+
+void WebCard::present() {
+    presenter().load(1.0);
+    for (const AccessibleItem& item : presenter().accessibleTree()) {
+        describeForScreenReaders(item);
+    }
+}
+
+void WebCard::describeForScreenReaders(const AccessibleItem& item) {
+    const bool choice = item.role == AccessibleRole::RadioButton;
+    velkornSetAccessible(card, name(item.control).c_str(), ariaRole(item.role), item.name.c_str(),
+                         item.description.c_str(), item.shortcut.c_str(), item.language.c_str(),
+                         choice ? (presenter().isChecked(item.control) ? 1 : 0) : -1);
+}
+
+void WebCard::show() {
+    velkornShowCard(card, 1);
+    presenter().activated();
+}
+
+void WebCard::hide() {
+    velkornShowCard(card, 0);
+    presenter().deactivated();
+}
+
+void WebCard::layOut(const CardLayout& layout) {
+    const auto drawing = [](const std::vector<PictureDrawing>& drawings, std::size_t i) {
+        return i < drawings.size() ? "assets/" + drawings[i].file : std::string();
+    };
+    velkornSetBackground(card, layout.client.width, layout.client.height,
+                         drawing(layout.background, 0).c_str(),
+                         drawing(layout.background, 1).c_str());
+    int rank = 1;
+    for (const LaidOutControl& control : layout.controls) {
+        const std::string control_ = name(control.entry->name);
+        const PixelRect& at = control.area;
+        velkornPlace(card, control_.c_str(), at.x, at.y, at.width, at.height, rank++);
+        areas[static_cast<std::size_t>(&*control.entry - description.controls.data())] = at;
+        if (!control.picture.empty()) {
+            velkornSetPicture(card, control_.c_str(), drawing(control.picture, 0).c_str(),
+                              drawing(control.picture, 1).c_str());
+        } else if (control.caption) {
+            const CaptionColours& colours = control.caption->colours;
+            velkornSetCaptionStyle(card, control_.c_str(), cssColour(colours.text).c_str(),
+                                   colours.fill ? cssColour(*colours.fill).c_str() : "",
+                                   control.caption->alignment == Alignment::Centre);
+        }
+    }
+    velkornClearCues(card);
+    for (const KeyCue& cue : layout.cues) {
+        velkornAddCue(card, cue.text.c_str(), cue.area.x, cue.area.y, cue.area.width,
+                      cue.area.height);
+    }
+}
+
+void WebCard::setCaption(std::string_view control, const std::u16string& text, double pointSize) {
+    velkornSetCaption(card, name(control).c_str(), toUtf8(text).c_str(), pointSize);
+}
+
+double WebCard::captionWidth(const std::u16string& text, double pointSize) const {
+    static const std::string list = families();
+    return velkornTextWidth(toUtf8(text).c_str(), pointSize, list.c_str());
+}
+
+double WebCard::controlWidth(std::string_view control) const {
+    for (std::size_t i = 0; i < description.controls.size(); ++i) {
+        if (description.controls[i].name == control) {
+            return areas[i].width;
+        }
+    }
+    return 0;
+}
+
+void WebCard::setControlVisible(std::string_view control, bool visible) {
+    velkornSetVisible(card, name(control).c_str(), visible ? 1 : 0);
+}
+
+void WebCard::setControlChecked(std::string_view control, bool) {
+    if (const AccessibleItem* item = presenter().accessibleItem(control)) {
+        describeForScreenReaders(*item);
+    }
+}
+
+void WebCard::showLiveText(const std::u16string& text) {
+    velkornAnnounce(card, toUtf8(text).c_str());
+}
+
+void WebCard::showKeyCues(bool shown) {
+    velkornShowCues(card, shown ? 1 : 0);
+}
+
+void WebCard::addDecorations() {}
+
+void WebCard::focusControl(std::string_view control) {
+    velkornFocus(card, name(control).c_str());
+}
+
+void WebCard::postTask(std::function<void()> task) {
+    tasks.push_back(std::move(task));
+    velkornPostTask(card);
+}
+
+void WebCard::runPostedTask() {
+    if (!tasks.empty()) {
+        const std::function<void()> task = std::move(tasks.front());
+        tasks.pop_front();
+        task();
+    }
+}
+
+PixelRect WebCard::workArea() const {
+    return {0, 0, velkornPageWidth(), velkornPageHeight()};
+}
+
+Point WebCard::windowSize() const {
+    return {twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight)};
+}
+
+Point WebCard::windowPosition() const {
+    return {velkornCardLeft(card), velkornCardTop(card)};
+}
+
+void WebCard::moveWindowTo(Point topLeft) {
+    velkornMoveCard(card, topLeft.x, topLeft.y);
+}
+
+} // namespace velkorn::web
