@@ -137,8 +137,8 @@ web-site:
 
 WEB_PORT ?= 8765
 web: web-site
-	@echo "Velkorn Calculator: http://127.0.0.1:$(WEB_PORT)/"
-	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)/site
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then tools/ensure-packages chromium curl; fi
+	tools/run-web $(WEB_BUILD)/site $(WEB_PORT) $(WEB_BUILD)/velkorn-web.png
 
 # A Debian package (build/velkorn-calculator_*.deb) with its dependencies
 # computed from the executable.
