@@ -31,6 +31,9 @@ int velkornCardLeft(int card);
 int velkornCardTop(int card);
 void velkornMoveCard(int card, int left, int top);
 int velkornPageWidth();
+// The device pixel ratio, and word of its changes (zoom, another screen)
+// through velkorn_scale_changed.
+double velkornPixelRatio();
 int velkornPageHeight();
 void velkornPostTask(int card);
 void velkornShowError(int card, const char* title, const char* message);

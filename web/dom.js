@@ -232,6 +232,25 @@ mergeInto(LibraryManager.library, {
     var style = velkorn.cards[card].element.style;
     style.left = left + 'px'; style.top = top + 'px';
   },
+  velkornPixelRatio: function () {
+    // A new ratio comes with a resize (zoom) or a change of resolution
+    // (another screen); either may come alone.
+    if (!velkorn.ratio) {
+      var changed = function () {
+        if (devicePixelRatio === velkorn.ratio) return;
+        velkorn.ratio = devicePixelRatio;
+        velkorn.call('velkorn_scale_changed', []);
+        watch();
+      };
+      var watch = function () {
+        matchMedia('(resolution: ' + devicePixelRatio + 'dppx)').addEventListener('change', changed, { once: true });
+      };
+      addEventListener('resize', changed);
+      watch();
+    }
+    velkorn.ratio = devicePixelRatio;
+    return devicePixelRatio;
+  },
   velkornPageWidth: function () { return document.documentElement.clientWidth; },
   velkornPageHeight: function () { return document.documentElement.clientHeight; },
   velkornPostTask__deps: ['$velkorn'],

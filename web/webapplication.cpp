@@ -191,6 +191,14 @@ EMSCRIPTEN_KEEPALIVE void velkorn_error_dismissed() {
     page->application.errorBoxDismissed();
 }
 
+EMSCRIPTEN_KEEPALIVE void velkorn_scale_changed() {
+    for (int card = 0; card < 3; ++card) {
+        if (web::WebCard* found = page->byNumber(card)) {
+            found->scaleChanged();
+        }
+    }
+}
+
 EMSCRIPTEN_KEEPALIVE void velkorn_tick() {
     page->main().tick();
 }

@@ -79,7 +79,9 @@ WebCard::WebCard(const FormDescription& description)
 }
 
 void WebCard::present() {
-    presenter().load(1.0);
+    // CSS pixels are the model's 96 dots an inch; the pictures are chosen
+    // for the screen's own pixels.
+    presenter().load(velkornPixelRatio());
     for (const AccessibleItem& item : presenter().accessibleTree()) {
         describeForScreenReaders(item);
     }
@@ -90,6 +92,10 @@ void WebCard::describeForScreenReaders(const AccessibleItem& item) {
     velkornSetAccessible(card, name(item.control).c_str(), ariaRole(item.role), item.name.c_str(),
                          item.description.c_str(), item.shortcut.c_str(), item.language.c_str(),
                          choice ? (presenter().isChecked(item.control) ? 1 : 0) : -1);
+}
+
+void WebCard::scaleChanged() {
+    presenter().scaleChanged(velkornPixelRatio());
 }
 
 void WebCard::show() {

@@ -26,6 +26,8 @@ class WebCard : public virtual CardView {
     void show();
     void hide();
     void runPostedTask();
+    // The device pixel ratio changed (zoom, another screen).
+    void scaleChanged();
 
     // CardView
     void setCaption(std::string_view control, const std::u16string& text,

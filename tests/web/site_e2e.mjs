@@ -100,6 +100,22 @@ try {
     fail('Alt+C in About did not show and check Chinese');
   }
   console.log('ok: About opens by its button, and Alt+C shows and checks Chinese');
+  // The pictures for the screen's pixels: twice-size drawings above 100 %.
+  for (const [ratio, drawing] of [[1.25, '@2x'], [2, '@2x'], [1, '']]) {
+    const scaled = await browser.newPage();
+    await scaled.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
+    await scaled.goto(address, { waitUntil: 'load' });
+    const face = () => scaled.$eval('.card [data-name="Image1"]', (i) => i.getAttribute('src') || '');
+    try {
+      await scaled.waitForFunction((d) => (document.querySelector('.card [data-name="Image1"]')
+                                            ?.getAttribute('src') || '').endsWith(`face-1${d}.jpg`),
+                                   deadline, drawing);
+    } catch {
+      fail(`at ${ratio}, a face is '${await face()}'`);
+    }
+    await scaled.close();
+  }
+  console.log('ok: at 125 % and 200 % the twice-size drawings, at 100 % the plain ones');
 } finally {
   await browser.close();
   server.close();
