@@ -48,7 +48,7 @@ mergeInto(LibraryManager.library, {
     cues.className = 'cues';
     cues.hidden = true;
     element.appendChild(cues);
-    document.body.appendChild(element);
+    document.querySelector('main').appendChild(element);
     velkorn.cards[card] = { element: element, background: background, live: live, cues: cues,
                             controls: {} };
     var where = function (event) {
@@ -175,8 +175,13 @@ mergeInto(LibraryManager.library, {
     var set = function (attribute, value) {
       if (value) element.setAttribute(attribute, value); else element.removeAttribute(attribute);
     };
+    var name = velkorn.text(role) === 'paragraph' ? '' : velkorn.text(label);
     set('role', velkorn.text(role));
-    set('aria-label', velkorn.text(label));
+    set('aria-label', name);
+    // A paragraph reads its own text (the picture's, drawn by the picture);
+    // a picture its name.
+    if (velkorn.text(role) === 'paragraph') element.textContent = velkorn.text(label);
+    if (element.tagName === 'IMG') element.alt = name;
     set('aria-description', velkorn.text(description));
     set('aria-keyshortcuts', velkorn.text(shortcut));
     set('lang', velkorn.text(language));

@@ -40,8 +40,13 @@ int elementKind(const ControlDescription& entry) {
     }
 }
 
-const char* ariaRole(AccessibleRole role) {
-    switch (role) {
+// The tree's roles as ARIA has them. A label that is named apart from the
+// caption it shows (the clock: "Time", its text the time) is a named
+// group; another label is its own text.
+const char* ariaRole(const AccessibleItem& item) {
+    switch (item.role) {
+    case AccessibleRole::Label:
+        return item.value == AccessibleValue::Caption ? "group" : "";
     case AccessibleRole::PushButton:
         return "button";
     case AccessibleRole::RadioButton:
@@ -89,8 +94,10 @@ void WebCard::present() {
 
 void WebCard::describeForScreenReaders(const AccessibleItem& item) {
     const bool choice = item.role == AccessibleRole::RadioButton;
-    velkornSetAccessible(card, name(item.control).c_str(), ariaRole(item.role), item.name.c_str(),
-                         item.description.c_str(), item.shortcut.c_str(), item.language.c_str(),
+    const char* role = ariaRole(item);
+    velkornSetAccessible(card, name(item.control).c_str(), role,
+                         *role != 0 ? item.name.c_str() : "", item.description.c_str(),
+                         item.shortcut.c_str(), item.language.c_str(),
                          choice ? (presenter().isChecked(item.control) ? 1 : 0) : -1);
 }
 

@@ -3,10 +3,12 @@
 //   node site_e2e.mjs SITE_DIRECTORY
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
+import { createRequire } from 'node:module';
 import { extname, join, normalize } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 const site = process.argv[2];
+const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
                 '.css': 'text/css', '.jpg': 'image/jpeg', '.ico': 'image/x-icon' };
 const fail = (message) => { console.error(`FAIL: ${message}`); process.exitCode = 1; throw new Error(message); };
@@ -40,6 +42,22 @@ try {
     const element = await page.waitForSelector(`.card [data-name="${name}"]`, deadline);
     return element;
   };
+  // axe-core on the page as it is, in normal and in forced colours.
+  const accessible = async (what) => {
+    await page.evaluate(axeSource);
+    // Puppeteer's own call knows no forced-colors: the protocol's does.
+    const session = await page.createCDPSession();
+    const colours = (value) => session.send('Emulation.setEmulatedMedia',
+                                            { features: [{ name: 'forced-colors', value }] });
+    for (const forced of ['none', 'active']) {
+      await colours(forced);
+      const violations = await page.evaluate(async () =>
+        (await axe.run(document)).violations.map((v) => `${v.id} at ${v.nodes[0].target.join(" ")}`));
+      if (violations.length > 0) fail(`axe-core on ${what}, forced colours ${forced}: ${violations.join(', ')}`);
+    }
+    await colours('none');
+    await session.detach();
+  };
   const waitForBox = async (name, text, what) => {
     try {
       await page.waitForFunction((n, t) => document.querySelector(`.card input[data-name="${n}"]`)?.value === t,
@@ -54,6 +72,7 @@ try {
   }
   await waitForBox('Text3', '15', '12 + 3 by clicks');
   console.log('ok: 12 + 3 = 15 by clicks');
+  await accessible('the main window');
   // Keyboard alone: Alt+C clears, the boxes take the keys, Alt+M subtracts,
   // and a chord that is no shortcut types nothing.
   await page.keyboard.down('Alt');
@@ -100,6 +119,10 @@ try {
     fail('Alt+C in About did not show and check Chinese');
   }
   console.log('ok: About opens by its button, and Alt+C shows and checks Chinese');
+  await page.keyboard.press('F1'); // Help, from About, which lies over the main window
+  await page.waitForSelector('.card[aria-label="Help"]:not([style*="display: none"])', deadline);
+  await accessible('the main window, Help and About in Chinese');
+  console.log('ok: axe-core finds no violation on the main window, Help and About, in normal and forced colours');
   // The pictures for the screen's pixels: twice-size drawings above 100 %.
   for (const [ratio, drawing] of [[1.25, '@2x'], [2, '@2x'], [1, '']]) {
     const scaled = await browser.newPage();
