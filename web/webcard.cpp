@@ -74,7 +74,9 @@ std::string families() {
 
 WebCard::WebCard(const FormDescription& description)
     : description(description), card(nextCard++), areas(description.controls.size()) {
-    velkornMakeCard(card, description.caption, description.name != "Form1");
+    // A window or a dialog, as screen readers meet it.
+    const AccessibleItem window = windowItem(description);
+    velkornMakeCard(card, window.name.c_str(), window.role == AccessibleRole::Dialog);
     // Front to back in the description: made back to front, so that the
     // page's order is the stacking order.
     for (auto entry = description.controls.rbegin(); entry != description.controls.rend();
