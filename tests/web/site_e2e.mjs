@@ -139,6 +139,19 @@ try {
     await scaled.close();
   }
   console.log('ok: at 125 % and 200 % the twice-size drawings, at 100 % the plain ones');
+  // Offline after the first visit: every file kept by the service worker.
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.setOfflineMode(true);
+  await page.reload({ waitUntil: 'load' });
+  for (const key of ['Image3', 'Image14', 'Image21']) {
+    await (await control(key)).click();
+  }
+  await waitForBox('Text3', '7', '3 + 4 offline');
+  await page.setOfflineMode(false);
+  const manifest = await page.$eval('link[rel=manifest]', (link) => link.href);
+  const icons = JSON.parse(await (await fetch(manifest)).text()).icons.map((icon) => icon.sizes);
+  if (!icons.includes('256x256')) fail(`the manifest's icons are ${icons}`);
+  console.log(`ok: offline after the first visit, 3 + 4 = 7; the manifest names icons of ${icons.join(', ')}`);
 } finally {
   await browser.close();
   server.close();
