@@ -35,7 +35,7 @@ WEB_BUILD ?= build-web
 WEB_PACKAGES := cmake make emscripten python3
 
 .PHONY: run test check reproducible-test build package bench sanitize-test windows windows-package windows-test \
-	web-test web-site web \
+	web-test web-site web bench-web \
 	assets screenshots clean
 
 run:
@@ -134,6 +134,14 @@ web-site:
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
 	    -DBUILD_TESTING=OFF -DVELKORN_BUILD_UI=OFF
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j$(JOBS) --target velkorn-web
+
+# The browser version beside its floor page in the same Chromium (paired
+# ratios, as make bench for the desktop; bench/web/bench.mjs says how).
+bench-web: web-site
+	tools/ensure-packages chromium
+	command -v npm >/dev/null || tools/ensure-packages npm
+	cd tests/web && npm ci --no-audit --no-fund
+	node bench/web/bench.mjs $(WEB_BUILD)/site
 
 WEB_PORT ?= 8765
 web: web-site
