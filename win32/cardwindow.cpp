@@ -47,6 +47,12 @@ Point cursor() {
     return {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
 }
 
+// Windows' "underline access keys" setting: the cues always.
+bool keyboardCuesAlways() {
+    BOOL always = FALSE;
+    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) != FALSE && always != FALSE;
+}
+
 POINT clientPoint(LPARAM at) {
     return {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
 }
@@ -58,8 +64,8 @@ CardWindow::CardWindow(const FormDescription& description) : description(descrip
     controls = buildControls(window, description);
     // The live region, a static control of no size that screen readers
     // find before its first announcement.
-    liveText = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    liveText = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
     SetTimer(window, kAfterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
@@ -70,12 +76,6 @@ CardWindow::~CardWindow() {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         DestroyWindow(window);
     }
-}
-
-// Windows' "underline access keys" setting: the cues always.
-static bool keyboardCuesAlways() {
-    BOOL always = FALSE;
-    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) != FALSE && always != FALSE;
 }
 
 void CardWindow::present() {

@@ -184,15 +184,16 @@ CardPresenter::KeyRoute CardPresenter::keyPressed(const KeyPress& press) {
         showCues(true, cuesAlways);
         return KeyRoute::Control;
     }
+    const KeyChord chord = chordOf(press);
+    if (!isShortcut(chord)) {
+        return chordWithText(press) ? KeyRoute::ControlWithoutText : KeyRoute::Control;
+    }
     // A held shortcut does its work once: F1 held would raise Help again
     // and again over the window the user went on to.
-    if (press.repeat && isShortcut(chordOf(press))) {
-        return KeyRoute::Shortcut;
+    if (!press.repeat) {
+        keyPressed(chord);
     }
-    if (keyPressed(chordOf(press))) {
-        return KeyRoute::Shortcut;
-    }
-    return chordWithText(press) ? KeyRoute::ControlWithoutText : KeyRoute::Control;
+    return KeyRoute::Shortcut;
 }
 
 // Emptied first, so that the same text twice (the same result again) is

@@ -251,6 +251,9 @@ bool CardWindow::event(QEvent* event) {
     case QEvent::WindowActivate:
         presenter().activated();
         break;
+    case QEvent::ApplicationPaletteChange:
+        presenter().contrastChanged(highContrast());
+        break;
     case QEvent::WindowDeactivate:
         presenter().deactivated();
         break;

@@ -91,17 +91,9 @@ ContrastWatch& ContrastWatch::instance() {
     static ContrastWatch* watch = [] {
         auto* made = new ContrastWatch;
         made->setParent(qApp);
-        qApp->installEventFilter(made); // a new palette brings new colours
         return made;
     }();
     return *watch;
-}
-
-bool ContrastWatch::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
-        emit changed();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void ContrastWatch::askDesktop() {
@@ -115,8 +107,8 @@ void ContrastWatch::askDesktop() {
     }
     for (const auto& [space, key] : {std::pair{kAppearance, QStringLiteral("contrast")},
                                      std::pair{kGnomeA11y, QStringLiteral("high-contrast")}}) {
-        QDBusMessage read = QDBusMessage::createMethodCall(kPortal, kPortalPath, kSettings,
-                                                           QStringLiteral("Read"));
+        QDBusMessage read =
+            QDBusMessage::createMethodCall(kPortal, kPortalPath, kSettings, QStringLiteral("Read"));
         read << space << key;
         auto* reply = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
         connect(reply, &QDBusPendingCallWatcher::finished, this,

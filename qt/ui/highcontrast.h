@@ -4,7 +4,8 @@
 // (velkorn/desktopcontrast.h). GTK_THEME and KDE's colour scheme are read
 // at once; the desktop portal's answers (its contrast preference, GNOME's
 // switch) are asked for once the first frame is up and arrive later, as
-// do its word of a change. The application palette gives the colours.
+// do its word of a change. The application palette gives the colours (a
+// card hears of a new one as every widget does).
 #pragma once
 
 #include "velkorn/captioncolours.h"
@@ -38,7 +39,6 @@ class ContrastWatch : public QObject {
 
   private:
     ContrastWatch() = default;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     bool asked = false;
 };
 

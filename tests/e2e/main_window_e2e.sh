@@ -81,16 +81,7 @@ echo "ok: Alt+H and Alt+Q leave Input 1 12"
 # Alt held: the shortcuts' cues by their controls, and nothing changes but
 # the clock and a caret; let go, the cues go.
 areas=$("$cue_areas" Form1 96)
-shot() { timeout 10 import -window "$win" -depth 8 "$1"; }
-cues_are() {
-    shot "$work/now.ppm" &&
-        "$here/changed_within.py" "$work/plain.ppm" "$work/now.ppm" "$1" <<<"$areas" >"$work/cues" 2>&1
-}
-shot "$work/plain.ppm"
-xdotool keydown alt
-eventually cues_are shown || { xdotool keyup alt; fail "with Alt held: $(cat "$work/cues")"; }
-xdotool keyup alt
-eventually cues_are hidden || fail "with Alt let go: $(cat "$work/cues")"
+cues_follow_alt "$win" "$areas"
 echo "ok: Alt held shows the shortcuts' cues by their controls and nothing else; let go, they go"
 
 # A plain click on the background leaves the window where it is, also when

@@ -101,16 +101,7 @@ echo "ok: 12 + 3 = 15 and 12 - 3 = 9 from the keyboard, and Alt+C clears"
 # cues by their controls and nothing changes but the clock and a caret; let
 # go, they go. (With it on they stay: the last check, below.)
 areas=$(timeout 30 wine "$cue_areas" Form1 96 | tr -d '\r')
-shot() { timeout 10 import -window "$win" -depth 8 "$1"; }
-cues_are() {
-    shot "$work/now.ppm" &&
-        "$here/changed_within.py" "$work/plain.ppm" "$work/now.ppm" "$1" <<<"$areas" >"$work/cues" 2>&1
-}
-shot "$work/plain.ppm"
-xdotool keydown alt
-eventually cues_are shown || { xdotool keyup alt; fail "with Alt held: $(cat "$work/cues")"; }
-xdotool keyup alt
-eventually cues_are hidden || fail "with Alt let go: $(cat "$work/cues")"
+cues_follow_alt "$win" "$areas"
 echo "ok: the shortcuts' cues by their controls while Alt is held"
 
 # A press on a box's top edge, under its caption, goes to the box: the
@@ -395,5 +386,5 @@ echo "ok: every caption at 4.5:1 or more under high-contrast colours:" \
 wine_setting 'HKCU\Control Panel\Desktop' UserPreferencesMask REG_BINARY $KEYBOARD_CUES_ON
 timeout 60 wineserver -k || true
 start_program
-eventually cues_are shown || fail "with \"underline access keys\" on: $(cat "$work/cues")"
+eventually cues_are "$win" "$areas" shown || fail "with \"underline access keys\" on: $(cat "$work/cues")"
 echo "ok: with \"underline access keys\" on, the cues show without Alt"

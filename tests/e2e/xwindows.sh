@@ -34,3 +34,21 @@ drag_by() {
     eventually window_at "$window" $((x0 + dx)) $((y0 + dy)) ||
         fail "a drag of $dx,$dy with button $button moved the window from $x0,$y0 to $X,$Y"
 }
+
+# The shortcuts' cues, against a window and the areas velkorn-key-cue-areas
+# printed: a screenshot of the window first, then Alt held until every cue
+# is drawn and nothing else changed but the moving parts, then let go until
+# only those differ. Uses $work and $here; says what differed in
+# $work/cues.
+window_shot() { timeout 10 import -window "$1" -depth 8 "$2"; }
+cues_are() { # WINDOW AREAS shown|hidden
+    window_shot "$1" "$work/now.ppm" &&
+        "$here/changed_within.py" "$work/plain.ppm" "$work/now.ppm" "$3" <<<"$2" >"$work/cues" 2>&1
+}
+cues_follow_alt() { # WINDOW AREAS
+    window_shot "$1" "$work/plain.ppm"
+    xdotool keydown alt
+    eventually cues_are "$1" "$2" shown || { xdotool keyup alt; fail "with Alt held: $(cat "$work/cues")"; }
+    xdotool keyup alt
+    eventually cues_are "$1" "$2" hidden || fail "with Alt let go: $(cat "$work/cues")"
+}
