@@ -7,6 +7,7 @@
 
 extern "C" {
 void velkornMakeCard(int card, const char* title, int dialog);
+void velkornDescribeCard(int card, const char* description);
 void velkornMakeControl(int card, const char* name, int kind);
 void velkornPlace(int card, const char* name, int x, int y, int width, int height, int rank);
 void velkornSetBackground(int card, int width, int height, const char* first, const char* second);
@@ -17,8 +18,8 @@ void velkornSetCaptionStyle(int card, const char* name, const char* colour, cons
 double velkornTextWidth(const char* text, double pointSize, const char* families);
 void velkornSetVisible(int card, const char* name, int visible);
 void velkornSetAccessible(int card, const char* name, const char* role, const char* label,
-                          const char* description, const char* shortcut, const char* language,
-                          int checked);
+                          const char* description, const char* toolTip, const char* shortcut,
+                          const char* language, int checked);
 void velkornSetBoxText(int card, const char* name, const char* text, int caret);
 int velkornBoxHasFocus(int card, const char* name);
 void velkornFocus(int card, const char* name);

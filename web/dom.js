@@ -40,16 +40,20 @@ mergeInto(LibraryManager.library, {
     background.className = 'background';
     background.alt = '';
     element.appendChild(background);
-    var live = document.createElement('div');
-    live.className = 'live';
-    live.setAttribute('aria-live', 'polite');
-    element.appendChild(live);
+    // One live region for the page, outside every card, so that what it
+    // says is no part of a window.
+    if (!velkorn.live) {
+      velkorn.live = document.createElement('div');
+      velkorn.live.className = 'live';
+      velkorn.live.setAttribute('aria-live', 'polite');
+      document.querySelector('main').appendChild(velkorn.live);
+    }
     var cues = document.createElement('div');
     cues.className = 'cues';
     cues.hidden = true;
     element.appendChild(cues);
     document.querySelector('main').appendChild(element);
-    velkorn.cards[card] = { element: element, background: background, live: live, cues: cues,
+    velkorn.cards[card] = { element: element, background: background, cues: cues,
                             controls: {} };
     var where = function (event) {
       var box = element.getBoundingClientRect();
@@ -73,17 +77,34 @@ mergeInto(LibraryManager.library, {
       velkorn.call('velkorn_pointer_released', [card, at[0], at[1], event.button]);
     });
     element.addEventListener('lostpointercapture', function () { velkorn.call('velkorn_pointer_lost', [card]); });
+    // A click that no pointer made (a screen reader's press, a script's):
+    // the pressed control's press action.
+    element.addEventListener('click', function (event) {
+      if (event.detail === 0 && event.target.dataset.name) {
+        velkorn.call('velkorn_press', [card, event.target.dataset.name], [1]);
+      }
+    });
     element.addEventListener('contextmenu', function (event) { event.preventDefault(); });
     element.addEventListener('keydown', function (event) {
       var route = velkorn.call('velkorn_key', [card, 1].concat(velkorn.keyOf(event)));
-      if (route !== 0) event.preventDefault();
+      // 1: the window's shortcut; 2: the box's command (undo, paste) without
+      // the text the keys would type.
+      if (route === 1) event.preventDefault();
+      velkorn.withoutText = route === 2;
     });
     element.addEventListener('keyup', function (event) {
+      velkorn.withoutText = false;
       velkorn.call('velkorn_key', [card, 0].concat(velkorn.keyOf(event)));
     });
     element.addEventListener('focusin', function (event) {
       velkorn.call('velkorn_focus', [card, event.target.dataset.name || ''], [1]);
     });
+  },
+  velkornDescribeCard__deps: ['$velkorn'],
+  velkornDescribeCard: function (card, description) {
+    var element = velkorn.cards[card].element;
+    var text = velkorn.text(description);
+    if (text) element.setAttribute('aria-description', text); else element.removeAttribute('aria-description');
   },
   velkornMakeControl__deps: ['$velkorn'],
   velkornMakeControl: function (card, name, kind) {
@@ -100,6 +121,7 @@ mergeInto(LibraryManager.library, {
       element.autocomplete = 'off';
       var last = '';
       element.addEventListener('beforeinput', function (event) {
+        if (event.inputType === 'insertText' && velkorn.withoutText) { event.preventDefault(); return; }
         if (!event.inputType.startsWith('insert')) return;
         var data = event.data !== null ? event.data
                  : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
@@ -170,7 +192,7 @@ mergeInto(LibraryManager.library, {
     velkorn.control(card, name).hidden = !visible;
   },
   velkornSetAccessible__deps: ['$velkorn'],
-  velkornSetAccessible: function (card, name, role, label, description, shortcut, language, checked) {
+  velkornSetAccessible: function (card, name, role, label, description, tip, shortcut, language, checked) {
     var element = velkorn.control(card, name);
     var set = function (attribute, value) {
       if (value) element.setAttribute(attribute, value); else element.removeAttribute(attribute);
@@ -182,16 +204,20 @@ mergeInto(LibraryManager.library, {
     // a picture its name.
     if (velkorn.text(role) === 'paragraph') element.textContent = velkorn.text(label);
     if (element.tagName === 'IMG') element.alt = name;
-    set('aria-description', velkorn.text(description));
+    // Present even when empty: a browser would describe the control by its
+    // tool tip otherwise, which mostly repeats its name.
+    element.setAttribute('aria-description', velkorn.text(description));
     set('aria-keyshortcuts', velkorn.text(shortcut));
     set('lang', velkorn.text(language));
-    set('title', velkorn.text(description) || velkorn.text(label));
+    set('title', velkorn.text(tip));
     if (checked >= 0) element.setAttribute('aria-checked', checked ? 'true' : 'false');
   },
   velkornSetBoxText__deps: ['$velkorn'],
   velkornSetBoxText: function (card, name, text, caret) {
     var element = velkorn.control(card, name);
-    element.value = velkorn.text(text);
+    var value = velkorn.text(text);
+    // Setting the text, even the same, would clear the box's undo.
+    if (element.value !== value) element.value = value;
     element.setSelectionRange(caret, caret);
   },
   velkornBoxHasFocus__deps: ['$velkorn'],
@@ -204,7 +230,7 @@ mergeInto(LibraryManager.library, {
     (key ? velkorn.cards[card].controls[key] : velkorn.cards[card].element).focus();
   },
   velkornAnnounce__deps: ['$velkorn'],
-  velkornAnnounce: function (card, text) { velkorn.cards[card].live.textContent = velkorn.text(text); },
+  velkornAnnounce: function (card, text) { velkorn.live.textContent = velkorn.text(text); },
   velkornShowCues__deps: ['$velkorn'],
   velkornShowCues: function (card, shown) { velkorn.cards[card].cues.hidden = !shown; },
   velkornClearCues__deps: ['$velkorn'],
@@ -226,6 +252,10 @@ mergeInto(LibraryManager.library, {
     if (shown) {
       velkorn.front = (velkorn.front || 10) + 1;
       element.style.zIndex = velkorn.front;
+      // A task queued as a frame is about to be drawn runs once it is.
+      requestAnimationFrame(function () {
+        setTimeout(function () { velkorn.call('velkorn_frame_painted', [card]); }, 0);
+      });
     }
   },
   velkornCardLeft__deps: ['$velkorn'],

@@ -105,6 +105,18 @@ EMSCRIPTEN_KEEPALIVE int velkorn_pointer_pressed(int card, int x, int y, int but
                : 0;
 }
 
+EMSCRIPTEN_KEEPALIVE void velkorn_press(int card, const char* control) {
+    if (CardPresenter* presenter = presenterOf(card)) {
+        presenter->accessiblePress(control);
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void velkorn_frame_painted(int card) {
+    if (CardPresenter* presenter = presenterOf(card)) {
+        presenter->framePainted();
+    }
+}
+
 EMSCRIPTEN_KEEPALIVE void velkorn_pointer_moved(int card, int screenX, int screenY, int held) {
     if (CardPresenter* presenter = presenterOf(card)) {
         presenter->pointerMoved({screenX, screenY}, held != 0);

@@ -6,6 +6,7 @@
 #include "velkorn/captionfont.h"
 #include "velkorn/utf8_text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace velkorn::web {
@@ -77,10 +78,18 @@ WebCard::WebCard(const FormDescription& description)
     // A window or a dialog, as screen readers meet it.
     const AccessibleItem window = windowItem(description);
     velkornMakeCard(card, window.name.c_str(), window.role == AccessibleRole::Dialog);
-    // Front to back in the description: made back to front, so that the
-    // page's order is the stacking order.
-    for (auto entry = description.controls.rbegin(); entry != description.controls.rend();
-         ++entry) {
+    // The page's order is the order screen readers and the Tab key meet:
+    // the reading order, then what no reader meets. The layout stacks them.
+    std::vector<const ControlDescription*> order;
+    for (const AccessibleItem& item : accessibleItems(description)) {
+        order.push_back(&description.control(item.control));
+    }
+    for (const ControlDescription& entry : description.controls) {
+        if (std::find(order.begin(), order.end(), &entry) == order.end()) {
+            order.push_back(&entry);
+        }
+    }
+    for (const ControlDescription* entry : order) {
         velkornMakeControl(card, name(entry->name).c_str(), elementKind(*entry));
     }
 }
@@ -92,6 +101,7 @@ void WebCard::present() {
     for (const AccessibleItem& item : presenter().accessibleTree()) {
         describeForScreenReaders(item);
     }
+    velkornDescribeCard(card, presenter().accessibleDescription().c_str());
 }
 
 void WebCard::describeForScreenReaders(const AccessibleItem& item) {
@@ -99,7 +109,7 @@ void WebCard::describeForScreenReaders(const AccessibleItem& item) {
     const char* role = ariaRole(item);
     velkornSetAccessible(card, name(item.control).c_str(), role,
                          *role != 0 ? item.name.c_str() : "", item.description.c_str(),
-                         item.shortcut.c_str(), item.language.c_str(),
+                         item.toolTip.c_str(), item.shortcut.c_str(), item.language.c_str(),
                          choice ? (presenter().isChecked(item.control) ? 1 : 0) : -1);
 }
 
@@ -167,6 +177,8 @@ double WebCard::controlWidth(std::string_view control) const {
 
 void WebCard::setControlVisible(std::string_view control, bool visible) {
     velkornSetVisible(card, name(control).c_str(), visible ? 1 : 0);
+    // A dialog is described by the texts it shows.
+    velkornDescribeCard(card, presenter().accessibleDescription().c_str());
 }
 
 void WebCard::setControlChecked(std::string_view control, bool) {

@@ -6,6 +6,7 @@ import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { extname, join, normalize } from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { accessibleListing, readGolden } from './accessible_listing.mjs';
 
 const site = process.argv[2];
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -66,6 +67,18 @@ try {
       fail(`${what}: ${name} reads '${await box(name)}', not '${text}'`);
     }
   };
+  // What a screen reader meets: the golden listings, as on the desktop.
+  const sameListing = async (title, golden) => {
+    const card = `.card[aria-label="${title}"]:not([style*="display: none"])`;
+    await page.waitForSelector(card, deadline);
+    const expected = readGolden(await readFile(new URL(`../golden/${golden}`, import.meta.url), 'utf8'));
+    const seen = await accessibleListing(page, card);
+    if (seen !== expected) fail(`${title}'s accessibility tree differs from ${golden}:\n${seen}`);
+  };
+  // The clock's first reading comes with its timer's first tick.
+  await page.waitForFunction(() => document.querySelector('.card [data-name="Label11"]')?.textContent, deadline);
+  await sameListing('Velkorn Calculator', 'main.txt');
+  console.log('ok: the main window\'s accessibility tree is its golden listing');
   // Keypad 1 writes into Input 1, keypad 2 into Input 2; + gives Output.
   for (const key of ['Image1', 'Image2', 'Image13', 'Image21']) {
     await (await control(key)).click();
@@ -92,6 +105,30 @@ try {
   await waitForBox('Text3', '9', '12 - 3 from the keyboard');
   await waitForBox('Text1', '12', 'Alt+H in Input 1');
   console.log('ok: 12 - 3 = 9 from the keyboard, and Alt+H types nothing');
+  // A paste cut to the box's room is one edit, which one Ctrl+Z takes back.
+  await (await control('Text1')).focus();
+  await page.keyboard.sendCharacter('1234567890123456789'); // as an input method commits it
+  await waitForBox('Text1', '121234567890123', 'a long insertion after 12');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyZ');
+  await page.keyboard.up('Control');
+  await waitForBox('Text1', '12', 'Ctrl+Z after the cut insertion');
+  console.log('ok: an insertion is cut to 15 characters, and Ctrl+Z takes it back whole');
+  // A screen reader's press (a click no pointer made) is a click.
+  await (await control('Image4')).evaluate((key) => key.click());
+  await waitForBox('Text1', '124', 'a press of keypad 1\'s 4');
+  // The background drags the window within the page.
+  const main = await page.$('.card[aria-label="Velkorn Calculator"]');
+  const before = await main.boundingBox();
+  await page.mouse.move(before.x + 5, before.y + 5);
+  await page.mouse.down();
+  await page.mouse.move(before.x + 45, before.y + 35, { steps: 4 });
+  await page.mouse.up();
+  const after = await main.boundingBox();
+  if (after.x - before.x !== 40 || after.y - before.y !== 30) {
+    fail(`a drag by (40, 30) moved the main window by (${after.x - before.x}, ${after.y - before.y})`);
+  }
+  console.log('ok: a press of a key by a screen reader types it, and the background drags the window');
   // An error is a dialog the model waits for: Plus on empty boxes, then OK.
   await (await control('Image25')).click();
   await (await control('Image21')).click();
@@ -119,8 +156,10 @@ try {
     fail('Alt+C in About did not show and check Chinese');
   }
   console.log('ok: About opens by its button, and Alt+C shows and checks Chinese');
+  await sameListing('About', 'about-chinese.txt');
   await page.keyboard.press('F1'); // Help, from About, which lies over the main window
-  await page.waitForSelector('.card[aria-label="Help"]:not([style*="display: none"])', deadline);
+  await sameListing('Help', 'help.txt');
+  console.log('ok: About in Chinese and Help give their golden listings');
   await accessible('the main window, Help and About in Chinese');
   console.log('ok: axe-core finds no violation on the main window, Help and About, in normal and forced colours');
   // The pictures for the screen's pixels: twice-size drawings above 100 %.
