@@ -133,7 +133,7 @@ web-site:
 	tools/ensure-packages $(WEB_PACKAGES)
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
 	    -DBUILD_TESTING=OFF -DVELKORN_BUILD_UI=OFF
-	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j$(JOBS) --target velkorn-web
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j$(JOBS) --target velkorn-site
 
 # The browser version beside its floor page in the same Chromium (paired
 # ratios, as make bench for the desktop; bench/web/bench.mjs says how).

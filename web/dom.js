@@ -252,6 +252,8 @@ mergeInto(LibraryManager.library, {
     if (shown) {
       velkorn.front = (velkorn.front || 10) + 1;
       element.style.zIndex = velkorn.front;
+      var first = document.querySelector('.first-frame');
+      if (first) velkorn.cards[card].background.decode().catch(function () {}).then(function () { first.remove(); });
       // A task queued as a frame is about to be drawn runs once it is.
       requestAnimationFrame(function () {
         setTimeout(function () { velkorn.call('velkorn_frame_painted', [card]); }, 0);
