@@ -6,6 +6,7 @@ mergeInto(LibraryManager.library, {
     cards: {},
     text: function (pointer) { return UTF8ToString(pointer); },
     call: function (name, args, strings) {
+      if (velkorn.ended) return 0;
       // Strings go in as the model's UTF-8, freed once it has them.
       var held = [];
       var values = args.map(function (value, i) {
@@ -315,14 +316,27 @@ mergeInto(LibraryManager.library, {
   },
   velkornEnd__deps: ['$velkorn'],
   velkornEnd: function () {
-    Object.keys(velkorn.cards).forEach(function (card) { velkorn.cards[card].element.style.display = 'none'; });
+    // The program ends at once: its cards go, its clock stops and no event
+    // reaches it again. A window the page opened as an app closes; a tab
+    // says so and offers a new start.
+    velkorn.ended = true;
+    clearInterval(velkorn.clock);
+    Object.keys(velkorn.cards).forEach(function (card) { velkorn.cards[card].element.remove(); });
+    velkorn.live.remove();
+    window.close();
     var ended = document.createElement('p');
     ended.className = 'ended';
-    ended.textContent = 'Velkorn Calculator';
-    document.body.appendChild(ended);
+    ended.append('Velkorn Calculator has ended. ');
+    var again = document.createElement('a');
+    again.href = '';
+    again.textContent = 'Start it again';
+    ended.append(again);
+    document.querySelector('main').appendChild(ended);
+    again.focus();
   },
+  velkornStartClock__deps: ['$velkorn'],
   velkornStartClock: function (interval) {
-    setInterval(function () { Module['_velkorn_tick'](); }, interval);
+    velkorn.clock = setInterval(function () { Module['_velkorn_tick'](); }, interval);
   },
   velkornNow: function (fields) {
     var now = new Date();

@@ -7,10 +7,6 @@
 #include "webform1.h"
 
 #include "velkorn/applicationpresenter.h"
-#include "velkorn/form2description.h"
-#include "velkorn/form2presenter.h"
-#include "velkorn/form3description.h"
-#include "velkorn/form3presenter.h"
 #include "velkorn/presentedcard.h"
 #include "velkorn/twips.h"
 #include "velkorn/utf8_text.h"
@@ -28,19 +24,7 @@ class WebApplication final : public FrameView {
   public:
     CardPresenter& createWindow(WindowId id) override {
         auto& slot = cards[static_cast<int>(id)];
-        switch (id) {
-        case WindowId::Main:
-            slot = std::make_unique<WebForm1>(application);
-            break;
-        case WindowId::Help:
-            slot = std::make_unique<PresentedCard<WebCard, Form2Presenter>>(form2Description(),
-                                                                            application);
-            break;
-        case WindowId::About:
-            slot = std::make_unique<PresentedCard<WebCard, Form3Presenter>>(form3Description(),
-                                                                            application);
-            break;
-        }
+        slot = makeCard<WebCard, WebForm1>(id, application);
         return slot->presenter();
     }
     void showWindow(WindowId id) override { card(id).show(); }

@@ -3,10 +3,6 @@
 #include "form1.h"
 #include "keychordmessage.h"
 
-#include "velkorn/form2description.h"
-#include "velkorn/form2presenter.h"
-#include "velkorn/form3description.h"
-#include "velkorn/form3presenter.h"
 #include "velkorn/presentedcard.h"
 
 #include <utility>
@@ -115,19 +111,7 @@ CardWindow& Application::window(WindowId id) const {
 
 CardPresenter& Application::createWindow(WindowId id) {
     auto& slot = windows[static_cast<int>(id)];
-    switch (id) {
-    case WindowId::Main:
-        slot = std::make_unique<Form1>(application);
-        break;
-    case WindowId::Help:
-        slot = std::make_unique<PresentedCard<CardWindow, Form2Presenter>>(form2Description(),
-                                                                           application);
-        break;
-    case WindowId::About:
-        slot = std::make_unique<PresentedCard<CardWindow, Form3Presenter>>(form3Description(),
-                                                                           application);
-        break;
-    }
+    slot = makeCard<CardWindow, Form1>(id, application);
     return slot->presenter();
 }
 

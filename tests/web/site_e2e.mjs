@@ -191,6 +191,12 @@ try {
   const icons = JSON.parse(await (await fetch(manifest)).text()).icons.map((icon) => icon.sizes);
   if (!icons.includes('256x256')) fail(`the manifest's icons are ${icons}`);
   console.log(`ok: offline after the first visit, 3 + 4 = 7; the manifest names icons of ${icons.join(', ')}`);
+  // Exit: the program ends at once; a tab says so and offers a new start.
+  await (await control('Label2')).click();
+  await page.waitForSelector('p.ended a', deadline);
+  if (await page.$('.card')) fail('a card is left after Exit');
+  await accessible('the page after Exit');
+  console.log('ok: Exit ends the program, every card gone, and the page offers a new start');
 } finally {
   await browser.close();
   server.close();

@@ -4,8 +4,14 @@
 // protected present() that runs the presenter's load once it exists.
 #pragma once
 
+#include "velkorn/form2description.h"
+#include "velkorn/form2presenter.h"
+#include "velkorn/form3description.h"
+#include "velkorn/form3presenter.h"
 #include "velkorn/formdescription.h"
 #include "velkorn/formhost.h"
+
+#include <memory>
 
 namespace velkorn {
 
@@ -20,5 +26,20 @@ template <typename Card, typename Presenter> class PresentedCard final : public 
   private:
     Presenter cardPresenter;
 };
+
+// A window's card as a front end makes it: the main window of its own class
+// (MainCard, built from the host alone), Help and About presented cards.
+template <typename Card, typename MainCard>
+std::unique_ptr<Card> makeCard(WindowId id, FormHost& host) {
+    switch (id) {
+    case WindowId::Help:
+        return std::make_unique<PresentedCard<Card, Form2Presenter>>(form2Description(), host);
+    case WindowId::About:
+        return std::make_unique<PresentedCard<Card, Form3Presenter>>(form3Description(), host);
+    case WindowId::Main:
+        break;
+    }
+    return std::make_unique<MainCard>(host);
+}
 
 } // namespace velkorn
