@@ -85,7 +85,10 @@ mergeInto(LibraryManager.library, {
         velkorn.call('velkorn_press', [card, event.target.dataset.name], [1]);
       }
     });
-    element.addEventListener('contextmenu', function (event) { event.preventDefault(); });
+    // A box keeps its edit menu; the rest of a card has none.
+    element.addEventListener('contextmenu', function (event) {
+      if (event.target.tagName !== 'INPUT') event.preventDefault();
+    });
     element.addEventListener('keydown', function (event) {
       var route = velkorn.call('velkorn_key', [card, 1].concat(velkorn.keyOf(event)));
       // 1: the window's shortcut; 2: the box's command (undo, paste) without
@@ -120,28 +123,57 @@ mergeInto(LibraryManager.library, {
       element.type = 'text';
       element.spellcheck = false;
       element.autocomplete = 'off';
+      element.setAttribute('autocapitalize', 'off');
+      element.setAttribute('autocorrect', 'off');
       var last = '';
-      element.addEventListener('beforeinput', function (event) {
-        if (event.inputType === 'insertText' && velkorn.withoutText) { event.preventDefault(); return; }
-        if (!event.inputType.startsWith('insert')) return;
-        var data = event.data !== null ? event.data
-                 : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
-        var start = element.selectionStart, end = element.selectionEnd;
-        var after = element.value.slice(0, start) + data + element.value.slice(end);
-        var caret = start + data.length;
-        var cut = velkorn.call('velkorn_box_editing', [card, key, after, caret], [1, 2]);
-        if (cut === 0) return; // taken as it is
-        event.preventDefault();
-        if (cut === 2) { // cut by the rule: made again as one edit, which undo takes back
-          var edit = velkorn.text(Module['_velkorn_cut_edit']());
-          var parts = edit.split('\t');
-          element.setSelectionRange(+parts[0], +parts[1]);
-          document.execCommand('insertText', false, parts[2]);
-        }
-      });
-      element.addEventListener('input', function () {
+      var composing = null; // the box as an input method's composition found it
+      var now = function () { return { value: element.value, start: element.selectionStart, end: element.selectionEnd }; };
+      // What the model says of `data` put over the box's selection: 0 taken,
+      // 1 refused, 2 cut (the edit to make instead in velkorn_cut_edit).
+      var verdictOn = function (box, data) {
+        var after = box.value.slice(0, box.start) + data + box.value.slice(box.end);
+        return velkorn.call('velkorn_box_editing', [card, key, after, box.start + data.length], [1, 2]);
+      };
+      // The cut edit, made as one edit that undo takes back.
+      var makeCut = function () {
+        var parts = velkorn.text(Module['_velkorn_cut_edit']()).split('\t');
+        element.setSelectionRange(+parts[0], +parts[1]);
+        document.execCommand('insertText', false, parts[2]);
+      };
+      var edited = function () {
         if (element.value !== last) velkorn.call('velkorn_box_edited', [card, key, element.value], [1, 2]);
         last = element.value;
+      };
+      element.addEventListener('beforeinput', function (event) {
+        if (event.inputType === 'insertText' && velkorn.withoutText) { event.preventDefault(); return; }
+        // A composition cannot be refused as it goes: its end is asked about.
+        // A replacement (autocorrect, a screen reader) names no place in a
+        // box: the model cuts its outcome once it is made.
+        if (composing || !event.inputType.startsWith('insert') ||
+            event.inputType === 'insertReplacementText') return;
+        var data = event.data !== null ? event.data
+                 : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
+        var verdict = verdictOn(now(), data);
+        if (verdict === 0) return;
+        event.preventDefault();
+        if (verdict === 2) makeCut();
+      });
+      element.addEventListener('compositionstart', function () { composing = now(); });
+      element.addEventListener('compositionend', function (event) {
+        var base = composing;
+        composing = null;
+        var verdict = event.data ? verdictOn(base, event.data) : 0;
+        if (verdict !== 0) {
+          document.execCommand('undo'); // the composition, taken back whole
+          if (verdict === 2) makeCut(); else element.setSelectionRange(base.start, base.end);
+        }
+        edited();
+      });
+      element.addEventListener('input', function (event) {
+        if (composing) return;
+        // A drop leaves the caret after the dropped text, as any other edit.
+        if (event.inputType === 'insertFromDrop') element.setSelectionRange(element.selectionEnd, element.selectionEnd);
+        edited();
       });
     }
     owner.element.appendChild(element);

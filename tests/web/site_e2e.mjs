@@ -7,6 +7,7 @@ import { createRequire } from 'node:module';
 import { extname, join, normalize } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { accessibleListing, readGolden } from './accessible_listing.mjs';
+import { meetsPage, readEntryTable, runEntryTable } from './entry_table.mjs';
 
 const site = process.argv[2];
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -162,6 +163,18 @@ try {
   console.log('ok: About in Chinese and Help give their golden listings');
   await accessible('the main window, Help and About in Chinese');
   console.log('ok: axe-core finds no violation on the main window, Help and About, in normal and forced colours');
+  // Every way text enters a box, as on the desktop, in a page of its own.
+  await browser.defaultBrowserContext().overridePermissions(address, ['clipboard-read', 'clipboard-write',
+                                                                      'clipboard-sanitized-write']);
+  const entryPage = await browser.newPage();
+  await entryPage.goto(address, { waitUntil: 'load' });
+  await entryPage.bringToFront();
+  const rows = (await readEntryTable()).filter(meetsPage);
+  const failures = await runEntryTable(entryPage, rows);
+  if (failures.length > 0) fail(`the entry table, ${failures.length} of ${rows.length} rows:\n${failures.join('\n')}`);
+  console.log(`ok: the entry table's ${rows.length} rows`);
+  await entryPage.close();
+  await page.bringToFront();
   // The pictures for the screen's pixels: twice-size drawings above 100 %.
   for (const [ratio, drawing] of [[1.25, '@2x'], [2, '@2x'], [1, '']]) {
     const scaled = await browser.newPage();
