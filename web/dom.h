@@ -36,6 +36,10 @@ int velkornPageWidth();
 // through velkorn_scale_changed.
 double velkornPixelRatio();
 int velkornPageHeight();
+// The text and window colours (0xRRGGBB) of the browser's forced colours,
+// and 1, or 0 where colours are not forced; word of changes through
+// velkorn_contrast_changed.
+int velkornForcedColours(int* colours);
 void velkornPostTask(int card);
 void velkornShowError(int card, const char* title, const char* message);
 void velkornEnd();

@@ -321,6 +321,23 @@ mergeInto(LibraryManager.library, {
     velkorn.ratio = devicePixelRatio;
     return devicePixelRatio;
   },
+  velkornForcedColours__deps: ['$velkorn'],
+  velkornForcedColours: function (colours) {
+    if (!velkorn.forced) {
+      velkorn.forced = matchMedia('(forced-colors: active)');
+      velkorn.forced.addEventListener('change', function () { velkorn.call('velkorn_contrast_changed', []); });
+    }
+    if (!velkorn.forced.matches) return 0;
+    var probe = document.createElement('span');
+    probe.style.color = 'CanvasText';
+    probe.style.backgroundColor = 'Canvas';
+    document.body.appendChild(probe);
+    var rgb = function (text) { var parts = text.match(/\d+/g); return (+parts[0] << 16) | (+parts[1] << 8) | +parts[2]; };
+    HEAP32[colours >> 2] = rgb(getComputedStyle(probe).color);
+    HEAP32[(colours >> 2) + 1] = rgb(getComputedStyle(probe).backgroundColor);
+    probe.remove();
+    return 1;
+  },
   velkornPageWidth: function () { return document.documentElement.clientWidth; },
   velkornPageHeight: function () { return document.documentElement.clientHeight; },
   velkornPostTask__deps: ['$velkorn'],

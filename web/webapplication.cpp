@@ -195,6 +195,14 @@ EMSCRIPTEN_KEEPALIVE void velkorn_scale_changed() {
     }
 }
 
+EMSCRIPTEN_KEEPALIVE void velkorn_contrast_changed() {
+    for (int card = 0; card < 3; ++card) {
+        if (web::WebCard* found = page->byNumber(card)) {
+            found->contrastChanged();
+        }
+    }
+}
+
 EMSCRIPTEN_KEEPALIVE void velkorn_tick() {
     page->main().tick();
 }

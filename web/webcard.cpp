@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace velkorn::web {
 namespace {
@@ -63,6 +64,19 @@ const char* ariaRole(const AccessibleItem& item) {
     }
 }
 
+// The colours the browser forces (its high contrast), if it does.
+std::optional<HighContrast> forcedColours() {
+    int colours[2] = {};
+    if (velkornForcedColours(colours) == 0) {
+        return std::nullopt;
+    }
+    const auto rgb = [](int colour) {
+        return Rgb{static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+                   static_cast<std::uint8_t>(colour)};
+    };
+    return HighContrast{rgb(colours[0]), rgb(colours[1])};
+}
+
 std::string families() {
     std::string list;
     for (std::string_view family : captionFamilies(kStandardDpi)) {
@@ -95,6 +109,7 @@ WebCard::WebCard(const FormDescription& description)
 }
 
 void WebCard::present() {
+    presenter().contrastChanged(forcedColours());
     // CSS pixels are the model's 96 dots an inch; the pictures are chosen
     // for the screen's own pixels.
     presenter().load(velkornPixelRatio());
@@ -115,6 +130,10 @@ void WebCard::describeForScreenReaders(const AccessibleItem& item) {
 
 void WebCard::scaleChanged() {
     presenter().scaleChanged(velkornPixelRatio());
+}
+
+void WebCard::contrastChanged() {
+    presenter().contrastChanged(forcedColours());
 }
 
 void WebCard::show() {

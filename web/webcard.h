@@ -28,6 +28,8 @@ class WebCard : public virtual CardView {
     void runPostedTask();
     // The device pixel ratio changed (zoom, another screen).
     void scaleChanged();
+    // Colours were forced, or are no longer (high contrast).
+    void contrastChanged();
 
     // CardView
     void setCaption(std::string_view control, const std::u16string& text,

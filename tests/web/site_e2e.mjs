@@ -49,15 +49,20 @@ try {
     await page.evaluate(axeSource);
     // Puppeteer's own call knows no forced-colors: the protocol's does.
     const session = await page.createCDPSession();
-    const colours = (value) => session.send('Emulation.setEmulatedMedia',
-                                            { features: [{ name: 'forced-colors', value }] });
-    for (const forced of ['none', 'active']) {
-      await colours(forced);
+    // Forced colours light and dark: the model chooses the captions' colours
+    // from the forced ones.
+    const colours = (forced, scheme) => session.send('Emulation.setEmulatedMedia', {
+      features: [{ name: 'forced-colors', value: forced }, { name: 'prefers-color-scheme', value: scheme }],
+    });
+    for (const [forced, scheme] of [['none', 'light'], ['active', 'light'], ['active', 'dark']]) {
+      await colours(forced, scheme);
       const violations = await page.evaluate(async () =>
         (await axe.run(document)).violations.map((v) => `${v.id} at ${v.nodes[0].target.join(" ")}`));
-      if (violations.length > 0) fail(`axe-core on ${what}, forced colours ${forced}: ${violations.join(', ')}`);
+      if (violations.length > 0) {
+        fail(`axe-core on ${what}, forced colours ${forced} (${scheme}): ${violations.join(', ')}`);
+      }
     }
-    await colours('none');
+    await colours('none', 'light');
     await session.detach();
   };
   const waitForBox = async (name, text, what) => {
