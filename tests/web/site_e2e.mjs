@@ -4,6 +4,7 @@
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
+import { gzipSync } from 'node:zlib';
 import { extname, join, normalize } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { accessibleListing, readGolden } from './accessible_listing.mjs';
@@ -14,6 +15,12 @@ const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-cor
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
                 '.css': 'text/css', '.jpg': 'image/jpeg', '.ico': 'image/x-icon' };
 const fail = (message) => { console.error(`FAIL: ${message}`); process.exitCode = 1; throw new Error(message); };
+
+// What a first visit downloads for the program: at most 64 KB compressed.
+const programBytes = (await Promise.all(['velkorn.wasm', 'velkorn.js'].map(async (name) =>
+  gzipSync(await readFile(join(site, name)), { level: 9 }).length))).reduce((a, b) => a + b);
+if (programBytes > 64 * 1024) fail(`the program is ${programBytes} bytes compressed, over 64 KB`);
+console.log(`ok: the program is ${(programBytes / 1024).toFixed(1)} KB compressed`);
 
 const server = createServer(async (request, response) => {
   let path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
