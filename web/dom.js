@@ -17,6 +17,66 @@ mergeInto(LibraryManager.library, {
       held.forEach(function (p) { _free(p); });
       return result;
     },
+    // A number box: each edit asked of the model before it is made, as the
+    // desktop's boxes do, so that a refused edit leaves the box and its
+    // undo as they were and a cut one is a single edit.
+    box: function (card, key, element) {
+      element.type = 'text';
+      element.spellcheck = false;
+      element.autocomplete = 'off';
+      element.setAttribute('autocapitalize', 'off');
+      element.setAttribute('autocorrect', 'off');
+      var last = '';
+      var composing = null; // the box as an input method's composition found it
+      var now = function () { return { value: element.value, start: element.selectionStart, end: element.selectionEnd }; };
+      // What the model says of `data` put over the box's selection: 0 taken,
+      // 1 refused, 2 cut (the edit to make instead in velkorn_cut_edit).
+      var verdictOn = function (box, data) {
+        var after = box.value.slice(0, box.start) + data + box.value.slice(box.end);
+        return velkorn.call('velkorn_box_editing', [card, key, after, box.start + data.length], [1, 2]);
+      };
+      // The cut edit, made as one edit that undo takes back.
+      var makeCut = function () {
+        var parts = velkorn.text(Module['_velkorn_cut_edit']()).split('\t');
+        element.setSelectionRange(+parts[0], +parts[1]);
+        document.execCommand('insertText', false, parts[2]);
+      };
+      var edited = function () {
+        if (element.value !== last) velkorn.call('velkorn_box_edited', [card, key, element.value], [1, 2]);
+        last = element.value;
+      };
+      element.addEventListener('beforeinput', function (event) {
+        if (event.inputType === 'insertText' && velkorn.withoutText) { event.preventDefault(); return; }
+        // A composition cannot be refused as it goes: its end is asked about.
+        // A replacement (autocorrect, a screen reader) names no place in a
+        // box: the model cuts its outcome once it is made.
+        if (composing || !event.inputType.startsWith('insert') ||
+            event.inputType === 'insertReplacementText') return;
+        var data = event.data !== null ? event.data
+                 : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
+        var verdict = verdictOn(now(), data);
+        if (verdict === 0) return;
+        event.preventDefault();
+        if (verdict === 2) makeCut();
+      });
+      element.addEventListener('compositionstart', function () { composing = now(); });
+      element.addEventListener('compositionend', function (event) {
+        var base = composing;
+        composing = null;
+        var verdict = event.data ? verdictOn(base, event.data) : 0;
+        if (verdict !== 0) {
+          document.execCommand('undo'); // the composition, taken back whole
+          if (verdict === 2) makeCut(); else element.setSelectionRange(base.start, base.end);
+        }
+        edited();
+      });
+      element.addEventListener('input', function (event) {
+        if (composing) return;
+        // A drop leaves the caret after the dropped text, as any other edit.
+        if (event.inputType === 'insertFromDrop') element.setSelectionRange(element.selectionEnd, element.selectionEnd);
+        edited();
+      });
+    },
     control: function (card, name) { return velkorn.cards[card].controls[velkorn.text(name)]; },
     keyOf: function (event) {
       var named = { F1: 256, Escape: 257, Alt: 258 }[event.key] || 0;
@@ -119,63 +179,7 @@ mergeInto(LibraryManager.library, {
     element.className = ['label', 'picture', 'box', 'picture-text'][kind];
     element.dataset.name = key;
     if (kind === 1) element.alt = '';
-    if (kind === 2) {
-      element.type = 'text';
-      element.spellcheck = false;
-      element.autocomplete = 'off';
-      element.setAttribute('autocapitalize', 'off');
-      element.setAttribute('autocorrect', 'off');
-      var last = '';
-      var composing = null; // the box as an input method's composition found it
-      var now = function () { return { value: element.value, start: element.selectionStart, end: element.selectionEnd }; };
-      // What the model says of `data` put over the box's selection: 0 taken,
-      // 1 refused, 2 cut (the edit to make instead in velkorn_cut_edit).
-      var verdictOn = function (box, data) {
-        var after = box.value.slice(0, box.start) + data + box.value.slice(box.end);
-        return velkorn.call('velkorn_box_editing', [card, key, after, box.start + data.length], [1, 2]);
-      };
-      // The cut edit, made as one edit that undo takes back.
-      var makeCut = function () {
-        var parts = velkorn.text(Module['_velkorn_cut_edit']()).split('\t');
-        element.setSelectionRange(+parts[0], +parts[1]);
-        document.execCommand('insertText', false, parts[2]);
-      };
-      var edited = function () {
-        if (element.value !== last) velkorn.call('velkorn_box_edited', [card, key, element.value], [1, 2]);
-        last = element.value;
-      };
-      element.addEventListener('beforeinput', function (event) {
-        if (event.inputType === 'insertText' && velkorn.withoutText) { event.preventDefault(); return; }
-        // A composition cannot be refused as it goes: its end is asked about.
-        // A replacement (autocorrect, a screen reader) names no place in a
-        // box: the model cuts its outcome once it is made.
-        if (composing || !event.inputType.startsWith('insert') ||
-            event.inputType === 'insertReplacementText') return;
-        var data = event.data !== null ? event.data
-                 : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
-        var verdict = verdictOn(now(), data);
-        if (verdict === 0) return;
-        event.preventDefault();
-        if (verdict === 2) makeCut();
-      });
-      element.addEventListener('compositionstart', function () { composing = now(); });
-      element.addEventListener('compositionend', function (event) {
-        var base = composing;
-        composing = null;
-        var verdict = event.data ? verdictOn(base, event.data) : 0;
-        if (verdict !== 0) {
-          document.execCommand('undo'); // the composition, taken back whole
-          if (verdict === 2) makeCut(); else element.setSelectionRange(base.start, base.end);
-        }
-        edited();
-      });
-      element.addEventListener('input', function (event) {
-        if (composing) return;
-        // A drop leaves the caret after the dropped text, as any other edit.
-        if (event.inputType === 'insertFromDrop') element.setSelectionRange(element.selectionEnd, element.selectionEnd);
-        edited();
-      });
-    }
+    if (kind === 2) velkorn.box(card, key, element);
     owner.element.appendChild(element);
     owner.controls[key] = element;
   },
