@@ -27,6 +27,8 @@ void velkornAnnounce(int card, const char* text);
 void velkornShowCues(int card, int shown);
 void velkornAddCue(int card, const char* text, int x, int y, int width, int height);
 void velkornClearCues(int card);
+// A card shown comes to the front and is activated (velkorn_activation);
+// hiding the active card activates the one in front of the rest.
 void velkornShowCard(int card, int shown);
 int velkornCardLeft(int card);
 int velkornCardTop(int card);

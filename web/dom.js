@@ -77,6 +77,17 @@ mergeInto(LibraryManager.library, {
         edited();
       });
     },
+    // The page as a desktop's window manager: the card in front has the
+    // keyboard. A card shown or pressed comes to the front and is
+    // activated, the one before deactivated.
+    activate: function (card) {
+      velkorn.front = (velkorn.front || 10) + 1;
+      velkorn.cards[card].element.style.zIndex = velkorn.front;
+      if (velkorn.active === card) return;
+      if (velkorn.active !== undefined) velkorn.call('velkorn_activation', [velkorn.active, 0]);
+      velkorn.active = card;
+      velkorn.call('velkorn_activation', [card, 1]);
+    },
     control: function (card, name) { return velkorn.cards[card].controls[velkorn.text(name)]; },
     keyOf: function (event) {
       var named = { F1: 256, Escape: 257, Alt: 258 }[event.key] || 0;
@@ -121,6 +132,7 @@ mergeInto(LibraryManager.library, {
       return [Math.round(event.clientX - box.left), Math.round(event.clientY - box.top)];
     };
     element.addEventListener('pointerdown', function (event) {
+      velkorn.activate(card);
       if (event.target.tagName === 'INPUT') return;
       var at = where(event);
       if (velkorn.call('velkorn_pointer_pressed', [card, at[0], at[1], event.button, event.detail > 1 ? 1 : 0,
@@ -286,16 +298,24 @@ mergeInto(LibraryManager.library, {
   velkornShowCard: function (card, shown) {
     var element = velkorn.cards[card].element;
     element.style.display = shown ? '' : 'none';
-    if (shown) {
-      velkorn.front = (velkorn.front || 10) + 1;
-      element.style.zIndex = velkorn.front;
-      var first = document.querySelector('.first-frame');
-      if (first) velkorn.cards[card].background.decode().catch(function () {}).then(function () { first.remove(); });
-      // A task queued as a frame is about to be drawn runs once it is.
-      requestAnimationFrame(function () {
-        setTimeout(function () { velkorn.call('velkorn_frame_painted', [card]); }, 0);
-      });
+    if (!shown) {
+      // The window behind takes the keyboard, as on a desktop.
+      if (velkorn.active !== card) return;
+      velkorn.call('velkorn_activation', [card, 0]);
+      velkorn.active = undefined;
+      var behind = Object.keys(velkorn.cards).map(Number).filter(function (other) {
+        return velkorn.cards[other].element.style.display !== 'none';
+      }).sort(function (a, b) { return velkorn.cards[b].element.style.zIndex - velkorn.cards[a].element.style.zIndex; });
+      if (behind.length > 0) velkorn.activate(behind[0]);
+      return;
     }
+    velkorn.activate(card);
+    var first = document.querySelector('.first-frame');
+    if (first) velkorn.cards[card].background.decode().catch(function () {}).then(function () { first.remove(); });
+    // A task queued as a frame is about to be drawn runs once it is.
+    requestAnimationFrame(function () {
+      setTimeout(function () { velkorn.call('velkorn_frame_painted', [card]); }, 0);
+    });
   },
   velkornCardLeft__deps: ['$velkorn'],
   velkornCardLeft: function (card) { return velkorn.cards[card].element.offsetLeft; },

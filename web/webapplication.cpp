@@ -95,6 +95,17 @@ EMSCRIPTEN_KEEPALIVE void velkorn_press(int card, const char* control) {
     }
 }
 
+// The card came to the front with the keyboard (1), or lost them (0).
+EMSCRIPTEN_KEEPALIVE void velkorn_activation(int card, int active) {
+    if (CardPresenter* presenter = presenterOf(card)) {
+        if (active != 0) {
+            presenter->activated();
+        } else {
+            presenter->deactivated();
+        }
+    }
+}
+
 EMSCRIPTEN_KEEPALIVE void velkorn_frame_painted(int card) {
     if (CardPresenter* presenter = presenterOf(card)) {
         presenter->framePainted();

@@ -138,12 +138,10 @@ void WebCard::contrastChanged() {
 
 void WebCard::show() {
     velkornShowCard(card, 1);
-    presenter().activated();
 }
 
 void WebCard::hide() {
     velkornShowCard(card, 0);
-    presenter().deactivated();
 }
 
 void WebCard::layOut(const CardLayout& layout) {

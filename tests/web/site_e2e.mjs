@@ -142,6 +142,18 @@ try {
     fail(`a drag by (40, 30) moved the main window by (${after.x - before.x}, ${after.y - before.y})`);
   }
   console.log('ok: a press of a key by a screen reader types it, and the background drags the window');
+  // Keyboard alone through About: Alt+A opens it, Esc closes it, and the
+  // main window has the keyboard back where it was.
+  await (await control('Text1')).focus();
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('KeyA');
+  await page.keyboard.up('Alt');
+  await page.waitForSelector('.card[aria-label="About"]:not([style*="display: none"])', deadline);
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('.card[aria-label="About"][style*="display: none"]', deadline);
+  await page.keyboard.type('5');
+  await waitForBox('Text1', '1245', 'a key after About was closed by Esc');
+  console.log('ok: About opened by Alt+A and closed by Esc gives the keyboard back to Input 1');
   // An error is a dialog the model waits for: Plus on empty boxes, then OK.
   await (await control('Image25')).click();
   await (await control('Image21')).click();
