@@ -44,6 +44,15 @@ class WebApplication final : public FrameView {
         }
         return nullptr;
     }
+    // What the page says of itself (its scale, its colours) reaches every
+    // card made so far.
+    void forEachCard(void (WebCard::*change)()) const {
+        for (const auto& made : cards) {
+            if (made) {
+                (made.get()->*change)();
+            }
+        }
+    }
     Form1Presenter& main() { return static_cast<WebForm1&>(card(WindowId::Main)).presenter(); }
 
     ApplicationPresenter application{*this};
@@ -199,19 +208,11 @@ EMSCRIPTEN_KEEPALIVE void velkorn_error_dismissed() {
 }
 
 EMSCRIPTEN_KEEPALIVE void velkorn_scale_changed() {
-    for (int card = 0; card < 3; ++card) {
-        if (web::WebCard* found = page->byNumber(card)) {
-            found->scaleChanged();
-        }
-    }
+    page->forEachCard(&web::WebCard::scaleChanged);
 }
 
 EMSCRIPTEN_KEEPALIVE void velkorn_contrast_changed() {
-    for (int card = 0; card < 3; ++card) {
-        if (web::WebCard* found = page->byNumber(card)) {
-            found->contrastChanged();
-        }
-    }
+    page->forEachCard(&web::WebCard::contrastChanged);
 }
 
 EMSCRIPTEN_KEEPALIVE void velkorn_tick() {
